@@ -1,0 +1,109 @@
+// Times one-shot builds: the searches that wander without closing, and every catalogue
+// configuration. Prints a table with the time of each build and the peak resident memory.
+//   build/release/zenkari-bench [--quick]
+
+#include "catalogue/CatalogueCodes.h"
+#include "construction/BuildDriver.h"
+#include "construction/ConfigurationText.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct TTiming {
+    double Milliseconds = 0.0;
+    int Found = 0;
+};
+
+TTiming TimeBuild(const TVertexConfiguration& config, int repeats)
+{
+    TTiming best{1e300, 0};
+    for (int r = 0; r < repeats; ++r) {
+        auto engine = std::make_unique<TBuild>();
+        TBuildDriver driver;
+        TNullPane pane;
+        const auto start = std::chrono::steady_clock::now();
+        (void)driver.BuildAll(*engine, config, pane);
+        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+        best.Milliseconds = std::min(best.Milliseconds, elapsed.count());
+        best.Found = engine->FoundCount;
+    }
+    return best;
+}
+
+long PeakResidentMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+void WanderingSearches(bool quick)
+{
+    const struct {
+        const char* Text;
+        int Limit;
+        double TargetMs;
+    } rows[] = {
+        {"(3/2, 6, 6, 6)", 200, 5000.0},
+        {"(3, 3, 3, 3, 3, 5/2)", 100, 0.0},
+        {"(3, 3, 3, 3, 3, 5/2)", 120, 300.0},
+        {"(3, 3, 3, 3, 3, 5/2)", 150, 0.0},
+        {"(4/3, 5, 5, 5)", 200, 150.0},
+    };
+    std::printf("%-26s %6s %12s %8s %10s\n", "configuration", "limit", "ms", "found", "target ms");
+    for (const auto& row : rows) {
+        if (quick && row.Limit > 120)
+            continue;
+        TVertexConfiguration config;
+        if (!ParseConfigurationText(row.Text, config).empty())
+            continue;
+        config.VertexLimit = row.Limit;
+        const TTiming t = TimeBuild(config, 1);
+        char target[32] = "-";
+        if (row.TargetMs > 0)
+            std::snprintf(target, sizeof target, "%.0f", row.TargetMs);
+        std::printf("%-26s %6d %12.1f %8d %10s\n", row.Text, row.Limit, t.Milliseconds, t.Found, target);
+    }
+}
+
+void CatalogueConfigurations()
+{
+    double total = 0.0;
+    double slowest = 0.0;
+    int slowestEntry = -1;
+    std::printf("\n%-6s %-44s %10s %6s\n", "entry", "configuration", "ms", "found");
+    for (int e = 0; e < CatalogueEntryCount; ++e) {
+        TVertexConfiguration config;
+        int pick = 0;
+        if (!ParseCodeString(CatalogueCodes[e], config, pick).empty())
+            continue;
+        const TTiming t = TimeBuild(config, 3);
+        total += t.Milliseconds;
+        if (t.Milliseconds > slowest) {
+            slowest = t.Milliseconds;
+            slowestEntry = e;
+        }
+        std::printf("%-6d %-44s %10.3f %6d\n", e, ConfigurationText(config).c_str(), t.Milliseconds, t.Found);
+    }
+    std::printf("\ncatalogue: %d configurations, %.1f ms in all, slowest entry %d at %.3f ms (target < 2 ms each)\n",
+                CatalogueEntryCount, total, slowestEntry, slowest);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    WanderingSearches(quick);
+    CatalogueConfigurations();
+    std::printf("peak resident memory: %ld MB (target < 100 MB)\n", PeakResidentMegabytes());
+    return 0;
+}

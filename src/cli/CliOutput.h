@@ -1,0 +1,25 @@
+#pragma once
+// What zenkari-cli prints after a build: the information pane and the solids found,
+// as text or as one JSON object.
+
+#include "construction/PolyhedronBuild.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct TBuildReport {
+    std::string Configuration;
+    const TVertexConfiguration* Config = nullptr;
+    bool Refused = false;
+    int BuildStep = 0;
+    const std::vector<std::string>* Pane = nullptr;
+    const TBuild* Engine = nullptr;
+};
+
+void WriteTextReport(const TBuildReport& report, std::ostream& out);
+void WriteJsonReport(const TBuildReport& report, std::ostream& out);
+
+// JSON helpers, shared by every JSON writer of the tool.
+[[nodiscard]] std::string JsonString(const std::string& text);
+[[nodiscard]] std::string JsonNumber(double x);  // 17 significant digits; null for NaN and infinities

@@ -1,0 +1,24 @@
+#pragma once
+// What the three build buttons do to the engine: a new one-shot build, a new step build,
+// or one more step. The window adds its list, selection and redraw around these.
+
+#include "construction/PolyhedronBuild.h"
+
+// Appends the two radii of the vertex geometry with their explanation, as every new build shows them.
+void AppendRadiusLines(const TPreparation& engine, TInfoPane& pane);
+
+class TBuildDriver {
+public:
+    // "一括構築": clears the pane and runs a new search until it ends or pauses.
+    // True when preparation refused the configuration.
+    bool BuildAll(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
+    // "構築開始": clears the pane, prepares, places and completes the first vertex.
+    bool StartSteps(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
+    // "構築続行": one more step; a new step build when none is under way.
+    bool ContinueSteps(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
+
+    int BuildStep = 0;  // the search's step state between presses
+
+private:
+    bool Run(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
+};

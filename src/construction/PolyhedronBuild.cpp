@@ -1,0 +1,244 @@
+#include "construction/PolyhedronBuild.h"
+
+#include "construction/Lookups.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+const char* const AllTriedLine = "全通り調べ終わりました。";
+const char* const BacktrackLine = "少し前に戻り別の置き方を試します。";
+const char* const FoundLineSuffix = "個この形の立体がありました。";
+const char* const PauseLine = "たくさん立体がみつかったのでとりあえず中断します。";
+
+}  // namespace
+
+void TBuild::StartWork()
+{
+    Table = TArrangementTable{};
+    Table.K = PolygonCount;
+    Table.Count = ArrangementCount;
+    for (int a = 0; a < ArrangementCount; ++a) {
+        Table.Start.push_back(Arrangements[a][0]);
+        Table.Direction.push_back(Arrangements[a][1]);
+        Table.N.insert(Table.N.end(), Arrangements[a].begin() + 2, Arrangements[a].end());
+        Table.D.insert(Table.D.end(), ArrangementD[a].begin(), ArrangementD[a].end());
+    }
+    Work.Reset(Table);
+    Work.NextChoice = Current.NextChoice;
+}
+
+void TBuild::Search(int& step)
+{
+    if (step <= 0) {
+        // Preparation has just emptied Current; the search starts afresh from it.
+        StartWork();
+        Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
+    }
+    int n = step < 0 ? 0 : step;
+    for (;;) {
+        if (n < Work.VertexCount()) {
+            bool failed = CheckAllVertices();
+            if (!failed)
+                failed = CompleteVertex(n);
+            if (failed && Work.SavedCount() == 0) {
+                InfoPane->AppendLine(AllTriedLine);
+                InfoPane->AppendLine(SeparatorLine);
+                step = SearchEndedAfterFailure;
+                break;
+            }
+            if (failed) {
+                n = Work.Restore(Work.NextChoice);
+                SavedCount = Work.SavedCount();
+                if (step == OneShotStep)
+                    continue;
+                step = n;
+                InfoPane->AppendLine(BacktrackLine);
+                break;
+            }
+            n = n + 1;
+            if (step == OneShotStep)
+                continue;
+            step = n;
+            break;
+        }
+        if (step != Work.VertexCount() && step != OneShotStep)
+            break;  // a finished search called again
+
+        // Every vertex is complete, so the solid is closed.
+        RecordFoundSolid();
+        if (Work.SavedCount() == 0) {
+            InfoPane->AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
+            InfoPane->AppendLine(AllTriedLine);
+            InfoPane->AppendLine(SeparatorLine);
+            step = Work.VertexCount() + 1;
+            break;
+        }
+        n = Work.Restore(Work.NextChoice);
+        SavedCount = Work.SavedCount();
+        InfoPane->AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
+        if (step != OneShotStep) {
+            step = n;
+            break;
+        }
+        if (FoundCount >= FoundSolidCap) {
+            InfoPane->AppendLine(PauseLine);
+            step = n;
+            break;
+        }
+    }
+    FinishCall();
+}
+
+void TBuild::RecordFoundSolid()
+{
+    Work.ExportTo(Current);
+    BuildDisplayForm(Current, CurrentDisplay);
+    PushState(FoundSolids, FoundCount, 0, Current);
+    PushState(FoundDisplay, FoundCount, 0, CurrentDisplay);
+    FoundCount = FoundCount + 1;
+}
+
+void TBuild::FinishCall()
+{
+    // List position 0 shows the state the search has reached.
+    Work.ExportTo(Current);
+    SavedCount = Work.SavedCount();
+    BuildDisplayForm(Current, CurrentDisplay);
+}
+
+bool TBuild::CheckAllVertices() const
+{
+    return Work.AnyVertexStuck();
+}
+
+bool TBuild::FindCandidates(int v)
+{
+    const int k = PolygonCount;
+    CandidateCount = 0;
+    CandidateOffset.clear();
+    CandidateDirection.clear();
+    const int m = Work.FanCount(v);
+    if (m + Work.PendingCount(v) > k)
+        return true;
+    for (int a = 0; a < Table.Count; ++a) {
+        if (!Table.Matches(a, Work.FanN(v), Work.FanD(v), m))
+            continue;
+        const int direction = Table.Direction[a];
+        // The next polygon is the one m places on from the reading's start.
+        CandidateOffset.push_back((((m * direction + Table.Start[a] + k) % k) + k) % k);
+        CandidateDirection.push_back(direction);
+        ++CandidateCount;
+    }
+    return CandidateCount == 0;
+}
+
+bool TBuild::CompleteVertex(int v)
+{
+    const int k = PolygonCount;
+    if (Work.VertexCount() > VertexLimit)
+        return true;
+    SetAxisFrame(Work.Vertex(v));
+    int offset = 0;
+    int dir = 1;
+    double phi = 0.0;
+    if (Work.FanCount(v) >= 1) {
+        if (FindCandidates(v))
+            return true;
+        // Angles round v are measured from the fan's last end, where the next polygon starts.
+        const TVector3 w = ToAxisFrame(Work.Vertex(Work.FanLast(v)));
+        phi = std::atan2(w.Z, w.Y);
+        const int c = Work.NextChoice;
+        if (c < 0 || c >= CandidateCount)
+            return true;
+        offset = CandidateOffset[c];
+        dir = CandidateDirection[c];
+        if (c < CandidateCount - 1)
+            Work.Save(v, c + 1);
+        Work.NextChoice = 0;
+    }
+
+    TVector3 corner[MaxPolygonCount];
+    for (int i = 0; i < k; ++i) {
+        const int q = ((i * dir + k + offset) % k + k) % k;
+        phi += CentralAngle[q];
+        corner[i] = FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi),
+                                             NeighbourRadius * std::sin(phi)));
+    }
+    const int missing = k - Work.FanCount(v);  // fixed before placing changes the fan
+    for (int b = 0; b < missing; ++b) {
+        const int q = ((b * dir + k + offset) % k + k) % k;
+        PlacePolygon(corner[b], v, corner[(b + k - 1) % k], PolyD[q], PolyN[q]);
+    }
+    return Work.PendingCount(v) > 0 || Work.FanFirst(v) != Work.FanLast(v);
+}
+
+void TBuild::PlacePolygon(TVector3 p0, int v, TVector3 p2, int d, int n)
+{
+    // Three consecutive corners of a regular {n/d} fix the rest:
+    // P[j] = P[j-3] + f (P[j-1] - P[j-2]) with f = 1 + 2 cos(2 pi d / n).
+    if (n < 3 || n > MaxPolygonCorners)
+        return;  // configurations are checked where they enter; never write past the corners
+    const double f = 1.0 - 2.0 * std::cos(M_PI - d * TurnFraction(n));
+    TVector3 points[MaxPolygonCorners];
+    int idx[MaxPolygonCorners];
+    points[0] = p0;
+    points[1] = Work.Vertex(v);
+    points[2] = p2;
+    for (int j = 3; j < n; ++j)
+        points[j] = AddVectors(points[j - 3], ScaleVector(SubtractVectors(points[j - 1], points[j - 2]), f));
+    for (int j = 0; j < n; ++j)
+        idx[j] = Work.FindOrAddVertex(points[j]);
+
+    const int old = Work.FaceCount();
+    const int face = Work.FindOrAddFace(idx, n, n, d);
+    for (int j = 0; j < n; ++j) {
+        const int prev = idx[(j + n - 1) % n];
+        const int cur = idx[j];
+        const int next = idx[(j + 1) % n];
+        Work.AddEdge(cur, next);
+        if (face != old) {
+            // The polygon was there already: only the vertex being completed takes it
+            // into its fan, out of its pending list.
+            if (cur != v)
+                continue;
+            Work.RemoveFirstPending(v, face);
+        }
+        if (Work.FanCount(cur) == 0)
+            Work.StartFan(cur, next, prev, n, d, face);
+        else if (Work.FanLast(cur) == next)
+            Work.AppendToFan(cur, prev, n, d, face);
+        else if (Work.FanFirst(cur) == prev)
+            Work.PrependToFan(cur, next, n, d, face);
+        else
+            Work.AddPending(cur, face);
+    }
+}
+
+void TBuild::BuildDisplayForm(const TPolyFace& raw, TPolyFace& display) const
+{
+    CopyPolyFace(display, raw);
+    display.Faces.clear();
+    display.FaceSize.clear();
+    display.FaceN.clear();
+    display.FaceD.clear();
+    display.FaceCount = 0;
+    for (int f = 0; f < raw.FaceCount; ++f) {
+        const int size = raw.FaceSize[f];
+        const int* corners = raw.Faces[f].data();
+        if (raw.FaceD[f] <= 1) {
+            FindOrAddFace(corners, size, size, 1, display);
+            continue;
+        }
+        // A star or backward polygon is filled as triangles round its centre.
+        TVector3 sum{};
+        for (int j = 0; j < size; ++j)
+            sum = AddVectors(sum, raw.Vertices[corners[j]]);
+        const int centre = FindOrAddVertex(ScaleVector(sum, 1.0 / size), display);
+        for (int j = 0; j < size; ++j) {
+            const int triangle[3] = {centre, corners[j], corners[(j + 1) % size]};
+            FindOrAddFace(triangle, 3, size, raw.FaceD[f], display);
+        }
+    }
+}
