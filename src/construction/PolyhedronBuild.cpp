@@ -16,15 +16,7 @@ const char* const PauseLine = "たくさん立体がみつかったのでとり�
 
 void TBuild::StartWork()
 {
-    Table = TArrangementTable{};
-    Table.K = PolygonCount;
-    Table.Count = ArrangementCount;
-    for (int a = 0; a < ArrangementCount; ++a) {
-        Table.Start.push_back(Arrangements[a][0]);
-        Table.Direction.push_back(Arrangements[a][1]);
-        Table.N.insert(Table.N.end(), Arrangements[a].begin() + 2, Arrangements[a].end());
-        Table.D.insert(Table.D.end(), ArrangementD[a].begin(), ArrangementD[a].end());
-    }
+    Table.Build(PolygonCount, Arrangements, ArrangementD);
     Work.Reset(Table);
     Work.NextChoice = Current.NextChoice;
 }
@@ -122,12 +114,13 @@ bool TBuild::FindCandidates(int v)
     const int m = Work.FanCount(v);
     if (m + Work.PendingCount(v) > k)
         return true;
-    for (int a = 0; a < Table.Count; ++a) {
-        if (!Table.Matches(a, Work.FanN(v), Work.FanD(v), m))
+    const std::uint32_t matching = Work.MatchingReadings(v);
+    for (int a = 0; a < Table.Count(); ++a) {
+        if ((matching & (1u << a)) == 0)
             continue;
-        const int direction = Table.Direction[a];
+        const int direction = Table.DirectionOf(a);
         // The next polygon is the one m places on from the reading's start.
-        CandidateOffset.push_back((((m * direction + Table.Start[a] + k) % k) + k) % k);
+        CandidateOffset.push_back((((m * direction + Table.StartOf(a) + k) % k) + k) % k);
         CandidateDirection.push_back(direction);
         ++CandidateCount;
     }
@@ -188,8 +181,10 @@ void TBuild::PlacePolygon(TVector3 p0, int v, TVector3 p2, int d, int n)
     points[2] = p2;
     for (int j = 3; j < n; ++j)
         points[j] = AddVectors(points[j - 3], ScaleVector(SubtractVectors(points[j - 1], points[j - 2]), f));
+    // P1 is v itself, and no vertex older than v lies within 1e-9 of it (else v would
+    // never have been added), so the lookup would return v.
     for (int j = 0; j < n; ++j)
-        idx[j] = Work.FindOrAddVertex(points[j]);
+        idx[j] = j == 1 ? v : Work.FindOrAddVertex(points[j]);
 
     const int old = Work.FaceCount();
     const int face = Work.FindOrAddFace(idx, n, n, d);

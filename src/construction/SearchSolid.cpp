@@ -58,20 +58,53 @@ std::uint64_t EdgeKey(int a, int b)
 
 }  // namespace
 
-bool TArrangementTable::Matches(int a, const int* fanN, const int* fanD, int m) const
+void TArrangementTable::Build(int k, const std::vector<std::vector<int>>& readings,
+                              const std::vector<std::vector<int>>& ds)
 {
-    const int* n = &N[static_cast<std::size_t>(a) * K];
-    const int* d = &D[static_cast<std::size_t>(a) * K];
-    for (int j = 0; j < m; ++j)
-        if (fanN[j] != n[j] || fanD[j] != d[j])
-            return false;
-    return true;
+    Polygons = k;
+    Start.clear();
+    Direction.clear();
+    KindIndex.assign(33 * 33, -1);
+    KindCount = 0;
+    for (std::size_t a = 0; a < readings.size(); ++a) {
+        Start.push_back(readings[a][0]);
+        Direction.push_back(readings[a][1]);
+        for (int j = 0; j < k; ++j) {
+            int& kind = KindIndex[static_cast<std::size_t>(readings[a][2 + j] * 33 + ds[a][j])];
+            if (kind < 0)
+                kind = KindCount++;
+        }
+    }
+    AllReadings = Count() >= 32 ? 0xFFFFFFFFu : (1u << Count()) - 1u;
+    PlaceMask.assign(static_cast<std::size_t>(k * KindCount), 0u);
+    for (int a = 0; a < Count(); ++a)
+        for (int j = 0; j < k; ++j) {
+            const int kind = KindIndex[static_cast<std::size_t>(readings[a][2 + j] * 33 + ds[a][j])];
+            PlaceMask[static_cast<std::size_t>(j * KindCount + kind)] |= 1u << a;
+        }
+}
+
+std::uint32_t TArrangementTable::AtPlace(int j, int n, int d) const
+{
+    // Places past k belong to no reading; kinds outside the configuration to none either.
+    if (j >= Polygons || n < 0 || n > 32 || d < 0 || d > 32)
+        return 0u;
+    const int kind = KindIndex[static_cast<std::size_t>(n * 33 + d)];
+    return kind < 0 ? 0u : PlaceMask[static_cast<std::size_t>(j * KindCount + kind)];
+}
+
+std::uint32_t TArrangementTable::Matching(const int* fanN, const int* fanD, int m) const
+{
+    std::uint32_t readings = AllReadings;
+    for (int j = 0; j < m && readings != 0; ++j)
+        readings &= AtPlace(j, fanN[j], fanD[j]);
+    return readings;
 }
 
 void TSearchSolid::Reset(const TArrangementTable& table)
 {
     Table = &table;
-    Stride = 2 * std::max(table.K, 1);
+    Stride = 2 * std::max(table.K(), 1);
     StuckCount = 0;
     NextChoice = 0;
     Points.clear();
@@ -81,7 +114,7 @@ void TSearchSolid::Reset(const TArrangementTable& table)
     FanFaceList.clear();
     PendingList.clear();
     CellNext.clear();
-    CellHead.clear();
+    CellHead.Clear();
     FaceStart.clear();
     FaceSizes.clear();
     FaceNs.clear();
@@ -89,11 +122,28 @@ void TSearchSolid::Reset(const TArrangementTable& table)
     FaceVertices.clear();
     FaceNext.clear();
     FaceKeys.clear();
-    FaceHead.clear();
+    FaceHead.Clear();
     EdgeEnds.clear();
-    EdgeKeys.clear();
+    EdgeKeys.Clear();
     Trail.clear();
     Marks.clear();
+}
+
+int TSearchSolid::LowestVertexInCell(std::uint64_t cell, TVector3 point, int found) const
+{
+    for (int v = CellHead.Find(cell); v >= 0; v = CellNext[v]) {
+        if (found >= 0 && v > found)
+            continue;
+        const double dx = Points[v].X - point.X;
+        const double dy = Points[v].Y - point.Y;
+        const double dz = Points[v].Z - point.Z;
+        // A cheap test first: points of one cell are usually far apart next to 1e-9.
+        if (dx * dx + dy * dy + dz * dz > 4.0 * VertexIdentityDistance * VertexIdentityDistance)
+            continue;
+        if (VectorLength(SubtractVectors(Points[v], point)) <= VertexIdentityDistance)
+            found = v;
+    }
+    return found;
 }
 
 int TSearchSolid::FindOrAddVertex(TVector3 point)
@@ -102,41 +152,38 @@ int TSearchSolid::FindOrAddVertex(TVector3 point)
     const std::int64_t x0 = CellIndex(point.X - CellMargin), x1 = CellIndex(point.X + CellMargin);
     const std::int64_t y0 = CellIndex(point.Y - CellMargin), y1 = CellIndex(point.Y + CellMargin);
     const std::int64_t z0 = CellIndex(point.Z - CellMargin), z1 = CellIndex(point.Z + CellMargin);
-    for (std::int64_t x = x0; x <= x1; ++x)
-        for (std::int64_t y = y0; y <= y1; ++y)
-            for (std::int64_t z = z0; z <= z1; ++z) {
-                const auto head = CellHead.find(CellKey(x, y, z));
-                if (head == CellHead.end())
-                    continue;
-                for (int v = head->second; v >= 0; v = CellNext[v])
-                    if ((found < 0 || v < found)
-                        && VectorLength(SubtractVectors(Points[v], point)) <= VertexIdentityDistance)
-                        found = v;
-            }
+    if (x0 == x1 && y0 == y1 && z0 == z1) {
+        found = LowestVertexInCell(CellKey(x0, y0, z0), point, found);
+    } else {
+        // The 1e-9 ball round the point reaches into neighbouring cells.
+        for (std::int64_t x = x0; x <= x1; ++x)
+            for (std::int64_t y = y0; y <= y1; ++y)
+                for (std::int64_t z = z0; z <= z1; ++z)
+                    found = LowestVertexInCell(CellKey(x, y, z), point, found);
+    }
     if (found >= 0)
         return found;
 
     const int v = VertexCount();
     Points.push_back(point);
-    Fans.push_back(TFan{});
+    Fans.push_back(TFan{0, -1, -1, 0, Table->All()});
     const std::size_t size = Slot(v + 1);
     FanNs.resize(size);
     FanDs.resize(size);
     FanFaceList.resize(size);
     PendingList.resize(size);
-    auto [cell, inserted] = CellHead.try_emplace(CellKey(point), v);
-    CellNext.push_back(inserted ? -1 : cell->second);
-    cell->second = v;
+    const std::uint64_t cell = CellKey(point);
+    CellNext.push_back(CellHead.Find(cell));
+    CellHead.Set(cell, v);
     return v;
 }
 
 int TSearchSolid::FindOrAddFace(const int* indices, int size, int n, int d)
 {
     const std::uint64_t key = FaceKey(indices, size);
-    const auto head = FaceHead.find(key);
+    const int head = FaceHead.Find(key);
     int found = -1;
-    if (head != FaceHead.end())
-        for (int f = head->second; f >= 0; f = FaceNext[f])
+    for (int f = head; f >= 0; f = FaceNext[f])
             if (SameCyclicFace(&FaceVertices[FaceStart[f]], FaceSizes[f], indices, size))
                 found = f;  // the list runs newest first, so the last match is the lowest
     if (found >= 0)
@@ -149,20 +196,22 @@ int TSearchSolid::FindOrAddFace(const int* indices, int size, int n, int d)
     FaceNs.push_back(n);
     FaceDs.push_back(d);
     FaceKeys.push_back(key);
-    FaceNext.push_back(head == FaceHead.end() ? -1 : head->second);
-    FaceHead[key] = f;
+    FaceNext.push_back(head);
+    FaceHead.Set(key, f);
     return f;
 }
 
 void TSearchSolid::AddEdge(int a, int b)
 {
-    if (EdgeKeys.insert(EdgeKey(a, b)).second)
-        EdgeEnds.emplace_back(a, b);
+    const std::uint64_t key = EdgeKey(a, b);
+    if (EdgeKeys.Find(key) >= 0)
+        return;
+    EdgeKeys.Set(key, EdgeCount());
+    EdgeEnds.emplace_back(a, b);
 }
 
-void TSearchSolid::EnsureRoom(int v, int count)
+void TSearchSolid::EnsureRoom(int count)
 {
-    (void)v;
     if (count <= Stride)
         return;
     // Cannot happen while every vertex is checked before each completion (a fan then
@@ -181,31 +230,25 @@ void TSearchSolid::EnsureRoom(int v, int count)
     widen(PendingList);
 }
 
-void TSearchSolid::UpdateStuck(int v)
+bool TSearchSolid::Stuck(const TFan& fan) const
 {
-    TFan& fan = Fans[v];
-    bool stuck = fan.Count + fan.PendingCount > Table->K;
-    if (!stuck) {
-        stuck = true;
-        for (int a = 0; a < Table->Count && stuck; ++a)
-            stuck = !Table->Matches(a, FanN(v), FanD(v), fan.Count);
-    }
-    if (stuck != fan.Stuck)
-        StuckCount += stuck ? 1 : -1;
-    fan.Stuck = stuck;
+    return fan.Count + fan.PendingCount > Table->K() || fan.Matching == 0;
 }
 
-void TSearchSolid::Changed(int v, TChange change, int oldEnd, int face, bool wasStuck)
+void TSearchSolid::Changed(int v, TChange change, int oldEnd, int face, std::uint32_t oldMatching, bool wasStuck)
 {
     if (!Marks.empty())  // changes before the first mark are never undone
-        Trail.push_back(TTrailEntry{change, wasStuck, v, oldEnd, face});
-    UpdateStuck(v);
+        Trail.push_back(TTrailEntry{change, oldMatching, v, oldEnd, face});
+    const bool stuck = Stuck(Fans[v]);
+    if (stuck != wasStuck)
+        StuckCount += stuck ? 1 : -1;
 }
 
 void TSearchSolid::StartFan(int v, int first, int last, int n, int d, int face)
 {
     TFan& fan = Fans[v];
-    const bool wasStuck = fan.Stuck;
+    const bool wasStuck = Stuck(fan);
+    const std::uint32_t oldMatching = fan.Matching;
     const std::size_t s = Slot(v);
     FanNs[s] = n;
     FanDs[s] = d;
@@ -213,29 +256,33 @@ void TSearchSolid::StartFan(int v, int first, int last, int n, int d, int face)
     fan.Count = 1;
     fan.First = first;
     fan.Last = last;
-    Changed(v, TChange::StartFan, -1, face, wasStuck);
+    fan.Matching = Table->AtPlace(0, n, d);
+    Changed(v, TChange::StartFan, -1, face, oldMatching, wasStuck);
 }
 
 void TSearchSolid::AppendToFan(int v, int last, int n, int d, int face)
 {
-    EnsureRoom(v, Fans[v].Count + 1);
+    EnsureRoom(Fans[v].Count + 1);
     TFan& fan = Fans[v];
-    const bool wasStuck = fan.Stuck;
+    const bool wasStuck = Stuck(fan);
+    const std::uint32_t oldMatching = fan.Matching;
     const std::size_t s = Slot(v) + static_cast<std::size_t>(fan.Count);
     FanNs[s] = n;
     FanDs[s] = d;
     FanFaceList[s] = face;
+    fan.Matching &= Table->AtPlace(fan.Count, n, d);
     ++fan.Count;
     const int oldLast = fan.Last;
     fan.Last = last;
-    Changed(v, TChange::Append, oldLast, face, wasStuck);
+    Changed(v, TChange::Append, oldLast, face, oldMatching, wasStuck);
 }
 
 void TSearchSolid::PrependToFan(int v, int first, int n, int d, int face)
 {
-    EnsureRoom(v, Fans[v].Count + 1);
+    EnsureRoom(Fans[v].Count + 1);
     TFan& fan = Fans[v];
-    const bool wasStuck = fan.Stuck;
+    const bool wasStuck = Stuck(fan);
+    const std::uint32_t oldMatching = fan.Matching;
     const std::size_t s = Slot(v);
     for (std::vector<int>* list : {&FanNs, &FanDs, &FanFaceList}) {
         int* entries = list->data() + s;
@@ -245,19 +292,20 @@ void TSearchSolid::PrependToFan(int v, int first, int n, int d, int face)
     FanDs[s] = d;
     FanFaceList[s] = face;
     ++fan.Count;
+    fan.Matching = Table->Matching(FanN(v), FanD(v), fan.Count);  // every place has moved
     const int oldFirst = fan.First;
     fan.First = first;
-    Changed(v, TChange::Prepend, oldFirst, face, wasStuck);
+    Changed(v, TChange::Prepend, oldFirst, face, oldMatching, wasStuck);
 }
 
 void TSearchSolid::AddPending(int v, int face)
 {
-    EnsureRoom(v, Fans[v].PendingCount + 1);
+    EnsureRoom(Fans[v].PendingCount + 1);
     TFan& fan = Fans[v];
-    const bool wasStuck = fan.Stuck;
+    const bool wasStuck = Stuck(fan);
     PendingList[Slot(v) + static_cast<std::size_t>(fan.PendingCount)] = face;
     ++fan.PendingCount;
-    Changed(v, TChange::AddPending, -1, face, wasStuck);
+    Changed(v, TChange::AddPending, -1, face, fan.Matching, wasStuck);
 }
 
 void TSearchSolid::RemoveFirstPending(int v, int face)
@@ -268,17 +316,18 @@ void TSearchSolid::RemoveFirstPending(int v, int face)
     int* at = std::find(list, end, face);
     if (at == end)
         return;
-    const bool wasStuck = fan.Stuck;
+    const bool wasStuck = Stuck(fan);
     const int position = static_cast<int>(at - list);
     std::copy(at + 1, end, at);
     --fan.PendingCount;
-    Changed(v, TChange::RemovePending, position, face, wasStuck);
+    Changed(v, TChange::RemovePending, position, face, fan.Matching, wasStuck);
 }
 
 void TSearchSolid::Undo(const TTrailEntry& entry)
 {
     const int v = entry.Vertex;
     TFan& fan = Fans[v];
+    const bool wasStuck = Stuck(fan);
     const std::size_t s = Slot(v);
     switch (entry.Change) {
     case TChange::StartFan:
@@ -310,9 +359,10 @@ void TSearchSolid::Undo(const TTrailEntry& entry)
         break;
     }
     }
-    if (fan.Stuck != entry.WasStuck)
-        StuckCount += entry.WasStuck ? 1 : -1;
-    fan.Stuck = entry.WasStuck;
+    fan.Matching = entry.OldMatching;
+    const bool stuck = Stuck(fan);
+    if (stuck != wasStuck)
+        StuckCount += stuck ? 1 : -1;
 }
 
 void TSearchSolid::Save(int resumeVertex, int nextChoice)
@@ -338,13 +388,13 @@ int TSearchSolid::Restore(int& nextChoice)
 void TSearchSolid::DropVerticesFrom(int count)
 {
     for (int v = VertexCount() - 1; v >= count; --v) {
-        if (Fans[v].Stuck)
+        if (Stuck(Fans[v]))
             --StuckCount;
-        const auto cell = CellHead.find(CellKey(Points[v]));
+        const std::uint64_t cell = CellKey(Points[v]);
         if (CellNext[v] < 0)
-            CellHead.erase(cell);
+            CellHead.Erase(cell);
         else
-            cell->second = CellNext[v];
+            CellHead.Set(cell, CellNext[v]);
     }
     Points.resize(static_cast<std::size_t>(count));
     Fans.resize(static_cast<std::size_t>(count));
@@ -358,11 +408,10 @@ void TSearchSolid::DropVerticesFrom(int count)
 void TSearchSolid::DropFacesFrom(int count)
 {
     for (int f = FaceCount() - 1; f >= count; --f) {
-        const auto head = FaceHead.find(FaceKeys[f]);
         if (FaceNext[f] < 0)
-            FaceHead.erase(head);
+            FaceHead.Erase(FaceKeys[f]);
         else
-            head->second = FaceNext[f];
+            FaceHead.Set(FaceKeys[f], FaceNext[f]);
     }
     if (count < FaceCount())
         FaceVertices.resize(static_cast<std::size_t>(FaceStart[count]));
@@ -378,7 +427,7 @@ void TSearchSolid::DropFacesFrom(int count)
 void TSearchSolid::DropEdgesFrom(int count)
 {
     for (int e = EdgeCount() - 1; e >= count; --e)
-        EdgeKeys.erase(EdgeKey(EdgeEnds[e].first, EdgeEnds[e].second));
+        EdgeKeys.Erase(EdgeKey(EdgeEnds[e].first, EdgeEnds[e].second));
     EdgeEnds.resize(static_cast<std::size_t>(count));
 }
 

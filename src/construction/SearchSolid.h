@@ -8,23 +8,37 @@
 
 #include "geometry/VectorFunc.h"
 
+#include "construction/IndexTable.h"
+
 #include <cstdint>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
-// The distinct cyclic readings of the configuration, flat: reading a holds the n's
-// N[a*K] ... N[a*K+K-1] and the d's likewise.
-struct TArrangementTable {
-    int K = 0;
-    int Count = 0;
+// The distinct cyclic readings of the configuration (at most 2 x 16, so a set of them
+// fits in 32 bits), with, for every place j and polygon kind, the set of readings that
+// have that kind at place j: a fan matches the readings common to all its places.
+class TArrangementTable {
+public:
+    // readings[a] = [start, direction, n0 ... nk-1], ds[a] = [d0 ... dk-1].
+    void Build(int k, const std::vector<std::vector<int>>& readings, const std::vector<std::vector<int>>& ds);
+
+    [[nodiscard]] int K() const { return Polygons; }
+    [[nodiscard]] int Count() const { return static_cast<int>(Start.size()); }
+    [[nodiscard]] int StartOf(int a) const { return Start[a]; }
+    [[nodiscard]] int DirectionOf(int a) const { return Direction[a]; }
+    [[nodiscard]] std::uint32_t All() const { return AllReadings; }
+    // The readings whose polygon at place j is {n/d}.
+    [[nodiscard]] std::uint32_t AtPlace(int j, int n, int d) const;
+    // The readings whose first m polygons are those of the fan.
+    [[nodiscard]] std::uint32_t Matching(const int* fanN, const int* fanD, int m) const;
+
+private:
+    int Polygons = 0;
+    int KindCount = 0;
+    std::uint32_t AllReadings = 0;
     std::vector<int> Start;
     std::vector<int> Direction;
-    std::vector<int> N;
-    std::vector<int> D;
-
-    // True when the first m polygons of a fan are the first m of reading a.
-    [[nodiscard]] bool Matches(int a, const int* fanN, const int* fanD, int m) const;
+    std::vector<int> KindIndex;             // by n * 33 + d; -1 for kinds not in the configuration
+    std::vector<std::uint32_t> PlaceMask;  // by j * KindCount + kind
 };
 
 class TSearchSolid {
@@ -41,6 +55,8 @@ public:
     [[nodiscard]] int PendingCount(int v) const { return Fans[v].PendingCount; }
     [[nodiscard]] const int* FanN(int v) const { return FanNs.data() + Slot(v); }
     [[nodiscard]] const int* FanD(int v) const { return FanDs.data() + Slot(v); }
+    // The readings of the configuration that can continue v's fan.
+    [[nodiscard]] std::uint32_t MatchingReadings(int v) const { return Fans[v].Matching; }
 
     // The lowest-numbered vertex within 1e-9 of point, or a new one.
     int FindOrAddVertex(TVector3 point);
@@ -75,12 +91,12 @@ private:
         int First = -1;
         int Last = -1;
         int PendingCount = 0;
-        bool Stuck = false;
+        std::uint32_t Matching = 0;  // readings that agree with the fan so far
     };
     enum class TChange : std::uint8_t { StartFan, Append, Prepend, AddPending, RemovePending };
     struct TTrailEntry {
         TChange Change;
-        bool WasStuck;
+        std::uint32_t OldMatching;
         int Vertex;
         int OldEnd;    // the fan end replaced, or the position of a removed pending face
         int Face;
@@ -92,10 +108,12 @@ private:
     };
 
     [[nodiscard]] std::size_t Slot(int v) const { return static_cast<std::size_t>(v) * Stride; }
-    void EnsureRoom(int v, int count);
-    void Changed(int v, TChange change, int oldEnd, int face, bool wasStuck);
+    [[nodiscard]] bool Stuck(const TFan& fan) const;
+    [[nodiscard]] int LowestVertexInCell(std::uint64_t cell, TVector3 point, int found) const;
+    void EnsureRoom(int count);
+    // Records a change of v's fan on the trail and recounts the stuck vertices.
+    void Changed(int v, TChange change, int oldEnd, int face, std::uint32_t oldMatching, bool wasStuck);
     void Undo(const TTrailEntry& entry);
-    void UpdateStuck(int v);
     void DropVerticesFrom(int count);
     void DropFacesFrom(int count);
     void DropEdgesFrom(int count);
@@ -108,15 +126,15 @@ private:
     std::vector<TFan> Fans;
     std::vector<int> FanNs, FanDs, FanFaceList, PendingList;  // Stride entries per vertex
     std::vector<int> CellNext;                                // vertices sharing a grid cell
-    std::unordered_map<std::uint64_t, int> CellHead;
+    TIndexTable CellHead;
 
     std::vector<int> FaceStart, FaceSizes, FaceNs, FaceDs, FaceVertices;
     std::vector<int> FaceNext;  // faces sharing a key
     std::vector<std::uint64_t> FaceKeys;
-    std::unordered_map<std::uint64_t, int> FaceHead;
+    TIndexTable FaceHead;
 
     std::vector<std::pair<int, int>> EdgeEnds;
-    std::unordered_set<std::uint64_t> EdgeKeys;
+    TIndexTable EdgeKeys;
 
     std::vector<TTrailEntry> Trail;
     std::vector<TMark> Marks;
