@@ -1,0 +1,130 @@
+#include "construction/PolyhedronPreparation.h"
+#include "support/SolidDump.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct TPrepared {
+    TPreparation Engine;
+    TLinePane Pane;
+    bool Failed = false;
+};
+
+std::unique_ptr<TPrepared> Prepare(const std::string& text)
+{
+    auto p = std::make_unique<TPrepared>();
+    p->Failed = p->Engine.Prepare(Config(text), p->Pane);
+    return p;
+}
+
+const std::vector<std::string> TooLarge = {
+    "不可能な組み合わせです。構築不能です。",
+    "一番角数の大きい多角形の角数を下げるか。",
+    "それ以外の正多角形の角数を上げてください。",
+    "-------------------------",
+};
+
+}  // namespace
+
+TEST(PolyhedronPreparation, RadiiOfKnownVertexFigures)
+{
+    const struct {
+        const char* Text;
+        double R;
+        double Big;
+    } rows[] = {
+        {"(3, 3, 3)", 1 / std::sqrt(3.0), std::sqrt(6.0) / 4},
+        {"(4, 4, 4)", std::sqrt(2.0 / 3.0), std::sqrt(3.0) / 2},
+        {"(3, 4, 3/2, 4)", std::sqrt(2.0) / 2, std::sqrt(2.0) / 2},
+        {"(3, 4, 5, 4)", NAN, 2.232950509},
+        {"(5/2, 5/2, 5/2)", 0.356822089, 0.535233135},
+        {"(3, 3, 3, 3, 3)/2", 0.525731112, 0.587785252},
+        {"(5, 5, 5, 5, 5)/2", 0.850650808, 0.951056516},
+    };
+    for (const auto& row : rows) {
+        const auto p = Prepare(row.Text);
+        ASSERT_FALSE(p->Failed) << row.Text;
+        if (!std::isnan(row.R)) {
+            EXPECT_NEAR(p->Engine.NeighbourRadius, row.R, 1e-9) << row.Text;
+        }
+        EXPECT_NEAR(p->Engine.SphereRadius, row.Big, 1e-9) << row.Text;
+        const double r = p->Engine.NeighbourRadius;
+        EXPECT_NEAR(p->Engine.PlaneOffset, p->Engine.SphereRadius - std::sqrt(1 - r * r), 1e-15);
+        EXPECT_TRUE(p->Pane.Lines.empty()) << row.Text;
+    }
+    const auto tetra = Prepare("(3, 3, 3)");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(tetra->Engine.CentralAngle[i], 2 * M_PI / 3, 1e-12);
+    EXPECT_FALSE(tetra->Engine.IrregularVertex);
+    EXPECT_TRUE(Prepare("(3, 3, 3, 3, 3)/2")->Engine.IrregularVertex);
+    EXPECT_TRUE(Prepare("(3, 4, 3/2, 4)")->Engine.IrregularVertex);
+}
+
+TEST(PolyhedronPreparation, PolygonTablesCarrySignAndDensity)
+{
+    const auto p = Prepare("(5/2, 4, 5/3, 4)");
+    ASSERT_FALSE(p->Failed);
+    const TPreparation& e = p->Engine;
+    EXPECT_NEAR(e.Chord[0], (std::sqrt(5.0) - 1) / 2, 1e-15);  // 2 cos(2 pi/5)
+    EXPECT_EQ(e.ChordSign[0], 1.0);
+    EXPECT_EQ(e.ChordSign[2], -1.0);
+    EXPECT_NEAR(e.Chord[1], std::sqrt(2.0), 1e-15);
+    EXPECT_NEAR(e.PolygonRadius[1], std::sqrt(2.0) / 2, 1e-15);
+    EXPECT_NEAR(e.PolygonArea[1], 1.0, 1e-14);
+    EXPECT_NEAR(e.CentralAngle[2], 2 * M_PI - (M_PI - 2 * ArcCos(e.Chord[2] / 2 / e.NeighbourRadius)), 1e-12);
+}
+
+TEST(PolyhedronPreparation, AddedLastPolygonFixesTheCircleByItsTriangle)
+{
+    const auto p = Prepare("(4, 6, 4/3, 6/5 [,5])/0");
+    ASSERT_FALSE(p->Failed);
+    const TPreparation& e = p->Engine;
+    EXPECT_TRUE(e.LastAdded);
+    EXPECT_EQ(e.PolygonCount, 4);
+    EXPECT_NEAR(e.NeighbourRadius, std::sqrt(6.0 / 7.0), 1e-12);
+    EXPECT_NEAR(e.SphereRadius, std::sqrt(7.0) / 2, 1e-12);
+    const double degrees[] = {99.594, 138.590, 260.406, 221.410};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(e.CentralAngle[i] * 180 / M_PI, degrees[i], 5e-4) << i;
+
+    const auto three = Prepare("(3, 3 [,3])");  // with three polygons the option does nothing
+    EXPECT_FALSE(three->Engine.LastAdded);
+    EXPECT_EQ(three->Engine.PolygonCount, 3);
+}
+
+TEST(PolyhedronPreparation, RefusesWhatCannotCloseRoundAVertex)
+{
+    EXPECT_EQ(Prepare("(6, 6, 6)")->Pane.Lines, TooLarge);
+    EXPECT_TRUE(Prepare("(6, 6, 6)")->Failed);
+    EXPECT_EQ(Prepare("(3, 3, 3)/2")->Pane.Lines, std::vector<std::string>{"構築不能です。(001)"});
+    EXPECT_EQ(Prepare("(4, 4, 8/7)/0")->Pane.Lines, std::vector<std::string>{"構築不能です。(002)"});
+    // The added-last triangle is checked too: a flat tiling gives r = 1, and chords that
+    // break the triangle inequality give no circle at all.
+    EXPECT_EQ(Prepare("(6, 6, 6, 6 [,6])")->Pane.Lines, TooLarge);
+    EXPECT_EQ(Prepare("(12/5, 3, 12/5 [,4])")->Pane.Lines, TooLarge);
+    EXPECT_TRUE(Prepare("(12/5, 3, 12/5 [,4])")->Failed);
+}
+
+TEST(PolyhedronPreparation, ArrangementTableListsEachReadingOnce)
+{
+    const auto square = Prepare("(3, 4, 3, 4)");
+    ASSERT_EQ(square->Engine.ArrangementCount, 2);
+    EXPECT_EQ(square->Engine.Arrangements[0], (std::vector<int>{0, -1, 3, 4, 3, 4}));
+    EXPECT_EQ(square->Engine.Arrangements[1], (std::vector<int>{1, -1, 4, 3, 4, 3}));
+    EXPECT_EQ(Prepare("(3, 4, 5, 6)")->Engine.ArrangementCount, 8);
+    EXPECT_EQ(Prepare("(3, 3, 3, 3, 4)")->Engine.ArrangementCount, 5);
+    EXPECT_EQ(Prepare("(3, 3, 3)")->Engine.ArrangementCount, 1);
+
+    // Readings differ by d as well as n: {5/2} and {5/3} are different polygons.
+    const auto stars = Prepare("(5/2, 5/3, 5/2, 5/3)");
+    EXPECT_EQ(stars->Engine.ArrangementCount, 2);
+    EXPECT_EQ(stars->Engine.ArrangementD[0], (std::vector<int>{2, 3, 2, 3}));
+    EXPECT_EQ(stars->Engine.ArrangementD[1], (std::vector<int>{3, 2, 3, 2}));
+
+    const auto sixteen = Prepare("(3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4)/4");
+    EXPECT_EQ(sixteen->Engine.PolygonCount, 16);
+    EXPECT_EQ(sixteen->Engine.PolyN[15], 4);
+}
