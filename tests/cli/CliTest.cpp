@@ -1,0 +1,156 @@
+// zenkari-cli as a user runs it: exit status, the lines it prints, and refusals of bad input.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct TResult {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string Quote(const std::string& argument)
+{
+    std::string quoted = "'";
+    for (const char c : argument) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    quoted += '\'';
+    return quoted;
+}
+
+TResult RunCli(std::initializer_list<std::string> arguments)
+{
+    const std::string errFile = ::testing::TempDir() + "zenkari-cli-stderr.txt";
+    std::string command = ZENKARI_CLI_PATH;
+    for (const std::string& a : arguments) {
+        command += ' ';
+        command += Quote(a);
+    }
+    command += " 2>";
+    command += Quote(errFile);
+    TResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return result;
+    std::array<char, 4096> buffer{};
+    std::size_t read = 0;
+    while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.Out.append(buffer.data(), read);
+    const int status = pclose(pipe);
+    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errFile);
+    std::stringstream text;
+    text << err.rdbuf();
+    result.Err = text.str();
+    return result;
+}
+
+int Occurrences(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+TEST(Cli, BuildsAndListsEverySolid)
+{
+    const TResult run = RunCli({"build", "(3, 4, 4, 4)", "--json"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(Occurrences(run.Out, "{\"vertices\": 24, \"faces\": 26, \"edges\": 48,"), 4);
+    EXPECT_NE(run.Out.find("\"sphere_radius\": 1.398966325965908"), std::string::npos);
+    EXPECT_NE(run.Out.find("\"4個この形の立体がありました。\""), std::string::npos);
+
+    const TResult text = RunCli({"build", "(4, 6, 4/3, 6/5 [,5])/0"});
+    EXPECT_EQ(text.Status, 0);
+    EXPECT_NE(text.Out.find("solid 1: 60 vertices, 50 faces, 120 edges\n"), std::string::npos);
+    EXPECT_EQ(Occurrences(text.Out, "solid "), 1);
+}
+
+TEST(Cli, CodeStringsBringTheirLimitAndOptionsOverrideIt)
+{
+    // (3, 4, 5, 4) at the code string's limit 50 finds nothing; --limit 60 finds it.
+    EXPECT_EQ(Occurrences(RunCli({"build", "01010004030104010501040l"}).Err, "zenkari-cli:"), 1);
+    EXPECT_EQ(Occurrences(RunCli({"build", "010100040301040105010401"}).Out, "solid "), 0);
+    EXPECT_EQ(Occurrences(RunCli({"build", "010100040301040105010401", "--limit", "60"}).Out, "solid "), 1);
+}
+
+TEST(Cli, StepsAndContinueMirrorTheButtons)
+{
+    const TResult steps = RunCli({"build", "(3, 3, 3)", "--steps", "5", "--json"});
+    EXPECT_EQ(steps.Status, 0);
+    EXPECT_NE(steps.Out.find("\"build_step\": 5"), std::string::npos);
+    EXPECT_EQ(Occurrences(steps.Out, "\"vertices\": 4, \"faces\": 4, \"edges\": 6"), 2);  // found and current
+
+    const TResult cap = RunCli({"build", "(5/2, 5/2, 5/2, 5/2, 5/3)", "--continue", "40"});
+    EXPECT_EQ(Occurrences(cap.Out, "たくさん立体がみつかったのでとりあえず中断します。"), 1);
+    EXPECT_NE(cap.Out.find("101個この形の立体がありました。"), std::string::npos);
+}
+
+TEST(Cli, ImpossibleConfigurationPrintsTheRefusalAndExitsOne)
+{
+    const TResult run = RunCli({"build", "(6, 6, 6)"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out,
+              "不可能な組み合わせです。構築不能です。\n一番角数の大きい多角形の角数を下げるか。\n"
+              "それ以外の正多角形の角数を上げてください。\n-------------------------\n");
+    EXPECT_EQ(run.Err, "");
+}
+
+TEST(Cli, BadInputIsOneLineOnStderrAndExitTwo)
+{
+    const std::initializer_list<std::string> bad[] = {
+        {},
+        {"build"},
+        {"draw", "(3, 3, 3)"},
+        {"build", "3, 3, 3"},
+        {"build", "(3, 3)"},
+        {"build", "(3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3)"},
+        {"build", "(2, 3, 3)"},
+        {"build", "(33, 3, 3)"},
+        {"build", "(5/5, 3, 3)"},
+        {"build", "(6/2, 3, 3)"},
+        {"build", "(5/0, 3, 3)"},
+        {"build", "(3, 3, 3)/8"},
+        {"build", "(3, 3, 3"},
+        {"build", "(3, 3, 3) extra"},
+        {"build", "(3, 3 [,3], 3)"},
+        {"build", "(99999999999, 3, 3)"},
+        {"build", "0101001903010301030"},
+        {"build", "01010019030103010399"},
+        {"build", "08010019030103010301"},
+        {"build", "(3, 3, 3)", "--limit", "5"},
+        {"build", "(3, 3, 3)", "--limit", "15"},
+        {"build", "(3, 3, 3)", "--limit", "1010"},
+        {"build", "(3, 3, 3)", "--limit", "x"},
+        {"build", "(3, 3, 3)", "--limit"},
+        {"build", "(3, 3, 3)", "--steps", "0"},
+        {"build", "(3, 3, 3)", "--continue", "-1"},
+        {"build", "(3, 3, 3)", "--colour"},
+    };
+    for (const auto& arguments : bad) {
+        const TResult run = RunCli(arguments);
+        std::string shown;
+        for (const std::string& a : arguments)
+            shown += a + " ";
+        EXPECT_EQ(run.Status, 2) << shown;
+        EXPECT_EQ(run.Out, "") << shown;
+        EXPECT_EQ(Occurrences(run.Err, "\n"), 1) << shown << run.Err;
+        EXPECT_EQ(run.Err.rfind("zenkari-cli: ", 0), 0u) << shown;
+    }
+}
