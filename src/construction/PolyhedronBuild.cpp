@@ -14,6 +14,15 @@ const char* const PauseLine = "たくさん立体がみつかったのでとり�
 
 }  // namespace
 
+double TBuild::RecurrenceFactor(int n, int d)
+{
+    // 1 + 2 cos(2 pi d / n), written as the corner recurrence needs it; kept per {n/d}.
+    double& factor = Factors[static_cast<std::size_t>(n * (MaxPolygonCorners + 1) + d)];
+    if (std::isnan(factor))
+        factor = 1.0 - 2.0 * std::cos(M_PI - d * TurnFraction(n));
+    return factor;
+}
+
 void TBuild::StartWork()
 {
     Table.Build(PolygonCount, Arrangements, ArrangementD);
@@ -132,7 +141,15 @@ bool TBuild::CompleteVertex(int v)
     const int k = PolygonCount;
     if (Work.VertexCount() > VertexLimit)
         return true;
-    SetAxisFrame(Work.Vertex(v));
+    if (const double* frame = Work.KnownFrame(v)) {
+        FrameSinA = frame[0];
+        FrameCosA = frame[1];
+        FrameSinB = frame[2];
+        FrameCosB = frame[3];
+    } else {
+        SetAxisFrame(Work.Vertex(v));
+        Work.KeepFrame(v, FrameSinA, FrameCosA, FrameSinB, FrameCosB);
+    }
     int offset = 0;
     int dir = 1;
     double phi = 0.0;
@@ -171,9 +188,9 @@ void TBuild::PlacePolygon(TVector3 p0, int v, TVector3 p2, int d, int n)
 {
     // Three consecutive corners of a regular {n/d} fix the rest:
     // P[j] = P[j-3] + f (P[j-1] - P[j-2]) with f = 1 + 2 cos(2 pi d / n).
-    if (n < 3 || n > MaxPolygonCorners)
+    if (n < 3 || n > MaxPolygonCorners || d < 1 || d >= n)
         return;  // configurations are checked where they enter; never write past the corners
-    const double f = 1.0 - 2.0 * std::cos(M_PI - d * TurnFraction(n));
+    const double f = RecurrenceFactor(n, d);
     TVector3 points[MaxPolygonCorners];
     int idx[MaxPolygonCorners];
     points[0] = p0;

@@ -6,6 +6,8 @@
 #include "construction/SearchSolid.h"
 
 #include <climits>
+#include <cmath>
+#include <vector>
 
 inline constexpr int SearchEndedAfterFailure = INT_MAX;  // step state once nothing is left to try
 inline constexpr int FoundSolidCap = 100;                // a one-shot build pauses after this many
@@ -29,9 +31,11 @@ public:
 
 private:
     void StartWork();
+    [[nodiscard]] double RecurrenceFactor(int n, int d);
     void RecordFoundSolid();
     void FinishCall();
 
     TArrangementTable Table;
     TSearchSolid Work;  // Current as the search holds it; copied into Current when shown
+    std::vector<double> Factors = std::vector<double>((MaxPolygonCorners + 1) * (MaxPolygonCorners + 1), NAN);
 };

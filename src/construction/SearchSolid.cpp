@@ -17,7 +17,17 @@ std::int64_t CellIndex(double coordinate)
     const double scaled = coordinate * CellsPerUnit;
     if (!(scaled > -1e9 && scaled < 1e9))  // NaN or far away: all such points share one cell
         return 0;
-    return static_cast<std::int64_t>(std::floor(scaled));
+    // floor by truncation, which compiles to one instruction where floor() is a library call
+    const auto truncated = static_cast<std::int64_t>(scaled);
+    return scaled < static_cast<double>(truncated) ? truncated - 1 : truncated;
+}
+
+// True when the coordinate lies within the margin of a face of its cell (index cell).
+bool NearCellBoundary(double coordinate, std::int64_t cell)
+{
+    const double offset = coordinate * CellsPerUnit - static_cast<double>(cell);
+    const double margin = 2.0 * CellMargin * CellsPerUnit;  // twice over, for rounding
+    return !(offset > margin && offset < 1.0 - margin);
 }
 
 std::uint64_t CellKey(std::int64_t x, std::int64_t y, std::int64_t z)
@@ -47,13 +57,6 @@ std::uint64_t FaceKey(const int* indices, int size)
     for (int i = 0; i < size; ++i)
         key += Mix(static_cast<std::uint64_t>(indices[i]));
     return key;
-}
-
-std::uint64_t EdgeKey(int a, int b)
-{
-    const auto lo = static_cast<std::uint64_t>(static_cast<std::uint32_t>(std::min(a, b)));
-    const auto hi = static_cast<std::uint64_t>(static_cast<std::uint32_t>(std::max(a, b)));
-    return (lo << 32) | hi;
 }
 
 }  // namespace
@@ -104,15 +107,18 @@ std::uint32_t TArrangementTable::Matching(const int* fanN, const int* fanD, int 
 void TSearchSolid::Reset(const TArrangementTable& table)
 {
     Table = &table;
-    Stride = 2 * std::max(table.K(), 1);
     StuckCount = 0;
     NextChoice = 0;
     Points.clear();
     Fans.clear();
-    FanNs.clear();
-    FanDs.clear();
-    FanFaceList.clear();
-    PendingList.clear();
+    Frames.clear();
+    FrameKnown.clear();
+    // While every vertex is checked before each completion a fan holds at most 2k
+    // entries and a vertex at most 4k edges; the rows widen should that ever not hold.
+    const int k = std::max(table.K(), 1);
+    for (TRowStore* rows : {&FanNs, &FanDs, &FanFaceList, &PendingList})
+        rows->Reset(2 * k);
+    Neighbours.Reset(4 * k);
     CellNext.clear();
     CellHead.Clear();
     FaceStart.clear();
@@ -124,7 +130,6 @@ void TSearchSolid::Reset(const TArrangementTable& table)
     FaceKeys.clear();
     FaceHead.Clear();
     EdgeEnds.clear();
-    EdgeKeys.Clear();
     Trail.clear();
     Marks.clear();
 }
@@ -149,29 +154,29 @@ int TSearchSolid::LowestVertexInCell(std::uint64_t cell, TVector3 point, int fou
 int TSearchSolid::FindOrAddVertex(TVector3 point)
 {
     int found = -1;
-    const std::int64_t x0 = CellIndex(point.X - CellMargin), x1 = CellIndex(point.X + CellMargin);
-    const std::int64_t y0 = CellIndex(point.Y - CellMargin), y1 = CellIndex(point.Y + CellMargin);
-    const std::int64_t z0 = CellIndex(point.Z - CellMargin), z1 = CellIndex(point.Z + CellMargin);
-    if (x0 == x1 && y0 == y1 && z0 == z1) {
-        found = LowestVertexInCell(CellKey(x0, y0, z0), point, found);
-    } else {
+    const std::int64_t x = CellIndex(point.X), y = CellIndex(point.Y), z = CellIndex(point.Z);
+    if (NearCellBoundary(point.X, x) || NearCellBoundary(point.Y, y) || NearCellBoundary(point.Z, z)) {
         // The 1e-9 ball round the point reaches into neighbouring cells.
-        for (std::int64_t x = x0; x <= x1; ++x)
-            for (std::int64_t y = y0; y <= y1; ++y)
-                for (std::int64_t z = z0; z <= z1; ++z)
-                    found = LowestVertexInCell(CellKey(x, y, z), point, found);
+        const std::int64_t x0 = CellIndex(point.X - CellMargin), x1 = CellIndex(point.X + CellMargin);
+        const std::int64_t y0 = CellIndex(point.Y - CellMargin), y1 = CellIndex(point.Y + CellMargin);
+        const std::int64_t z0 = CellIndex(point.Z - CellMargin), z1 = CellIndex(point.Z + CellMargin);
+        for (std::int64_t cx = x0; cx <= x1; ++cx)
+            for (std::int64_t cy = y0; cy <= y1; ++cy)
+                for (std::int64_t cz = z0; cz <= z1; ++cz)
+                    found = LowestVertexInCell(CellKey(cx, cy, cz), point, found);
+    } else {
+        found = LowestVertexInCell(CellKey(x, y, z), point, found);
     }
     if (found >= 0)
         return found;
 
     const int v = VertexCount();
     Points.push_back(point);
-    Fans.push_back(TFan{0, -1, -1, 0, Table->All()});
-    const std::size_t size = Slot(v + 1);
-    FanNs.resize(size);
-    FanDs.resize(size);
-    FanFaceList.resize(size);
-    PendingList.resize(size);
+    Fans.push_back(TFan{0, -1, -1, 0, 0, Table->All()});
+    Frames.emplace_back();
+    FrameKnown.push_back(false);
+    for (TRowStore* rows : {&FanNs, &FanDs, &FanFaceList, &PendingList, &Neighbours})
+        rows->Resize(v + 1);
     const std::uint64_t cell = CellKey(point);
     CellNext.push_back(CellHead.Find(cell));
     CellHead.Set(cell, v);
@@ -203,31 +208,19 @@ int TSearchSolid::FindOrAddFace(const int* indices, int size, int n, int d)
 
 void TSearchSolid::AddEdge(int a, int b)
 {
-    const std::uint64_t key = EdgeKey(a, b);
-    if (EdgeKeys.Find(key) >= 0)
+    const int* aNeighbours = Neighbours.Row(a);
+    if (std::find(aNeighbours, aNeighbours + Fans[a].NeighbourCount, b) != aNeighbours + Fans[a].NeighbourCount)
         return;
-    EdgeKeys.Set(key, EdgeCount());
+    Neighbours.Reserve(std::max(Fans[a].NeighbourCount, Fans[b].NeighbourCount) + 1);
+    Neighbours.Row(a)[Fans[a].NeighbourCount++] = b;
+    Neighbours.Row(b)[Fans[b].NeighbourCount++] = a;
     EdgeEnds.emplace_back(a, b);
 }
 
-void TSearchSolid::EnsureRoom(int count)
+void TSearchSolid::ReserveFan(int count)
 {
-    if (count <= Stride)
-        return;
-    // Cannot happen while every vertex is checked before each completion (a fan then
-    // holds at most 2k entries), but a wider layout costs nothing to keep correct.
-    const int oldStride = Stride;
-    Stride *= 2;
-    const auto widen = [&](std::vector<int>& list) {
-        std::vector<int> wide(Slot(VertexCount()));
-        for (int u = 0; u < VertexCount(); ++u)
-            std::copy_n(&list[static_cast<std::size_t>(u) * oldStride], oldStride, &wide[Slot(u)]);
-        list.swap(wide);
-    };
-    widen(FanNs);
-    widen(FanDs);
-    widen(FanFaceList);
-    widen(PendingList);
+    for (TRowStore* rows : {&FanNs, &FanDs, &FanFaceList})
+        rows->Reserve(count);
 }
 
 bool TSearchSolid::Stuck(const TFan& fan) const
@@ -249,10 +242,9 @@ void TSearchSolid::StartFan(int v, int first, int last, int n, int d, int face)
     TFan& fan = Fans[v];
     const bool wasStuck = Stuck(fan);
     const std::uint32_t oldMatching = fan.Matching;
-    const std::size_t s = Slot(v);
-    FanNs[s] = n;
-    FanDs[s] = d;
-    FanFaceList[s] = face;
+    FanNs.Row(v)[0] = n;
+    FanDs.Row(v)[0] = d;
+    FanFaceList.Row(v)[0] = face;
     fan.Count = 1;
     fan.First = first;
     fan.Last = last;
@@ -262,14 +254,13 @@ void TSearchSolid::StartFan(int v, int first, int last, int n, int d, int face)
 
 void TSearchSolid::AppendToFan(int v, int last, int n, int d, int face)
 {
-    EnsureRoom(Fans[v].Count + 1);
+    ReserveFan(Fans[v].Count + 1);
     TFan& fan = Fans[v];
     const bool wasStuck = Stuck(fan);
     const std::uint32_t oldMatching = fan.Matching;
-    const std::size_t s = Slot(v) + static_cast<std::size_t>(fan.Count);
-    FanNs[s] = n;
-    FanDs[s] = d;
-    FanFaceList[s] = face;
+    FanNs.Row(v)[fan.Count] = n;
+    FanDs.Row(v)[fan.Count] = d;
+    FanFaceList.Row(v)[fan.Count] = face;
     fan.Matching &= Table->AtPlace(fan.Count, n, d);
     ++fan.Count;
     const int oldLast = fan.Last;
@@ -279,18 +270,17 @@ void TSearchSolid::AppendToFan(int v, int last, int n, int d, int face)
 
 void TSearchSolid::PrependToFan(int v, int first, int n, int d, int face)
 {
-    EnsureRoom(Fans[v].Count + 1);
+    ReserveFan(Fans[v].Count + 1);
     TFan& fan = Fans[v];
     const bool wasStuck = Stuck(fan);
     const std::uint32_t oldMatching = fan.Matching;
-    const std::size_t s = Slot(v);
-    for (std::vector<int>* list : {&FanNs, &FanDs, &FanFaceList}) {
-        int* entries = list->data() + s;
+    for (TRowStore* rows : {&FanNs, &FanDs, &FanFaceList}) {
+        int* entries = rows->Row(v);
         std::copy_backward(entries, entries + fan.Count, entries + fan.Count + 1);
     }
-    FanNs[s] = n;
-    FanDs[s] = d;
-    FanFaceList[s] = face;
+    FanNs.Row(v)[0] = n;
+    FanDs.Row(v)[0] = d;
+    FanFaceList.Row(v)[0] = face;
     ++fan.Count;
     fan.Matching = Table->Matching(FanN(v), FanD(v), fan.Count);  // every place has moved
     const int oldFirst = fan.First;
@@ -300,10 +290,10 @@ void TSearchSolid::PrependToFan(int v, int first, int n, int d, int face)
 
 void TSearchSolid::AddPending(int v, int face)
 {
-    EnsureRoom(Fans[v].PendingCount + 1);
+    PendingList.Reserve(Fans[v].PendingCount + 1);
     TFan& fan = Fans[v];
     const bool wasStuck = Stuck(fan);
-    PendingList[Slot(v) + static_cast<std::size_t>(fan.PendingCount)] = face;
+    PendingList.Row(v)[fan.PendingCount] = face;
     ++fan.PendingCount;
     Changed(v, TChange::AddPending, -1, face, fan.Matching, wasStuck);
 }
@@ -311,7 +301,7 @@ void TSearchSolid::AddPending(int v, int face)
 void TSearchSolid::RemoveFirstPending(int v, int face)
 {
     TFan& fan = Fans[v];
-    int* list = PendingList.data() + Slot(v);
+    int* list = PendingList.Row(v);
     int* end = list + fan.PendingCount;
     int* at = std::find(list, end, face);
     if (at == end)
@@ -328,7 +318,6 @@ void TSearchSolid::Undo(const TTrailEntry& entry)
     const int v = entry.Vertex;
     TFan& fan = Fans[v];
     const bool wasStuck = Stuck(fan);
-    const std::size_t s = Slot(v);
     switch (entry.Change) {
     case TChange::StartFan:
         fan.Count = 0;
@@ -340,8 +329,8 @@ void TSearchSolid::Undo(const TTrailEntry& entry)
         fan.Last = entry.OldEnd;
         break;
     case TChange::Prepend: {
-        for (std::vector<int>* list : {&FanNs, &FanDs, &FanFaceList}) {
-            int* entries = list->data() + s;
+        for (TRowStore* rows : {&FanNs, &FanDs, &FanFaceList}) {
+            int* entries = rows->Row(v);
             std::copy(entries + 1, entries + fan.Count, entries);
         }
         --fan.Count;
@@ -352,7 +341,7 @@ void TSearchSolid::Undo(const TTrailEntry& entry)
         --fan.PendingCount;
         break;
     case TChange::RemovePending: {
-        int* list = PendingList.data() + s;
+        int* list = PendingList.Row(v);
         std::copy_backward(list + entry.OldEnd, list + fan.PendingCount, list + fan.PendingCount + 1);
         list[entry.OldEnd] = entry.Face;
         ++fan.PendingCount;
@@ -398,11 +387,11 @@ void TSearchSolid::DropVerticesFrom(int count)
     }
     Points.resize(static_cast<std::size_t>(count));
     Fans.resize(static_cast<std::size_t>(count));
+    Frames.resize(static_cast<std::size_t>(count));
+    FrameKnown.resize(static_cast<std::size_t>(count));
     CellNext.resize(static_cast<std::size_t>(count));
-    FanNs.resize(Slot(count));
-    FanDs.resize(Slot(count));
-    FanFaceList.resize(Slot(count));
-    PendingList.resize(Slot(count));
+    for (TRowStore* rows : {&FanNs, &FanDs, &FanFaceList, &PendingList, &Neighbours})
+        rows->Resize(count);
 }
 
 void TSearchSolid::DropFacesFrom(int count)
@@ -426,8 +415,11 @@ void TSearchSolid::DropFacesFrom(int count)
 
 void TSearchSolid::DropEdgesFrom(int count)
 {
-    for (int e = EdgeCount() - 1; e >= count; --e)
-        EdgeKeys.Erase(EdgeKey(EdgeEnds[e].first, EdgeEnds[e].second));
+    // Each dropped edge is the newest at both its ends.
+    for (int e = EdgeCount() - 1; e >= count; --e) {
+        --Fans[EdgeEnds[e].first].NeighbourCount;
+        --Fans[EdgeEnds[e].second].NeighbourCount;
+    }
     EdgeEnds.resize(static_cast<std::size_t>(count));
 }
 
@@ -437,14 +429,13 @@ void TSearchSolid::ExportTo(TPolyFace& solid) const
     for (int v = 0; v < VertexCount(); ++v) {
         solid.AppendVertex(Points[v]);
         const TFan& fan = Fans[v];
-        const std::size_t s = Slot(v);
-        solid.FanN[v].assign(FanNs.data() + s, FanNs.data() + s + fan.Count);
-        solid.FanD[v].assign(FanDs.data() + s, FanDs.data() + s + fan.Count);
-        solid.FanFaces[v].assign(FanFaceList.data() + s, FanFaceList.data() + s + fan.Count);
+        solid.FanN[v].assign(FanNs.Row(v), FanNs.Row(v) + fan.Count);
+        solid.FanD[v].assign(FanDs.Row(v), FanDs.Row(v) + fan.Count);
+        solid.FanFaces[v].assign(FanFaceList.Row(v), FanFaceList.Row(v) + fan.Count);
         solid.FanCount[v] = fan.Count;
         solid.FanFirst[v] = fan.First;
         solid.FanLast[v] = fan.Last;
-        solid.Pending[v].assign(PendingList.data() + s, PendingList.data() + s + fan.PendingCount);
+        solid.Pending[v].assign(PendingList.Row(v), PendingList.Row(v) + fan.PendingCount);
         solid.PendingCount[v] = fan.PendingCount;
     }
     for (int f = 0; f < FaceCount(); ++f)

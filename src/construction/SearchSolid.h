@@ -9,7 +9,9 @@
 #include "geometry/VectorFunc.h"
 
 #include "construction/IndexTable.h"
+#include "construction/RowStore.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -53,8 +55,8 @@ public:
     [[nodiscard]] int FanFirst(int v) const { return Fans[v].First; }
     [[nodiscard]] int FanLast(int v) const { return Fans[v].Last; }
     [[nodiscard]] int PendingCount(int v) const { return Fans[v].PendingCount; }
-    [[nodiscard]] const int* FanN(int v) const { return FanNs.data() + Slot(v); }
-    [[nodiscard]] const int* FanD(int v) const { return FanDs.data() + Slot(v); }
+    [[nodiscard]] const int* FanN(int v) const { return FanNs.Row(v); }
+    [[nodiscard]] const int* FanD(int v) const { return FanDs.Row(v); }
     // The readings of the configuration that can continue v's fan.
     [[nodiscard]] std::uint32_t MatchingReadings(int v) const { return Fans[v].Matching; }
 
@@ -80,6 +82,15 @@ public:
     int Restore(int& nextChoice);
     [[nodiscard]] int SavedCount() const { return static_cast<int>(Marks.size()); }
 
+    // The axis frame of vertex v (sin A, cos A, sin B, cos B), once it has been worked out:
+    // a vertex never moves, so its frame is computed once however often it is completed.
+    [[nodiscard]] const double* KnownFrame(int v) const { return FrameKnown[v] ? Frames[v].data() : nullptr; }
+    void KeepFrame(int v, double sinA, double cosA, double sinB, double cosB)
+    {
+        Frames[v] = {sinA, cosA, sinB, cosB};
+        FrameKnown[v] = true;
+    }
+
     // Writes the solid into the record every other part of the engine reads.
     void ExportTo(TPolyFace& solid) const;
 
@@ -91,6 +102,7 @@ private:
         int First = -1;
         int Last = -1;
         int PendingCount = 0;
+        int NeighbourCount = 0;
         std::uint32_t Matching = 0;  // readings that agree with the fan so far
     };
     enum class TChange : std::uint8_t { StartFan, Append, Prepend, AddPending, RemovePending };
@@ -107,10 +119,9 @@ private:
         int ResumeVertex, NextChoice;
     };
 
-    [[nodiscard]] std::size_t Slot(int v) const { return static_cast<std::size_t>(v) * Stride; }
     [[nodiscard]] bool Stuck(const TFan& fan) const;
     [[nodiscard]] int LowestVertexInCell(std::uint64_t cell, TVector3 point, int found) const;
-    void EnsureRoom(int count);
+    void ReserveFan(int count);
     // Records a change of v's fan on the trail and recounts the stuck vertices.
     void Changed(int v, TChange change, int oldEnd, int face, std::uint32_t oldMatching, bool wasStuck);
     void Undo(const TTrailEntry& entry);
@@ -119,13 +130,15 @@ private:
     void DropEdgesFrom(int count);
 
     const TArrangementTable* Table = nullptr;
-    int Stride = 0;  // room for fan and pending entries per vertex
     int StuckCount = 0;
 
     std::vector<TVector3> Points;
     std::vector<TFan> Fans;
-    std::vector<int> FanNs, FanDs, FanFaceList, PendingList;  // Stride entries per vertex
-    std::vector<int> CellNext;                                // vertices sharing a grid cell
+    TRowStore FanNs, FanDs, FanFaceList, PendingList;
+    TRowStore Neighbours;      // the other end of every edge at the vertex, oldest first
+    std::vector<std::array<double, 4>> Frames;
+    std::vector<bool> FrameKnown;
+    std::vector<int> CellNext;  // vertices sharing a grid cell
     TIndexTable CellHead;
 
     std::vector<int> FaceStart, FaceSizes, FaceNs, FaceDs, FaceVertices;
@@ -134,7 +147,6 @@ private:
     TIndexTable FaceHead;
 
     std::vector<std::pair<int, int>> EdgeEnds;
-    TIndexTable EdgeKeys;
 
     std::vector<TTrailEntry> Trail;
     std::vector<TMark> Marks;
