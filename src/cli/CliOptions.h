@@ -8,9 +8,11 @@
 struct TCliRequest {
     bool Help = false;
     TVertexConfiguration Config;
-    int Pick = 1;          // which found solid the code string names
+    int Pick = 1;          // list position shown: 0 the solid under construction, i found solid i
     int Steps = 0;         // > 0: a step build of this many presses instead of the one-shot build
     int Continues = 0;     // presses of "構築続行" afterwards
+    bool Dual = false;     // form the dual of the picked solid and append its report
+    bool Compound = false; // form the compound of the picked solid and its dual
     bool Json = false;
 };
 

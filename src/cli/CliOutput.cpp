@@ -9,7 +9,31 @@ std::string SolidCounts(const TPolyFace& raw, const TPolyFace& display)
 {
     return "{\"vertices\": " + std::to_string(raw.VertexCount) + ", \"faces\": " + std::to_string(raw.FaceCount)
            + ", \"edges\": " + std::to_string(raw.EdgeCount) + ", \"display_vertices\": "
-           + std::to_string(display.VertexCount) + ", \"display_faces\": " + std::to_string(display.FaceCount) + "}";
+           + std::to_string(display.VertexCount) + ", \"display_faces\": " + std::to_string(display.FaceCount);
+}
+
+std::string DualObject(const TBuildReport& report)
+{
+    const TBuild& engine = *report.Engine;
+    return "{\"faces\": " + std::to_string(engine.CountDualFaces()) + ", \"vertices\": "
+           + std::to_string(engine.CountDualVertices()) + ", \"edges\": " + std::to_string(engine.Dual.EdgeCount)
+           + ", \"aborted\": " + (report.DualAborted ? "true" : "false") + ", \"face_kind\": "
+           + std::to_string(engine.DualFaceKind) + ", \"pieces\": " + std::to_string(engine.DualPieces)
+           + ", \"radius\": " + JsonNumber(engine.DualRadius) + ", \"scale\": " + JsonNumber(engine.DualScale)
+           + ", \"report\": " + JsonString(report.DualReport) + "}";
+}
+
+std::string PolygonTable(const TBuild& engine)
+{
+    std::string text = "[";
+    const auto rows = engine.PolygonTableRows();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        text += r ? ",\n    [" : "\n    [";
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            text += (c ? ", " : "") + JsonString(rows[r][c]);
+        text += "]";
+    }
+    return text + "\n  ]";
 }
 
 }  // namespace
@@ -51,6 +75,13 @@ void WriteTextReport(const TBuildReport& report, std::ostream& out)
         out << "solid " << i + 1 << ": " << solid.VertexCount << " vertices, " << solid.FaceCount << " faces, "
             << solid.EdgeCount << " edges\n";
     }
+    if (report.DualFormed)
+        out << "dual of " << report.Pick << ": " << engine.CountDualVertices() << " vertices, "
+            << engine.CountDualFaces() << " faces, " << engine.Dual.EdgeCount << " edges"
+            << (report.DualAborted ? " (abandoned)" : "") << '\n';
+    if (report.CompoundFormed)
+        out << "compound of " << report.Pick << ": " << engine.Compound.VertexCount << " vertices, "
+            << engine.Compound.FaceCount << " faces, " << engine.Compound.EdgeCount << " edges\n";
 }
 
 void WriteJsonReport(const TBuildReport& report, std::ostream& out)
@@ -68,7 +99,16 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     out << "  \"build_step\": " << report.BuildStep << ",\n";
     out << "  \"found\": [";
     for (int i = 0; i < engine.FoundCount; ++i)
-        out << (i ? ",\n    " : "\n    ") << SolidCounts(engine.FoundSolids[i], engine.FoundDisplay[i]);
+        out << (i ? ",\n    " : "\n    ") << SolidCounts(engine.FoundSolids[i], engine.FoundDisplay[i])
+            << ", \"area\": " << JsonNumber(engine.SurfaceArea(i + 1)) << ", \"volume\": "
+            << JsonNumber(engine.Volume(i + 1)) << "}";
     out << "\n  ],\n";
-    out << "  \"current\": " << SolidCounts(engine.Current, engine.CurrentDisplay) << "\n}\n";
+    out << "  \"current\": " << SolidCounts(engine.Current, engine.CurrentDisplay) << "},\n";
+    out << "  \"pick\": " << report.Pick << ",\n";
+    if (report.DualFormed)
+        out << "  \"dual\": " << DualObject(report) << ",\n";
+    if (report.CompoundFormed)
+        out << "  \"compound\": {\"vertices\": " << engine.Compound.VertexCount << ", \"faces\": "
+            << engine.Compound.FaceCount << ", \"edges\": " << engine.Compound.EdgeCount << "},\n";
+    out << "  \"polygon_table\": " << (report.Refused ? "[]" : PolygonTable(engine)) << "\n}\n";
 }

@@ -15,6 +15,11 @@ struct TBuildReport {
     int BuildStep = 0;
     const std::vector<std::string>* Pane = nullptr;
     const TBuild* Engine = nullptr;
+    int Pick = 1;
+    bool DualFormed = false;
+    bool DualAborted = false;
+    std::string DualReport;
+    bool CompoundFormed = false;
 };
 
 void WriteTextReport(const TBuildReport& report, std::ostream& out);

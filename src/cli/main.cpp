@@ -22,6 +22,22 @@ int RunBuild(const TCliRequest& request)
         refused = driver.ContinueSteps(*engine, request.Config, pane);
 
     TBuildReport report;
+    report.Pick = request.Pick;
+    if (!refused && (request.Dual || request.Compound)) {
+        // As the window's first redraw with "双対" or "複合" checked: form the dual of the
+        // solid shown, then the compound, and append the report once when the dual is shown.
+        const int sel = request.Pick;
+        report.DualFormed = true;
+        report.DualAborted = sel == 0 ? engine->BuildCurrentDual() : engine->BuildListedDual(sel - 1);
+        if (request.Compound) {
+            engine->FormCompound(sel);
+            report.CompoundFormed = true;
+        }
+        if (request.Dual) {
+            report.DualReport = engine->DualEdgeReport();
+            AppendDualReport(*engine, pane);
+        }
+    }
     report.Configuration = ConfigurationText(request.Config);
     report.Config = &request.Config;
     report.Refused = refused;

@@ -46,3 +46,10 @@ std::string FormatGeneral(double x)
     text += std::to_string(exponent);
     return text;
 }
+
+double RoundToDigit(double x, int d)
+{
+    const long double unit = std::pow(10.0L, static_cast<long double>(d));
+    const long double quotient = static_cast<long double>(x) / unit + 0.5L;
+    return static_cast<double>(std::trunc(quotient) * unit);
+}

@@ -7,3 +7,7 @@
 #include <string>
 
 [[nodiscard]] std::string FormatGeneral(double x);
+
+// x rounded at 10^d, halves upwards: Trunc(x / 10^d + 0.5) * 10^d. Safe for quotients
+// beyond the 64-bit integer range (they are already whole numbers in floating point).
+[[nodiscard]] double RoundToDigit(double x, int d);

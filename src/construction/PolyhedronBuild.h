@@ -2,7 +2,7 @@
 // The search: assembles closed solids face by face round one vertex after another,
 // backtracking through the readings of the configuration, in one go or one vertex a call.
 
-#include "construction/PolyhedronPreparation.h"
+#include "measure/PolyhedronCalc.h"
 #include "construction/SearchSolid.h"
 
 #include <climits>
@@ -13,7 +13,12 @@ inline constexpr int SearchEndedAfterFailure = INT_MAX;  // step state once noth
 inline constexpr int FoundSolidCap = 100;                // a one-shot build pauses after this many
 inline constexpr int OneShotStep = -1;
 
-class TBuild : public TPreparation {
+// The s for which the line through s w with direction d passes through m.
+[[nodiscard]] double DualScaleFactor(TVector3 m, TVector3 d, TVector3 w);
+
+inline constexpr const char* DualAbandonedLine = "無限遠点を含むため双対図形処理を中断しました";
+
+class TBuild : public TCalc {
 public:
     // One call of the search. step: -1 one-shot; 0 start a step build; 1 ... the vertex
     // to complete next; VertexCount + 1 or SearchEndedAfterFailure once it has ended.
@@ -29,11 +34,35 @@ public:
     // display := raw with every star or backward face replaced by triangles round its centre.
     void BuildDisplayForm(const TPolyFace& raw, TPolyFace& display) const;
 
+    // The dual of the solid under construction; true when it was abandoned.
+    bool BuildCurrentDual();
+    // The dual of found solid k; true when it was abandoned or k is not a found solid.
+    bool BuildListedDual(int k);
+    // Dual := the reciprocal of source, scaled so that its edges cross the source's at
+    // their midpoints. True when it had to be abandoned (points at infinity).
+    bool BuildDual(const TPolyFace& source);
+    // A vertex of Dual within 1e-9 of point, never one of the two reference entries.
+    int FindOrAddDualVertex(TVector3 point);
+
 private:
+    struct TDualWork;
     void StartWork();
     [[nodiscard]] double RecurrenceFactor(int n, int d);
     void RecordFoundSolid();
     void FinishCall();
+
+    [[nodiscard]] bool AbandonDual(const TPolyFace& source);
+    void ResetDual(const TPolyFace& source);
+    [[nodiscard]] std::vector<bool> PolygonsThroughCentre() const;
+    [[nodiscard]] bool FaceThroughCentre(const TPolyFace& source, int f, const std::vector<bool>& marked) const;
+    void OrdinaryDualFace(const TPolyFace& source, int v, TDualWork& work);
+    void SplitCrossedQuad(const int corner[4], TDualWork& work);
+    [[nodiscard]] bool SidesCross(TVector3 a, TVector3 b, TVector3 c, TVector3 d) const;
+    [[nodiscard]] TVector3 LineSegmentCrossing(TVector3 a, TVector3 b, TVector3 c, TVector3 d) const;
+    void CentreDualFace(const TPolyFace& source, int v, const std::vector<bool>& marked, TDualWork& work);
+    void AddFarTriangles(const TPolyFace& source, int v, int position, TVector3 pole, TDualWork& work);
+    void AddArcFans(TDualWork& work);
+    void ScaleDual(const TPolyFace& source, bool centreCase);
 
     TArrangementTable Table;
     TSearchSolid Work;  // Current as the search holds it; copied into Current when shown

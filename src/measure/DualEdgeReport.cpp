@@ -1,0 +1,74 @@
+// The dual's edge lengths, grouped, with as many decimals as their spread allows.
+
+#include "common/NumberFormat.h"
+#include "measure/PolyhedronCalc.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double GroupTolerance = 1e-6;
+constexpr int ExactDigit = -18;  // the rounding digit when every group is exact
+
+double EdgeLength(const TPolyFace& solid, int e)
+{
+    return VectorLength(SubtractVectors(solid.Vertices[solid.EdgeA[e]], solid.Vertices[solid.EdgeB[e]]));
+}
+
+// The first group within the tolerance of length; failing that (a mean can drift from
+// its first members), the nearest group.
+int GroupOf(const std::vector<double>& means, double length)
+{
+    int nearest = 0;
+    for (int g = 0; g < static_cast<int>(means.size()); ++g) {
+        if (std::fabs(means[g] - length) <= GroupTolerance)
+            return g;
+        if (std::fabs(means[g] - length) < std::fabs(means[nearest] - length))
+            nearest = g;
+    }
+    return nearest;
+}
+
+}  // namespace
+
+std::string TCalc::DualEdgeReport()
+{
+    if (Dual.FaceCount == 0)
+        return "双対図形の辺の長さは計算不能です。";
+    if (DualFaceKind == -1 && DualPieces != 2)
+        return "双対図形の辺の長さは無限大です。";
+
+    DualEdgeLengths.clear();
+    std::vector<int> members;
+    double deviation = 0.0;
+    for (int e = 0; e < Dual.EdgeCount; ++e) {
+        const double length = EdgeLength(Dual, e);
+        int g = 0;
+        while (g < static_cast<int>(DualEdgeLengths.size()) && std::fabs(DualEdgeLengths[g] - length) > GroupTolerance)
+            ++g;
+        if (g == static_cast<int>(DualEdgeLengths.size())) {
+            DualEdgeLengths.push_back(length);
+            members.push_back(1);
+            continue;
+        }
+        DualEdgeLengths[g] = (members[g] * DualEdgeLengths[g] + length) / (members[g] + 1);
+        ++members[g];
+        deviation = std::max(deviation, std::fabs(DualEdgeLengths[g] - length));
+    }
+    const int digit = deviation != 0.0 ? static_cast<int>(std::ceil(std::log10(deviation))) : ExactDigit;
+
+    // The first k edges are the sides of the first dual face, in order.
+    std::string text = "双対立体の辺の長さ：\r\n";
+    const int entries = std::min(PolygonCount, Dual.EdgeCount);
+    for (int i = 0; i < entries; ++i) {
+        const double mean = DualEdgeLengths[GroupOf(DualEdgeLengths, EdgeLength(Dual, i))];
+        text += "辺 " + std::to_string(i + 1) + " = " + FormatGeneral(RoundToDigit(mean, digit));
+        if (i < entries - 1)
+            text += ", \r\n";
+    }
+    if (Dual.EdgeCount <= PolygonCount)
+        return text + "\r\n（誤差は計算不能です）";
+    if (deviation == 0.0)
+        return text + "\r\n（誤差は検出されませんでした）";
+    return text + "\r\n（誤差：小数点以下第" + FormatGeneral(std::floor(-std::log10(deviation))) + "位以内）";
+}
