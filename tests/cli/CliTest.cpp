@@ -154,3 +154,35 @@ TEST(Cli, BadInputIsOneLineOnStderrAndExitTwo)
         EXPECT_EQ(run.Err.rfind("zenkari-cli: ", 0), 0u) << shown;
     }
 }
+
+TEST(Cli, DualAndCompoundOfThePickedSolid)
+{
+    const TResult cube = RunCli({"build", "(4, 4, 4)", "--dual", "--compound", "--json"});
+    EXPECT_EQ(cube.Status, 0);
+    EXPECT_NE(cube.Out.find("\"dual\": {\"faces\": 8, \"vertices\": 6, \"edges\": 12, \"aborted\": false, "
+                            "\"face_kind\": 0, \"pieces\": 1,"),
+              std::string::npos)
+        << cube.Out;
+    EXPECT_NE(cube.Out.find("\"compound\": {\"vertices\": 14, \"faces\": 14, \"edges\": 24}"), std::string::npos);
+    EXPECT_NE(cube.Out.find("\"area\": 6.00000000000000"), std::string::npos);
+    EXPECT_NE(cube.Out.find("\"volume\": 1.00000000000000"), std::string::npos);
+    EXPECT_NE(cube.Out.find("[\"正n角形\", \"4\", \"4\", \"4\"]"), std::string::npos);
+    // The report reaches the pane line by line, then the separator.
+    EXPECT_NE(cube.Out.find("\"双対立体の辺の長さ：\",\n    \"辺 1 = "), std::string::npos);
+
+    const TResult hemi = RunCli({"build", "(3, 4, 3/2, 4)", "--dual"});
+    EXPECT_NE(hemi.Out.find("双対図形の辺の長さは無限大です。\n-------------------------\n"), std::string::npos);
+    EXPECT_NE(hemi.Out.find("dual of 1: 7 vertices, 6 faces"), std::string::npos);
+
+    const TResult broken = RunCli({"build", "(4, 4, 8/3, 8/5)", "--dual", "--json"});
+    EXPECT_EQ(broken.Status, 0);
+    EXPECT_NE(broken.Out.find("\"無限遠点を含むため双対図形処理を中断しました\",\n    \"双対図形の辺の長さは計算不能です。\""),
+              std::string::npos);
+    EXPECT_NE(broken.Out.find("\"aborted\": true"), std::string::npos);
+
+    // (3, 4, 4, 4) code string picks its second solid; --pick 0 takes the one under construction.
+    const TResult picked = RunCli({"build", "010200190301040104010401", "--dual", "--json"});
+    EXPECT_NE(picked.Out.find("\"pick\": 2"), std::string::npos);
+    const TResult building = RunCli({"build", "(3, 3, 3)", "--steps", "1", "--pick", "0", "--dual"});
+    EXPECT_NE(building.Out.find("（誤差は計算不能です）"), std::string::npos);
+}
