@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libgtest-dev
+    libgtest-dev libcoin-dev
     xvfb xauth
 )
 

@@ -22,22 +22,107 @@ std::string ReadConfiguration(const std::string& text, TCliRequest& request)
     return "a configuration is written like \"(3, 4, 5, 4)\" or as a code string of digits";
 }
 
+// "0,2": the colour groups shown in their single colour.
+bool ReadMonoGroups(const std::string& text, TDisplaySettings& display)
+{
+    if (text.empty())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = i % 2 == 0;
+        if (digit && (text[i] < '0' || text[i] > '2'))
+            return false;
+        if (!digit && text[i] != ',')
+            return false;
+        if (digit)
+            display.Groups[text[i] - '0'].Mono = true;
+    }
+    return text.size() % 2 == 1;
+}
+
+bool TakeFlag(const std::string& option, TCliRequest& request)
+{
+    if (option == "--json")
+        request.Json = true;
+    else if (option == "--dual")
+        request.Dual = request.Display.DualShown = true;
+    else if (option == "--compound")
+        request.Compound = request.Display.CompoundShown = true;
+    else if (option == "--no-float-lines" && request.Command == TCliCommand::Vrml)
+        request.Display.FloatLines = false;
+    else
+        return false;
+    return true;
+}
+
+std::string RangeError(const std::string& option, const std::string& range, const std::string& value)
+{
+    return option + " must be " + range + ", not \"" + value + "\"";
+}
+
+std::string TakeValue(const std::string& option, const std::string& value, TCliRequest& request)
+{
+    TDisplaySettings& display = request.Display;
+    const bool vrml = request.Command == TCliCommand::Vrml;
+    if (option == "--limit") {
+        int limit = 0;
+        if (!ReadCount(value, 10, 1000, limit) || limit % 10 != 0)
+            return RangeError(option, "10 ... 1000 in steps of 10", value);
+        request.Config.VertexLimit = limit;
+    } else if (option == "--pick") {
+        if (!ReadCount(value, 0, 1000000, request.Pick))
+            return RangeError(option, "0 or more", value);
+    } else if (option == "--steps") {
+        if (!ReadCount(value, 1, 10000000, request.Steps))
+            return RangeError(option, "1 ... 10000000", value);
+    } else if (option == "--continue") {
+        if (!ReadCount(value, 0, 10000000, request.Continues))
+            return RangeError(option, "0 ... 10000000", value);
+    } else if (vrml && option == "-o") {
+        request.OutputFile = value;
+    } else if (vrml && option == "--mode") {
+        if (!ReadCount(value, 0, 4, display.SurfaceMode))
+            return RangeError(option, "0 ... 4", value);
+    } else if (vrml && (option == "--alpha" || option == "--dual-alpha")) {
+        if (!ReadCount(value, 0, 3, option == "--alpha" ? display.SolidAlpha : display.DualAlpha))
+            return RangeError(option, "0 ... 3", value);
+    } else if (vrml && option == "--zoom") {
+        if (!ReadCount(value, 0, 4, display.ZoomMode))
+            return RangeError(option, "0 ... 4", value);
+    } else if (vrml && option == "--mono") {
+        if (!ReadMonoGroups(value, display))
+            return RangeError(option, "colour groups 0, 1, 2 separated by commas", value);
+    } else {
+        return "unknown option " + option;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string UsageText()
 {
-    return "usage: zenkari-cli build CONFIG [--limit N] [--steps N] [--continue N] [--pick I] [--dual]\n"
-           "                        [--compound] [--json]\n"
+    return "usage: zenkari-cli build CONFIG [--limit N] [--steps N] [--continue N] [--pick I]\n"
+           "                        [--dual] [--compound] [--json]\n"
+           "       zenkari-cli vrml CONFIG -o FILE [build options] [--mode M] [--alpha A]\n"
+           "                        [--dual-alpha A] [--zoom Z] [--no-float-lines] [--mono G,G]\n"
            "  CONFIG  a vertex configuration, e.g. \"(3, 4, 5, 4)\", \"(3, 3, 3, 3, 3)/2\",\n"
            "          \"(4, 8, 4/3, 8/7 [,3])/0\", or a catalogue code string such as 01010019030103010301\n"
-           "  --limit N     vertex limit, 10 ... 1000 in steps of 10 (default 200 or the code string's)\n"
-           "  --steps N     a step build: start, then N-1 presses of continue\n"
-           "  --continue N  N presses of continue after the build\n"
-           "  --pick I      the solid shown: 0 the one under construction, I the I-th found\n"
-           "                (default the code string's pick, or 1)\n"
-           "  --dual        form the dual of that solid and append its edge-length report\n"
-           "  --compound    form the compound of that solid and its dual\n"
-           "  --json        one JSON object instead of text\n";
+           "  --limit N       vertex limit, 10 ... 1000 in steps of 10 (default 200 or the code string's)\n"
+           "  --steps N       a step build: start, then N-1 presses of continue\n"
+           "  --continue N    N presses of continue after the build\n"
+           "  --pick I        the solid shown: 0 the one under construction, I the I-th found\n"
+           "                  (default the code string's pick, or 1)\n"
+           "  --dual          show the dual of that solid (build: append its edge-length report)\n"
+           "  --compound      show the compound of that solid and its dual\n"
+           "  --json          one JSON object instead of text\n"
+           "  -o FILE         the VRML file to write\n"
+           "  --mode M        surface mode 0 opaque, 1 hollowed compound, 2 transparent,\n"
+           "                  3 front transparent, 4 frame only (default 1)\n"
+           "  --alpha A       opacity of the solid: 0 60%, 1 50%, 2 40%, 3 25% (default 1)\n"
+           "  --dual-alpha A  opacity of the dual (default 2)\n"
+           "  --zoom Z        0 fit, 1 fit the dual too, 2 fixed 1/2, 3 fixed 1, 4 fixed 2 (default 1)\n"
+           "  --no-float-lines  do not lift the edges 0.5% off the faces\n"
+           "  --mono G,G      colour groups in their single colour: 0 solid, 1 dual, 2 star polygons\n";
 }
 
 std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)
@@ -46,37 +131,26 @@ std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& req
         request.Help = true;
         return "";
     }
-    if (argc < 2 || std::string(argv[0]) != "build")
-        return "expected: zenkari-cli build CONFIG [options] (see --help)";
-    std::string error = ReadConfiguration(argv[1], request);
+    const std::string command = argc >= 1 ? argv[0] : "";
+    if (argc < 2 || (command != "build" && command != "vrml"))
+        return "expected: zenkari-cli build|vrml CONFIG [options] (see --help)";
+    request.Command = command == "vrml" ? TCliCommand::Vrml : TCliCommand::Build;
+    const std::string error = ReadConfiguration(argv[1], request);
     if (!error.empty())
         return "bad configuration \"" + std::string(argv[1]) + "\": " + error;
 
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
-        if (option == "--json" || option == "--dual" || option == "--compound") {
-            (option == "--json" ? request.Json : option == "--dual" ? request.Dual : request.Compound) = true;
+        if (TakeFlag(option, request))
             continue;
-        }
-        if (option != "--limit" && option != "--steps" && option != "--continue" && option != "--pick")
-            return "unknown option " + option;
         if (i + 1 >= argc)
-            return option + " needs a number";
-        const std::string value = argv[++i];
-        if (option == "--limit") {
-            int limit = 0;
-            if (!ReadCount(value, 10, 1000, limit) || limit % 10 != 0)
-                return "--limit must be 10 ... 1000 in steps of 10, not " + value;
-            request.Config.VertexLimit = limit;
-        } else if (option == "--pick") {
-            if (!ReadCount(value, 0, 1000000, request.Pick))
-                return "--pick must be 0 or more, not " + value;
-        } else if (option == "--steps") {
-            if (!ReadCount(value, 1, 10000000, request.Steps))
-                return "--steps must be 1 ... 10000000, not " + value;
-        } else if (!ReadCount(value, 0, 10000000, request.Continues)) {
-            return "--continue must be 0 ... 10000000, not " + value;
-        }
+            return TakeValue(option, "", request).rfind("unknown", 0) == 0 ? "unknown option " + option
+                                                                            : option + " needs a value";
+        const std::string problem = TakeValue(option, argv[++i], request);
+        if (!problem.empty())
+            return problem;
     }
+    if (request.Command == TCliCommand::Vrml && request.OutputFile.empty())
+        return "vrml needs -o FILE";
     return "";
 }

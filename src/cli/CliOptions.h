@@ -1,19 +1,25 @@
 #pragma once
 // The command line of zenkari-cli, read into plain values.
 
+#include "common/DisplaySettings.h"
 #include "construction/VertexConfiguration.h"
 
 #include <string>
 
+enum class TCliCommand { Build, Vrml };
+
 struct TCliRequest {
+    TCliCommand Command = TCliCommand::Build;
     bool Help = false;
     TVertexConfiguration Config;
-    int Pick = 1;          // list position shown: 0 the solid under construction, i found solid i
-    int Steps = 0;         // > 0: a step build of this many presses instead of the one-shot build
-    int Continues = 0;     // presses of "構築続行" afterwards
-    bool Dual = false;     // form the dual of the picked solid and append its report
-    bool Compound = false; // form the compound of the picked solid and its dual
+    int Pick = 1;           // list position shown: 0 the solid under construction, i found solid i
+    int Steps = 0;          // > 0: a step build of this many presses instead of the one-shot build
+    int Continues = 0;      // presses of "構築続行" afterwards
+    bool Dual = false;      // "双対": form the dual of the picked solid (build: append its report)
+    bool Compound = false;  // "複合": form the compound of the picked solid and its dual
     bool Json = false;
+    std::string OutputFile;                                       // vrml: where to write
+    TDisplaySettings Display = FirstStartDisplaySettings();       // vrml: how it looks
 };
 
 // Reads the arguments after the program name. Returns an empty string, or one line

@@ -4,46 +4,73 @@
 #include "cli/CliOutput.h"
 #include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
+#include "export/PolyhedronVRML.h"
 
 #include <iostream>
 #include <memory>
 
 namespace {
 
-int RunBuild(const TCliRequest& request)
+// Builds as the buttons do, then forms what the window's first redraw would form.
+bool BuildAndShow(const TCliRequest& request, TVRML& engine, TBuildDriver& driver, TLinePane& pane,
+                  TBuildReport& report)
 {
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
-    TLinePane pane;
-    bool refused = request.Steps > 0 ? driver.StartSteps(*engine, request.Config, pane)
-                                     : driver.BuildAll(*engine, request.Config, pane);
+    bool refused = request.Steps > 0 ? driver.StartSteps(engine, request.Config, pane)
+                                     : driver.BuildAll(engine, request.Config, pane);
     const int presses = (request.Steps > 0 ? request.Steps - 1 : 0) + request.Continues;
     for (int i = 0; i < presses && !refused; ++i)
-        refused = driver.ContinueSteps(*engine, request.Config, pane);
+        refused = driver.ContinueSteps(engine, request.Config, pane);
 
-    TBuildReport report;
-    report.Pick = request.Pick;
-    if (!refused && (request.Dual || request.Compound)) {
-        // As the window's first redraw with "双対" or "複合" checked: form the dual of the
-        // solid shown, then the compound, and append the report once when the dual is shown.
-        const int sel = request.Pick;
-        report.DualFormed = true;
-        report.DualAborted = sel == 0 ? engine->BuildCurrentDual() : engine->BuildListedDual(sel - 1);
-        if (request.Compound) {
-            engine->FormCompound(sel);
-            report.CompoundFormed = true;
-        }
-        if (request.Dual) {
-            report.DualReport = engine->DualEdgeReport();
-            AppendDualReport(*engine, pane);
-        }
-    }
     report.Configuration = ConfigurationText(request.Config);
     report.Config = &request.Config;
     report.Refused = refused;
     report.BuildStep = driver.BuildStep;
     report.Pane = &pane.Lines;
-    report.Engine = engine.get();
+    report.Engine = &engine;
+    report.Pick = request.Pick;
+    if (refused || !(request.Dual || request.Compound))
+        return refused;
+    // The dual of the solid shown, then the compound; the report once when the dual is shown.
+    const int sel = request.Pick;
+    report.DualFormed = true;
+    report.DualAborted = sel == 0 ? engine.BuildCurrentDual() : engine.BuildListedDual(sel - 1);
+    if (request.Compound) {
+        engine.FormCompound(sel);
+        report.CompoundFormed = true;
+    }
+    if (request.Dual && request.Command == TCliCommand::Build) {
+        report.DualReport = engine.DualEdgeReport();
+        AppendDualReport(engine, pane);
+    }
+    return false;
+}
+
+int WriteVrmlFile(const TCliRequest& request, const TVRML& engine)
+{
+    const std::vector<std::string> lines = request.Pick == 0 ? engine.ExportCurrent(request.Display)
+                                                             : engine.ExportFound(request.Pick - 1, request.Display);
+    if (lines.empty()) {
+        std::cerr << "zenkari-cli: nothing to write: list position " << request.Pick << " holds no solid\n";
+        return 1;
+    }
+    const std::string error = SaveLines(request.OutputFile, lines);
+    if (!error.empty()) {
+        std::cerr << "zenkari-cli: cannot write " << request.OutputFile << ": " << error << '\n';
+        return 1;
+    }
+    std::cout << "wrote " << lines.size() << " lines to " << request.OutputFile << '\n';
+    return 0;
+}
+
+int Run(const TCliRequest& request)
+{
+    auto engine = std::make_unique<TVRML>();
+    TBuildDriver driver;
+    TLinePane pane;
+    TBuildReport report;
+    const bool refused = BuildAndShow(request, *engine, driver, pane, report);
+    if (request.Command == TCliCommand::Vrml && !refused)
+        return WriteVrmlFile(request, *engine);
     if (request.Json)
         WriteJsonReport(report, std::cout);
     else
@@ -65,5 +92,5 @@ int main(int argc, char** argv)
         std::cout << UsageText();
         return 0;
     }
-    return RunBuild(request);
+    return Run(request);
 }

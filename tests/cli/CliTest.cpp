@@ -186,3 +186,36 @@ TEST(Cli, DualAndCompoundOfThePickedSolid)
     const TResult building = RunCli({"build", "(3, 3, 3)", "--steps", "1", "--pick", "0", "--dual"});
     EXPECT_NE(building.Out.find("（誤差は計算不能です）"), std::string::npos);
 }
+
+TEST(Cli, VrmlWritesTheFileOrSaysWhyNot)
+{
+    const std::string directory = ::testing::TempDir();
+    const std::string path = directory + "zenkari-cli-cube.wrl";
+    std::remove(path.c_str());
+    const TResult run = RunCli({"vrml", "(4, 4, 4)", "-o", path, "--mode", "4", "--zoom", "3", "--mono", "0,2"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(text.str().rfind("#VRML V2.0 utf8\r\n", 0), 0u);
+    EXPECT_NE(text.str().find("  position 0 0 1.1547005E+001\r\n"), std::string::npos);
+    EXPECT_EQ(text.str().find("IndexedFaceSet"), std::string::npos);
+
+    const TResult missing = RunCli({"vrml", "(4, 4, 4)", "-o", directory + "no/such/dir/cube.wrl"});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_NE(missing.Err.find("No such file or directory"), std::string::npos) << missing.Err;
+
+    const TResult nothing = RunCli({"vrml", "(4, 4, 4)", "-o", path, "--pick", "3"});
+    EXPECT_EQ(nothing.Status, 1);
+    EXPECT_NE(nothing.Err.find("nothing to write"), std::string::npos);
+
+    for (const auto& bad : {std::initializer_list<std::string>{"vrml", "(4, 4, 4)"},
+                            {"vrml", "(4, 4, 4)", "-o", path, "--mode", "5"},
+                            {"vrml", "(4, 4, 4)", "-o", path, "--mono", "3"},
+                            {"vrml", "(4, 4, 4)", "-o", path, "--mono", "0,"},
+                            {"build", "(4, 4, 4)", "--mode", "1"}}) {
+        const TResult refused = RunCli(bad);
+        EXPECT_EQ(refused.Status, 2) << refused.Err;
+        EXPECT_EQ(Occurrences(refused.Err, "\n"), 1) << refused.Err;
+    }
+}

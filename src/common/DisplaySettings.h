@@ -1,0 +1,33 @@
+#pragma once
+// The display settings the window hands to the engine at the moment of a draw or an
+// export: the states of its check boxes, radio groups and colour swatches.
+
+#include "common/Colour.h"
+
+#include <array>
+
+// One colour group: 0 the solid's convex polygons, 1 the dual, 2 the solid's star polygons.
+struct TColourGroupSettings {
+    bool Mono = false;       // "モノトーン": every face of the group in the single colour
+    TColour Single = White;
+    TPalette Palette{};      // for n = 3 ... 32
+};
+
+// Initial values are those of the window's controls.
+struct TDisplaySettings {
+    bool DualShown = false;      // "双対"
+    bool CompoundShown = false;  // "複合"
+    bool FloatLines = true;      // "VRML出力時に直線を浮かす": edges 0.5 % outwards
+    int SurfaceMode = 1;         // 0 opaque, 1 hollowed compound, 2 transparent, 3 front transparent, 4 frame
+    int SolidAlpha = 1;          // 0 60 %, 1 50 %, 2 40 %, 3 25 % opacity
+    int DualAlpha = 2;
+    int ZoomMode = 1;            // 0 fit, 1 fit the dual too, 2 fixed 1/2, 3 fixed 1, 4 fixed 2
+    TColour Background = White;
+    TColour SolidEdge = Lime;    // front edge colours
+    TColour DualEdge = Teal;
+    std::array<TColourGroupSettings, 3> Groups{};
+};
+
+// The colours of a first start: single colours cyan, blue and navy, and the schemes a
+// first start chooses (レインボー for the solid, パステル for the dual, ダーク for stars).
+[[nodiscard]] TDisplaySettings FirstStartDisplaySettings();

@@ -1,0 +1,39 @@
+#pragma once
+// VRML 2.0 export of the solid on show, its dual, or both: one face shape and one edge
+// shape per solid, coloured and placed as the window shows them. The text is built as
+// lines; SaveLines writes them with CR LF.
+
+#include "common/DisplaySettings.h"
+#include "construction/PolyhedronBuild.h"
+
+#include <string>
+#include <vector>
+
+class TVRML : public TBuild {
+public:
+    // The lines for the solid under construction; none when it has no vertex.
+    [[nodiscard]] std::vector<std::string> ExportCurrent(const TDisplaySettings& settings) const;
+    // The lines for found solid i; none when i is not a found solid.
+    [[nodiscard]] std::vector<std::string> ExportFound(int i, const TDisplaySettings& settings) const;
+    // The whole file for a raw solid and its display form, with Dual as formed for it.
+    [[nodiscard]] std::vector<std::string> WriteVRML(const TPolyFace& raw, const TPolyFace& display,
+                                                     const TDisplaySettings& settings) const;
+    // Appends the face shape (unless the surface mode draws frames only) and the edge shape.
+    void WriteSolidShapes(std::vector<std::string>& lines, const TPolyFace& raw, const TPolyFace& display,
+                          bool isDual, const TDisplaySettings& settings) const;
+
+private:
+    void WriteFaceShape(std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
+                        const TDisplaySettings& settings) const;
+    void WriteEdgeShape(std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
+                        const TDisplaySettings& settings) const;
+    [[nodiscard]] std::string CameraDistance(const TDisplaySettings& settings) const;
+};
+
+// "d.dddddddE+ddd": eight significant digits, the exponent signed with at least three digits.
+[[nodiscard]] std::string CoordinateText(double x);
+// The red, green and blue channels as fractions rounded to two decimals: "1 0.5 0".
+[[nodiscard]] std::string ColourText(TColour colour);
+// Writes the lines, each ending CR LF, to a temporary file beside path, then renames it
+// over path, so that a failure never leaves half a file. Returns "" or the system's message.
+[[nodiscard]] std::string SaveLines(const std::string& path, const std::vector<std::string>& lines);

@@ -1,0 +1,74 @@
+// Every exported file must satisfy a real VRML97 parser (Coin3D).
+
+#include "export/PolyhedronVRML.h"
+#include "support/SolidDump.h"
+
+#include <Inventor/SoDB.h>
+#include <Inventor/SoInput.h>
+#include <Inventor/errors/SoReadError.h>
+#include <Inventor/nodes/SoSeparator.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+std::string Errors;
+
+void CollectReadError(const SoError* error, void*)
+{
+    Errors += error->getDebugString().getString();
+    Errors += '\n';
+}
+
+std::string ExportText(const std::string& config, bool dual, bool compound)
+{
+    auto engine = std::make_unique<TVRML>();
+    TBuildDriver driver;
+    TLinePane pane;
+    EXPECT_FALSE(driver.BuildAll(*engine, Config(config), pane));
+    TDisplaySettings settings = FirstStartDisplaySettings();
+    settings.DualShown = dual;
+    settings.CompoundShown = compound;
+    if (dual || compound)
+        (void)engine->BuildListedDual(0);
+    std::string text;
+    for (const std::string& line : engine->ExportFound(0, settings))
+        text += line + "\r\n";
+    return text;
+}
+
+}  // namespace
+
+TEST(VrmlParse, CoinReadsEveryKindOfExport)
+{
+    SoDB::init();
+    SoReadError::setHandlerCallback(CollectReadError, nullptr);
+    const struct {
+        const char* Config;
+        bool Dual;
+        bool Compound;
+    } exports[] = {
+        {"(3, 4, 5, 4)", false, false},      // convex
+        {"(5/2, 5/2, 5/2)", false, false},   // star faces split into triangles
+        {"(3, 4, 3/2, 4)", true, false},     // a dual with far points
+        {"(3, 3, 3, 3, 4)", true, true},     // a compound
+        {"(4, 4, 8/3, 8/5)", true, false},   // an abandoned dual: empty lists
+    };
+    for (const auto& e : exports) {
+        Errors.clear();
+        const std::string text = ExportText(e.Config, e.Dual, e.Compound);
+        ASSERT_FALSE(text.empty()) << e.Config;
+        SoInput input;
+        input.setBuffer(text.data(), text.size());
+        SoSeparator* root = SoDB::readAll(&input);
+        EXPECT_NE(root, nullptr) << e.Config << "\n" << Errors;
+        EXPECT_EQ(Errors, "") << e.Config;
+        if (root != nullptr) {
+            root->ref();
+            EXPECT_GE(root->getNumChildren(), 5) << e.Config;
+            root->unref();
+        }
+    }
+    SoDB::finish();
+}
