@@ -33,3 +33,36 @@ void TView::FormCompound(int sel)
     if (CurrentDisplay.FaceCount >= 1 && Dual.FaceCount >= 1 && Dual.VertexCount >= 5)
         BuildCompound(CurrentDisplay, Dual);
 }
+
+void TView::DrawCurrentSolid(const TDrawTarget& target)
+{
+    if (Current.FaceCount < 1)
+        return;
+    TransformSolid(target.ViewMatrix, CurrentDisplay, ViewSolid);
+    if (CurrentDisplay.FaceCount >= 1)
+        DrawPolyFace(ViewSolid, false, SphereRadius, target);
+}
+
+void TView::DrawFoundSolid(int sel, const TDrawTarget& target)
+{
+    const int k = sel - 1;
+    if (k < 0 || k >= FoundCount)
+        return;
+    TransformSolid(target.ViewMatrix, FoundDisplay[k], ViewSolid);
+    DrawPolyFace(ViewSolid, false, SphereRadius, target);
+}
+
+void TView::DrawDual(const TDrawTarget& target)
+{
+    // Entries 0 and 1 are references, so a dual of its own needs three more.
+    if (Dual.FaceCount < 1 || Dual.VertexCount < 5)
+        return;
+    TransformSolid(target.ViewMatrix, Dual, ViewSolid);
+    DrawPolyFace(ViewSolid, true, DualRadius, target);
+}
+
+void TView::DrawCompound(const TDrawTarget& target)
+{
+    TransformSolid(target.ViewMatrix, Compound, ViewSolid);
+    DrawPolyFace(ViewSolid, false, SphereRadius, target);
+}
