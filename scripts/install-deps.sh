@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libcoin-dev
-    xvfb xauth
+    qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri
+    xvfb xauth fonts-ipafont-gothic
 )
 
 missing=()

@@ -1,0 +1,59 @@
+// Times whole frames of the view on the recording surface: projection, depth sort and
+// fans for the largest solids, their duals and compounds.
+//   build/release/zenkari-bench-redraw
+
+#include "construction/BuildDriver.h"
+#include "construction/ConfigurationText.h"
+#include "surface/RecordingSurface.h"
+#include "view/FrameDrawing.h"
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void TimeRedraws(const char* text, bool dual, bool compound, int mode)
+{
+    TVertexConfiguration config;
+    if (!ParseConfigurationText(text, config).empty())
+        return;
+    auto engine = std::make_unique<TBuild>();
+    TBuildDriver driver;
+    TLinePane pane;
+    if (driver.BuildAll(*engine, config, pane) || engine->FoundCount == 0)
+        return;
+    TRecordingSurface surface(800, 800);
+    TDisplaySettings settings = FirstStartDisplaySettings();
+    settings.DualShown = dual;
+    settings.CompoundShown = compound;
+    settings.SurfaceMode = mode;
+    TFrameMarks marks;
+    TMatrix3 view{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    RedrawView(*engine, marks, 1, TDrawTarget{surface, settings, view}, pane);  // forms dual and compound
+
+    constexpr int Frames = 200;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < Frames; ++i) {
+        MultiplyMatrixInto(TurnMatrix(0.0628), view);
+        RedrawView(*engine, marks, 1, TDrawTarget{surface, settings, view}, pane);
+    }
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    std::printf("%-40s %-9s mode %d %6d fans %8.3f ms a frame\n", text, compound ? "compound" : dual ? "dual" : "solid",
+                mode, surface.FanCount(), elapsed.count() / Frames);
+}
+
+}  // namespace
+
+int main()
+{
+    std::printf("redraws on an 800 x 800 recording surface (target < 5 ms a frame)\n");
+    TimeRedraws("(3, 4, 5/2, 4, 3/2, 4, 5/3, 4)/2", false, false, 1);
+    TimeRedraws("(3, 4, 5/2, 4, 3/2, 4, 5/3, 4)/2", true, true, 0);
+    TimeRedraws("(3, 3, 3, 3, 5)", false, false, 1);
+    TimeRedraws("(3, 3, 3, 3, 5)", true, true, 0);
+    TimeRedraws("(3, 3, 3, 3, 5)", true, true, 1);
+    TimeRedraws("(3, 4, 3/2, 4)", true, true, 2);
+    TimeRedraws("(3, 3, 5/3, 3, 5)", true, true, 3);
+    return 0;
+}

@@ -1,0 +1,69 @@
+#include "viewer/ViewerWindow.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+TViewerWindow::TViewerWindow(std::unique_ptr<TBuild> engine, int pick, const TDisplaySettings& settings)
+    : Settings(settings), Engine(std::move(engine)), View(new TGlSurface(this)), Pick(pick)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(View);
+    View->DXDraw1InitializeSurface = [this] { Redraw(); };
+    setWindowTitle(QStringLiteral("Zenkari — ") + QString::fromStdString(std::to_string(Engine->FoundCount))
+                   + QStringLiteral(" solids"));
+    resize(600, 600);
+}
+
+void TViewerWindow::Redraw()
+{
+    RedrawView(*Engine, Marks, Pick, TDrawTarget{*View, Settings, ViewMatrix}, Pane);
+}
+
+void TViewerWindow::TurnBy(double angle)
+{
+    MultiplyMatrixInto(TurnMatrix(angle), ViewMatrix);
+    MultiplyMatrixInto(TiltMatrix(angle), ViewMatrix);
+}
+
+void TViewerWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+        MultiplyMatrixInto(TiltMatrix(-RotationStep), ViewMatrix);
+        break;
+    case Qt::Key_Down:
+        MultiplyMatrixInto(TiltMatrix(RotationStep), ViewMatrix);
+        break;
+    case Qt::Key_Left:
+        MultiplyMatrixInto(TurnMatrix(-RotationStep), ViewMatrix);
+        break;
+    case Qt::Key_Right:
+        MultiplyMatrixInto(TurnMatrix(RotationStep), ViewMatrix);
+        break;
+    case Qt::Key_D:
+        Settings.DualShown = !Settings.DualShown;
+        break;
+    case Qt::Key_C:
+        Settings.CompoundShown = !Settings.CompoundShown;
+        break;
+    case Qt::Key_M:
+        Settings.SurfaceMode = (Settings.SurfaceMode + 1) % 5;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Redraw();
+}
+
+bool TViewerWindow::SavePicture(const QString& path)
+{
+    for (int i = 0; i < 200 && !View->IsReady(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (!View->IsReady())
+        return false;
+    Redraw();
+    return View->grabFramebuffer().save(path);
+}
