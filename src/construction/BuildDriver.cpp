@@ -16,23 +16,23 @@ void AppendRadiusLines(const TPreparation& engine, TInfoPane& pane)
 bool TBuildDriver::BuildAll(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane)
 {
     BuildStep = OneShotStep;
-    return Run(engine, config, pane);
+    return Press(engine, config, pane);
 }
 
 bool TBuildDriver::StartSteps(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane)
 {
     BuildStep = 0;
-    return Run(engine, config, pane);
+    return Press(engine, config, pane);
 }
 
 bool TBuildDriver::ContinueSteps(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane)
 {
     if (BuildStep == OneShotStep)
         BuildStep = 0;
-    return Run(engine, config, pane);
+    return Press(engine, config, pane);
 }
 
-bool TBuildDriver::Run(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane)
+bool TBuildDriver::Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane)
 {
     if (BuildStep < 1) {
         pane.Clear();

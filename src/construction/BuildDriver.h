@@ -17,8 +17,9 @@ public:
     // "構築続行": one more step; a new step build when none is under way.
     bool ContinueSteps(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
 
-    int BuildStep = 0;  // the search's step state between presses
+    // One press with BuildStep as it stands: a new build (pane cleared, preparation, the
+    // radius lines) when it is below 1, then one call of the search.
+    bool Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
 
-private:
-    bool Run(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
+    int BuildStep = 0;  // the search's step state between presses
 };

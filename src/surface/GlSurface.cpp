@@ -96,6 +96,7 @@ void TGlSurface::paintGL()
     glFrontFace(GL_CW);
     glCullFace(GL_BACK);
     glDisable(GL_BLEND);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     if (Shown.empty()) {
         glClearColor(1.0f, 1.0f, 1.0f, 1.0f);  // a fresh surface is white
         glClearDepthf(1.0f);
@@ -116,9 +117,12 @@ void TGlSurface::Replay()
         case TSurfaceCommand::TKind::Clear: {
             float c[4];
             ColourOf(command.Colour, c);
+            glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
             glClearColor(c[0], c[1], c[2], c[3]);
             glClearDepthf(1.0f);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            // The faces' alpha only blends; the view itself stays opaque when composed.
+            glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
             break;
         }
         case TSurfaceCommand::TKind::Blend:
@@ -151,6 +155,7 @@ void TGlSurface::Replay()
     Program->disableAttributeArray(0);
     Program->disableAttributeArray(1);
     Program->release();
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 }
 
 void TGlSurface::mouseMoveEvent(QMouseEvent* event)

@@ -1,0 +1,231 @@
+// The main window: its start-up, its controls, and the configuration they hold.
+
+#include "app/PolyhedronMain.h"
+
+#include "surface/GlSurface.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <numeric>
+
+namespace {
+
+const QColor FormColour(232, 219, 196);
+const QColor MoneyGreen(192, 220, 192);
+const QColor SkyBlue(166, 202, 240);
+
+QLabel* Label(QWidget* parent, const QString& text, int x, int y)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QComboBox* Combo(QWidget* parent, const QStringList& items, int current, int x, int y, int w, const QString& hint)
+{
+    auto* box = new QComboBox(parent);
+    box->addItems(items);
+    box->setCurrentIndex(current);
+    box->setGeometry(x, y, w, 20);
+    box->setToolTip(hint);
+    return box;
+}
+
+QStringList Numbers(int from, int to)
+{
+    QStringList items;
+    for (int i = from; i <= to; ++i)
+        items << QString::number(i);
+    return items;
+}
+
+}  // namespace
+
+void TMemoPane::AppendLine(const std::string& line)
+{
+    Memo->appendPlainText(QString::fromStdString(line));
+}
+
+void TMemoPane::Clear()
+{
+    Memo->clear();
+}
+
+TFrmPolyhedron::TFrmPolyhedron(QWidget* parent) : QWidget(parent)
+{
+    FormCreate();
+}
+
+TFrmPolyhedron::~TFrmPolyhedron() = default;
+
+void TFrmPolyhedron::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Zenkari Ver0.02"));
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")});
+    font.setPixelSize(12);
+    setFont(font);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, FormColour);
+    setPalette(colours);
+
+    Driver.BuildStep = 0;
+    ListedSolidCount = -1;
+    Marks = TFrameMarks{};
+    StepUpMatrix = TiltMatrix(-RotationStep);
+    StepDownMatrix = TiltMatrix(RotationStep);
+    StepLeftMatrix = TurnMatrix(-RotationStep);
+    StepRightMatrix = TurnMatrix(RotationStep);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* top = new QWidget(this);
+    top->setFixedHeight(73);
+    top->setAutoFillBackground(true);
+    QPalette topColours = top->palette();
+    topColours.setColor(QPalette::Window, MoneyGreen);
+    top->setPalette(topColours);
+    layout->addWidget(top);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setHandleWidth(5);
+    splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: rgb(166, 202, 240); }"));
+    layout->addWidget(splitter, 1);
+
+    CreateTopPanel(top);
+    CreatePolygonBoxes(top);
+    DXDraw1 = new TGlSurface(splitter);
+    DXDraw1->setMinimumSize(100, 100);
+    auto* right = new QWidget(splitter);
+    right->setFixedWidth(290);
+    CreateRightPanel(right);
+    splitter->addWidget(DXDraw1);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+
+    Engine = std::make_unique<TVRML>();
+    MemoPane = std::make_unique<TMemoPane>(Memo1);
+    MaxRegPolygonCbBxChange();
+    ConnectHandlers();
+    TimerDown = new QTimer(this);
+    TimerDown->setInterval(100);
+    connect(TimerDown, &QTimer::timeout, this, [this] { TimerDownTimer(); });
+    TimerDown->start();
+    resize(712, 509);
+}
+
+void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
+{
+    Label(panel, QStringLiteral("多面体"), 4, 5);
+    PolyhedronCbBx = new QComboBox(panel);
+    PolyhedronCbBx->setEditable(true);
+    PolyhedronCbBx->setMaxVisibleItems(40);
+    PolyhedronCbBx->setGeometry(44, 2, 509, 20);
+    PolyhedronCbBx->setEditText(QStringLiteral("多面体を選んでね"));
+    PolyhedronCbBx->setToolTip(QStringLiteral("一様多面体がたくさん登録されています。選んでください"));
+    Label(panel, QStringLiteral("正"), 560, 5);
+    MaxRegPolygonCbBx = Combo(panel, Numbers(3, 32), 17, 574, 2, 44,
+                              QStringLiteral("何角形まで使用するか上限を設定してください"));
+    Label(panel, QStringLiteral("角形まで使用"), 621, 5);
+
+    Label(panel, QStringLiteral("個数"), 4, 28);
+    CBatVertex = Combo(panel, Numbers(3, 16), 0, 30, 25, 40, QStringLiteral("頂点に集まる多角形の個数"));
+    Label(panel, QStringLiteral("多角形"), 76, 28);
+    Label(panel, QStringLiteral("頂点数上限"), 4, 50);
+    QStringList limits;
+    for (int i = 1; i <= 100; ++i)
+        limits << QStringLiteral("%1").arg(i * 10, 4);
+    VertexLimitCbBx = Combo(panel, limits, 19, 66, 47, 50, QStringLiteral("何個の頂点まで探索するか上限を設定してください"));
+
+    SatellatedChBx = new QCheckBox(QStringLiteral("星形"), panel);
+    SatellatedChBx->setGeometry(570, 25, 50, 20);
+    SatellatedChBx->setToolTip(QStringLiteral("星形正多角形を使用するかどうか"));
+    DualChBx = new QCheckBox(QStringLiteral("双対"), panel);
+    DualChBx->setGeometry(624, 25, 50, 20);
+    DualChBx->setToolTip(QStringLiteral("双対立体を表示"));
+    Label(panel, QStringLiteral("何周"), 570, 50);
+    CBCover = Combo(panel, Numbers(0, 7), 1, 596, 47, 36, QStringLiteral("多角形が頂点の周りを何周しているか"));
+    AddingChBx = new QCheckBox(QStringLiteral("最後は付加"), panel);
+    AddingChBx->setGeometry(635, 47, 77, 20);
+    AddingChBx->setToolTip(QStringLiteral(
+        "頂点構造にぐらつきがある場合、最後の多角形を、最初の多角形と最後から２番目の多角形の間にあるものとして擬似的に扱う"));
+}
+
+void TFrmPolyhedron::CreatePolygonBoxes(QWidget* panel)
+{
+    for (int i = 1; i <= MaxPolygonCount; ++i) {
+        auto* box = new QComboBox(panel);
+        box->setGeometry((i - 1) % 8 * 56 + 116, (i - 1) / 8 * 20 + 25, 53, 20);
+        box->setMaxVisibleItems(37);
+        box->setToolTip(QStringLiteral("頂点の周りに集まる正多角形が何角形であるかを指定してください"));
+        box->setVisible(i <= 3);
+        PolygonCbBx[i - 1] = box;
+    }
+}
+
+void TFrmPolyhedron::CBatVertexChange()
+{
+    const int k = CBatVertex->currentIndex() + 3;
+    for (int i = 0; i < MaxPolygonCount; ++i)
+        PolygonCbBx[i]->setVisible(i < k);
+}
+
+void TFrmPolyhedron::MaxRegPolygonCbBxChange()
+{
+    const int maxN = MaxRegPolygonCbBx->currentIndex() + 3;
+    const bool star = SatellatedChBx->isChecked();
+    PolygonKindN.clear();
+    PolygonKindD.clear();
+    QStringList items;
+    for (int n = 3; n <= maxN; ++n) {
+        items << QString::number(n);
+        PolygonKindN.push_back(n);
+        PolygonKindD.push_back(1);
+        for (int d = 2; star && d < n; ++d) {
+            if (std::gcd(d, n) != 1)
+                continue;
+            items << QStringLiteral("%1/%2").arg(n).arg(d);
+            PolygonKindN.push_back(n);
+            PolygonKindD.push_back(d);
+        }
+    }
+    const int selected = star ? 0 : maxN - 3;
+    for (QComboBox* box : PolygonCbBx) {
+        box->clear();
+        box->addItems(items);
+        box->setCurrentIndex(selected);
+    }
+}
+
+TVertexConfiguration TFrmPolyhedron::ReadVertexConfiguration() const
+{
+    TVertexConfiguration config;
+    config.PolygonCount = CBatVertex->currentIndex() + 3;
+    for (int i = 0; i < config.PolygonCount; ++i) {
+        const int j = std::max(PolygonCbBx[i]->currentIndex(), 0);
+        config.N[i] = PolygonKindN[j];
+        config.D[i] = PolygonKindD[j];
+    }
+    config.Winding = CBCover->currentIndex();
+    config.AddLast = AddingChBx->isChecked();
+    config.VertexLimit = (VertexLimitCbBx->currentIndex() + 1) * 10;
+    return config;
+}
+
+int TFrmPolyhedron::Selection() const
+{
+    return ViewPNumCbBx->currentRow();
+}

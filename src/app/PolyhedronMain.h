@@ -1,0 +1,185 @@
+#pragma once
+// The main window: configuration controls on top, the view on the left, the build and
+// rotation controls and five pages of information and settings on the right. Its
+// handlers keep the names the design gives them; they are spread over the files
+// PolyhedronMain*.cpp by concern (controls, build, view, rotation, colours).
+
+#include "app/ColourSwatch.h"
+#include "common/DisplaySettings.h"
+#include "construction/BuildDriver.h"
+#include "export/PolyhedronVRML.h"
+#include "view/FrameDrawing.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+class TGlSurface;
+
+// The information pane as the engine sees it: lines appended to Memo1.
+class TMemoPane : public TInfoPane {
+public:
+    explicit TMemoPane(QPlainTextEdit* memo) : Memo(memo) {}
+    void AppendLine(const std::string& line) override;
+    void Clear() override;
+
+private:
+    QPlainTextEdit* Memo;
+};
+
+// The controls of one colour group: a single colour and a palette of 30.
+struct TColourGroupControls {
+    QGroupBox* Panel = nullptr;
+    QCheckBox* MonoCheck = nullptr;
+    TColourSwatch* SingleSwatch = nullptr;
+    QPushButton* SingleButton = nullptr;
+    QComboBox* SchemeSelector = nullptr;
+    std::array<TColourSwatch*, PaletteSize> Palette{};
+    QPushButton* PaletteButton = nullptr;
+    QPushButton* SaveButton = nullptr;
+    QPushButton* DeleteButton = nullptr;
+};
+
+class TFrmPolyhedron : public QWidget {
+public:
+    explicit TFrmPolyhedron(QWidget* parent = nullptr);
+    ~TFrmPolyhedron() override;
+
+    // Start-up and the configuration controls.
+    void FormCreate();
+    void CBatVertexChange();
+    void MaxRegPolygonCbBxChange();
+    [[nodiscard]] TVertexConfiguration ReadVertexConfiguration() const;
+
+    // Building.
+    void BuildButtonClick(QObject* sender);
+    void ResetBuildBtnClick(QObject* sender);
+    void RefreshFoundList();
+
+    // The view and the figures.
+    void RedrawView();
+    void GraphmodeChange();
+    void ViewPNumCbBxClick();
+    void FillPolygonTable();
+    void ShowSolidFigures(bool areaBlank);
+    void ShowSolidInfo();
+    void VRMLBtnClick();
+    [[nodiscard]] TDisplaySettings ReadDisplaySettings() const;
+
+    // Rotation.
+    void StepUp();
+    void StepDown();
+    void StepLeft();
+    void StepRight();
+    void DirectionButtonClick(QObject* sender);
+    void BtnStopClick();
+    void AutoChBxClick();
+    void StopAutoRotation();
+    void TimerDownTimer();
+    void DXDraw1MouseMove(Qt::MouseButtons buttons, int x, int y);
+
+    // Colours.
+    void BuildColourGroup(int g, QGroupBox* panel);
+    [[nodiscard]] TColour GroupBaseColour(int g, int n) const;
+    void ChangeSwatchColor(TColourSwatch* swatch);
+
+    // The selected item of the found-solids list, -1 when none.
+    [[nodiscard]] int Selection() const;
+
+    // Controls, in the design's names.
+    QComboBox* PolyhedronCbBx = nullptr;
+    QComboBox* MaxRegPolygonCbBx = nullptr;
+    QCheckBox* SatellatedChBx = nullptr;
+    QComboBox* CBatVertex = nullptr;
+    std::array<QComboBox*, MaxPolygonCount> PolygonCbBx{};
+    QComboBox* CBCover = nullptr;
+    QCheckBox* DualChBx = nullptr;
+    QCheckBox* AddingChBx = nullptr;
+    QComboBox* VertexLimitCbBx = nullptr;
+    QPushButton* BuildBtn = nullptr;
+    QPushButton* ResetBuildBtn = nullptr;
+    QPushButton* StepBuildBtn = nullptr;
+    QPushButton* VRMLBtn = nullptr;
+    QListWidget* ViewPNumCbBx = nullptr;
+    QCheckBox* CompoundChBx = nullptr;
+    QPushButton* BtnUp = nullptr;
+    QPushButton* BtnLeft = nullptr;
+    QPushButton* BtnDown = nullptr;
+    QPushButton* BtnRight = nullptr;
+    QPushButton* BtnStop = nullptr;
+    QCheckBox* AutoChBx = nullptr;
+    QTabWidget* PgCtrlInfo = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QTableWidget* StringGrid1 = nullptr;
+    QLabel* LblFaceNum = nullptr;
+    QLabel* LblVertexNum = nullptr;
+    QLabel* LblEdgeNum = nullptr;
+    QLabel* LblSufaceArea = nullptr;
+    QLabel* LblVolume = nullptr;
+    QLabel* LblSphereRadius = nullptr;
+    QPlainTextEdit* SolidInfoRcEd = nullptr;
+    TColourSwatch* ShapeBG = nullptr;
+    TColourSwatch* ShapeFF1 = nullptr;
+    TColourSwatch* ShapeFB1 = nullptr;
+    TColourSwatch* ShapeFF2 = nullptr;
+    TColourSwatch* ShapeFB2 = nullptr;
+    QPushButton* ColChBtnBG = nullptr;
+    QPushButton* ColChBtnFF1 = nullptr;
+    QPushButton* ColChBtnFB1 = nullptr;
+    QPushButton* ColChBtnFF2 = nullptr;
+    QPushButton* ColChBtnFB2 = nullptr;
+    QComboBox* FWidthCbBx = nullptr;
+    QComboBox* FWidthCbBx2 = nullptr;
+    QButtonGroup* LightModeRdBx = nullptr;
+    QCheckBox* VRMLLineCkBx = nullptr;
+    QCheckBox* EngCkBx = nullptr;
+    QButtonGroup* SkeltonRdGp = nullptr;
+    QButtonGroup* PersModeRdbx = nullptr;
+    QButtonGroup* AlphaRdBx = nullptr;
+    QButtonGroup* AlphaRdBx2 = nullptr;
+    QButtonGroup* ZoomRdBx = nullptr;
+    TGlSurface* DXDraw1 = nullptr;
+    QTimer* TimerDown = nullptr;
+    std::array<TColourGroupControls, 3> ColourGroups;
+
+    // State.
+    std::unique_ptr<TVRML> Engine;
+    std::unique_ptr<TMemoPane> MemoPane;
+    TBuildDriver Driver;  // holds BuildStep
+    int ListedSolidCount = -1;
+    TFrameMarks Marks;
+    std::vector<int> PolygonKindN;
+    std::vector<int> PolygonKindD;
+    TMatrix3 ViewMatrix{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    TMatrix3 StepUpMatrix, StepDownMatrix, StepLeftMatrix, StepRightMatrix;
+    bool AutoTurnRight = false, AutoTurnLeft = false, AutoTiltUp = false, AutoTiltDown = false;
+    bool Dragging = false;
+    int DragStartX = 0, DragStartY = 0;
+    TMatrix3 DragStartMatrix;
+    int LastSurfaceWidth = 0, LastSurfaceHeight = 0;
+
+private:
+    void CreateTopPanel(QWidget* panel);
+    void CreatePolygonBoxes(QWidget* panel);
+    void CreateRightPanel(QWidget* panel);
+    void CreateInfoPages();
+    void CreateColourPage();
+    void CreateDualPage();
+    void CreateSettingsPage();
+    void ConnectHandlers();
+    QButtonGroup* RadioGroup(QWidget* page, const QString& caption, const QStringList& items, int checked,
+                             QWidget*& box);
+};

@@ -1,0 +1,119 @@
+// The view, the figures of the solid shown, and the VRML button.
+
+#include "app/PolyhedronMain.h"
+
+#include "surface/GlSurface.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+TDisplaySettings TFrmPolyhedron::ReadDisplaySettings() const
+{
+    TDisplaySettings settings;
+    settings.DualShown = DualChBx->isChecked();
+    settings.CompoundShown = CompoundChBx->isChecked();
+    settings.FloatLines = VRMLLineCkBx->isChecked();
+    settings.SurfaceMode = SkeltonRdGp->checkedId();
+    settings.SolidAlpha = AlphaRdBx->checkedId();
+    settings.DualAlpha = AlphaRdBx2->checkedId();
+    settings.ZoomMode = ZoomRdBx->checkedId();
+    settings.PerspectiveLevel = PersModeRdbx->checkedId();
+    settings.Shading = LightModeRdBx->checkedId() == 0;
+    settings.EdgeWidth = FWidthCbBx->currentIndex();
+    settings.DualEdgeWidth = FWidthCbBx2->currentIndex();
+    settings.Background = ShapeBG->Colour();
+    settings.SolidEdge = ShapeFF1->Colour();
+    settings.SolidEdgeBack = ShapeFB1->Colour();
+    settings.DualEdge = ShapeFF2->Colour();
+    settings.DualEdgeBack = ShapeFB2->Colour();
+    for (int g = 0; g < 3; ++g) {
+        const TColourGroupControls& group = ColourGroups[g];
+        settings.Groups[g].Mono = group.MonoCheck->isChecked();
+        settings.Groups[g].Single = group.SingleSwatch->Colour();
+        for (int i = 0; i < PaletteSize; ++i)
+            settings.Groups[g].Palette[i] = group.Palette[i]->Colour();
+    }
+    return settings;
+}
+
+void TFrmPolyhedron::RedrawView()
+{
+    const TDisplaySettings settings = ReadDisplaySettings();
+    ::RedrawView(*Engine, Marks, Selection(), TDrawTarget{*DXDraw1, settings, ViewMatrix}, *MemoPane);
+}
+
+void TFrmPolyhedron::GraphmodeChange()
+{
+    RedrawView();
+}
+
+void TFrmPolyhedron::ViewPNumCbBxClick()
+{
+    // The dual and the compound are formed anew for the selection, unless the last dual
+    // had to be abandoned: then it is not tried again until the next build.
+    if ((DualChBx->isChecked() || CompoundChBx->isChecked()) && !Marks.DualAborted) {
+        Marks.DualBuilt = false;
+        Marks.CompoundBuilt = false;
+    }
+    RedrawView();
+    ShowSolidFigures(Selection() == 0);
+}
+
+void TFrmPolyhedron::FillPolygonTable()
+{
+    const auto rows = Engine->PolygonTableRows();
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        for (int c = 0; c < 17; ++c)
+            StringGrid1->setItem(r + 1, c, nullptr);
+        for (int c = 0; c < static_cast<int>(rows[r].size()) && c < 17; ++c) {
+            auto* cell = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
+            cell->setToolTip(cell->text());  // the narrow columns cut long numbers
+            StringGrid1->setItem(r + 1, c, cell);
+        }
+    }
+    StringGrid1->setCurrentCell(-1, -1);
+}
+
+void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
+{
+    const auto texts = Engine->SolidFigureTexts(Selection(), DualChBx->isChecked(), areaBlank);
+    QLabel* labels[6] = {LblFaceNum, LblVertexNum, LblEdgeNum, LblSufaceArea, LblVolume, LblSphereRadius};
+    for (int i = 0; i < 6; ++i)
+        labels[i]->setText(QString::fromStdString(texts[i]));
+    ShowSolidInfo();
+}
+
+void TFrmPolyhedron::ShowSolidInfo()
+{
+    SolidInfoRcEd->clear();
+}
+
+void TFrmPolyhedron::VRMLBtnClick()
+{
+    const int sel = Selection();
+    if (sel < 0)
+        return;
+    const TDisplaySettings settings = ReadDisplaySettings();
+    const std::vector<std::string> lines = sel == 0 ? Engine->ExportCurrent(settings)
+                                                    : Engine->ExportFound(sel - 1, settings);
+    if (lines.empty())
+        return;  // nothing on show
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("VRMLファイルとして保存します"),
+                                                      QString(), QStringLiteral("VRML files (*.wrl *.WRL)"));
+    if (path.isEmpty())
+        return;
+    QString target = path;
+    if (!target.endsWith(QStringLiteral(".wrl"), Qt::CaseInsensitive))
+        target += QStringLiteral(".wrl");
+    const std::string error = SaveLines(target.toStdString(), lines);
+    if (!error.empty())
+        QMessageBox::warning(this, QStringLiteral("VRML出力"),
+                             QStringLiteral("%1 を書き込めませんでした。\n%2").arg(target, QString::fromStdString(error)));
+}

@@ -1,0 +1,15 @@
+// Zenkari: uniform polyhedra from their vertex configurations.
+
+#include "app/PolyhedronMain.h"
+#include "surface/GlSurface.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    SetDefaultSurfaceFormat();
+    QApplication application(argc, argv);
+    TFrmPolyhedron window;
+    window.show();
+    return application.exec();
+}

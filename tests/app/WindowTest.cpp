@@ -1,0 +1,217 @@
+// The real main window, driven as a user drives it, under xvfb-run.
+
+#include "app/PolyhedronMain.h"
+#include "surface/GlSurface.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form = std::make_unique<TFrmPolyhedron>();
+        Form->show();
+        for (int i = 0; i < 500 && !Form->DXDraw1->IsReady(); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+
+    // Chooses item text in a combo box as the user does.
+    static void Choose(QComboBox* box, const QString& text)
+    {
+        const int index = box->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    void SetPolygons(std::initializer_list<const char*> kinds)
+    {
+        Choose(Form->CBatVertex, QString::number(static_cast<int>(kinds.size())));
+        int i = 0;
+        for (const char* kind : kinds)
+            Choose(Form->PolygonCbBx[i++], QString::fromUtf8(kind));
+    }
+
+    QStringList PaneLines() const { return Form->Memo1->toPlainText().split(QLatin1Char('\n')); }
+
+    std::unique_ptr<TFrmPolyhedron> Form;
+};
+
+double NumberAfterSpaces(const QString& line)
+{
+    EXPECT_TRUE(line.startsWith(QStringLiteral("　　"))) << line.toStdString();
+    return line.mid(2).toDouble();
+}
+
+}  // namespace
+
+TEST_F(Window, OneShotBuildOfTheTetrahedron)
+{
+    SetPolygons({"3", "3", "3"});
+    Form->BuildBtn->click();
+    const QStringList lines = PaneLines();
+    ASSERT_EQ(lines.size(), 10) << Form->Memo1->toPlainText().toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("1頂点に接する稜の端点の外接円半径:"));
+    EXPECT_NEAR(NumberAfterSpaces(lines[1]), 1 / std::sqrt(3.0), 1e-12);
+    EXPECT_NEAR(NumberAfterSpaces(lines[3]), std::sqrt(6.0) / 4, 1e-12);
+    EXPECT_EQ(lines[7], QStringLiteral("1個この形の立体がありました。"));
+    EXPECT_EQ(lines[8], QStringLiteral("全通り調べ終わりました。"));
+    EXPECT_EQ(lines[9], QStringLiteral("-------------------------"));
+    ASSERT_EQ(Form->ViewPNumCbBx->count(), 2);
+    EXPECT_EQ(Form->ViewPNumCbBx->currentItem()->text(), QStringLiteral(" 1番目"));
+    EXPECT_EQ(Form->LblFaceNum->text(), QStringLiteral("面の数：4"));
+    EXPECT_EQ(Form->LblVertexNum->text(), QStringLiteral("頂点の数：4"));
+    EXPECT_EQ(Form->LblEdgeNum->text(), QStringLiteral("辺の数：6"));
+    EXPECT_EQ(Form->LblSufaceArea->text(), QStringLiteral("表面積："));
+    EXPECT_EQ(Form->StringGrid1->item(1, 1)->text(), QStringLiteral("3"));
+    EXPECT_EQ(Form->StringGrid1->item(1, 4), nullptr);
+    EXPECT_EQ(Form->DXDraw1->Presented > 0, true);
+}
+
+TEST_F(Window, StepBuildPressByPress)
+{
+    SetPolygons({"3", "3", "3"});
+    Form->StepBuildBtn->click();  // at start-up a step build begins
+    EXPECT_EQ(Form->LblFaceNum->text(), QStringLiteral("面の数：3"));
+    EXPECT_EQ(Form->ViewPNumCbBx->currentRow(), 0);
+    for (int press = 0; press < 3; ++press)
+        Form->StepBuildBtn->click();
+    EXPECT_EQ(Form->LblFaceNum->text(), QStringLiteral("面の数：4"));
+    EXPECT_EQ(Form->ViewPNumCbBx->count(), 1);
+    Form->StepBuildBtn->click();
+    EXPECT_EQ(Form->ViewPNumCbBx->count(), 2);
+    const QString pane = Form->Memo1->toPlainText();
+    Form->StepBuildBtn->click();  // after the end: nothing changes
+    EXPECT_EQ(Form->Memo1->toPlainText(), pane);
+    EXPECT_EQ(Form->ViewPNumCbBx->currentRow(), 0);
+}
+
+TEST_F(Window, DualOfTheCubeWithItsFiguresAndReport)
+{
+    SetPolygons({"4", "4", "4"});
+    Form->BuildBtn->click();
+    Form->DualChBx->setChecked(true);
+    EXPECT_EQ(Form->LblFaceNum->text(), QStringLiteral("面の数：8"));
+    EXPECT_EQ(Form->LblVertexNum->text(), QStringLiteral("頂点の数：6"));
+    EXPECT_EQ(Form->LblEdgeNum->text(), QStringLiteral("辺の数：12"));
+    EXPECT_TRUE(Form->LblSphereRadius->text().startsWith(QStringLiteral("内接球半径：0.866025403784")));
+    const QStringList lines = PaneLines();
+    EXPECT_EQ(lines[10], QStringLiteral("双対立体の辺の長さ："));
+    EXPECT_TRUE(lines[11].startsWith(QStringLiteral("辺 1 = 1.41421356237")));
+    EXPECT_EQ(lines.back(), QStringLiteral("-------------------------"));
+    Form->DualChBx->setChecked(false);
+    Form->DualChBx->setChecked(true);
+    EXPECT_EQ(PaneLines().size(), lines.size());  // the report comes once per build
+}
+
+TEST_F(Window, PolygonBoxesAndTheKindList)
+{
+    Choose(Form->CBatVertex, QStringLiteral("16"));
+    for (QComboBox* box : Form->PolygonCbBx)
+        EXPECT_TRUE(box->isVisible());
+    Choose(Form->CBatVertex, QStringLiteral("3"));
+    EXPECT_FALSE(Form->PolygonCbBx[3]->isVisible());
+    EXPECT_EQ(Form->PolygonCbBx[0]->currentText(), QStringLiteral("20"));
+
+    Choose(Form->MaxRegPolygonCbBx, QStringLiteral("5"));
+    Form->SatellatedChBx->setChecked(true);
+    QStringList items;
+    for (int i = 0; i < Form->PolygonCbBx[0]->count(); ++i)
+        items << Form->PolygonCbBx[0]->itemText(i);
+    EXPECT_EQ(items, (QStringList{"3", "3/2", "4", "4/3", "5", "5/2", "5/3", "5/4"}));
+    for (QComboBox* box : Form->PolygonCbBx)
+        EXPECT_EQ(box->currentText(), QStringLiteral("3"));
+    Form->SatellatedChBx->setChecked(false);
+    EXPECT_EQ(Form->PolygonCbBx[15]->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(Form->PolygonCbBx[0]->count(), 3);
+}
+
+TEST_F(Window, ArrowTurnsThreePointSixDegreesWithoutAutoRotation)
+{
+    Form->AutoChBx->setChecked(false);
+    Form->BtnRight->click();
+    EXPECT_NEAR(std::atan2(Form->ViewMatrix.M[0][1], Form->ViewMatrix.M[0][0]) * 180 / M_PI, 3.6, 1e-12);
+    Form->AutoChBx->setChecked(true);
+    Form->BtnUp->click();
+    Form->BtnRight->click();
+    EXPECT_TRUE(Form->AutoTurnRight);
+    EXPECT_FALSE(Form->AutoTiltUp);
+    Form->AutoChBx->setChecked(false);
+    EXPECT_FALSE(Form->AutoTurnRight);
+}
+
+TEST_F(Window, RefusedBuildsAndButtonsInAnyOrder)
+{
+    Form->StepBuildBtn->click();  // before any build, with the default (20, 20, 20)
+    Form->VRMLBtn->click();       // nothing on show: no dialog
+    SetPolygons({"6", "6", "6"});
+    Form->BuildBtn->click();
+    EXPECT_EQ(PaneLines(), (QStringList{"不可能な組み合わせです。構築不能です。", "一番角数の大きい多角形の角数を下げるか。",
+                                        "それ以外の正多角形の角数を上げてください。", "-------------------------"}));
+    ASSERT_EQ(Form->ViewPNumCbBx->count(), 1);
+    EXPECT_EQ(Form->ViewPNumCbBx->item(0)->text(), QStringLiteral("構築中"));
+    Form->StepBuildBtn->click();  // after a failed preparation
+    Form->ResetBuildBtn->click();
+    Form->DualChBx->setChecked(true);
+    Form->CompoundChBx->setChecked(true);
+    Form->BtnStop->click();
+    Form->TimerDownTimer();
+    EXPECT_EQ(Form->ViewPNumCbBx->count(), 1);
+}
+
+TEST_F(Window, Screenshots)
+{
+    const char* directory = std::getenv("ZENKARI_SCREENSHOTS");
+    if (directory == nullptr)
+        GTEST_SKIP() << "set ZENKARI_SCREENSHOTS to a directory to save pictures of the window";
+    Form->resize(900, 620);
+    SetPolygons({"3", "3", "3", "3", "4"});
+    Form->BuildBtn->click();
+    Form->TimerDownTimer();
+    Form->grab().save(QDir(directory).filePath(QStringLiteral("snub-cube.png")));
+    SetPolygons({"3", "3", "3", "3"});
+    Form->SatellatedChBx->setChecked(true);
+    SetPolygons({"3", "5/2", "3", "5/2"});
+    Form->BuildBtn->click();
+    Form->CompoundChBx->setChecked(true);
+    Form->PgCtrlInfo->setCurrentIndex(1);
+    Form->grab().save(QDir(directory).filePath(QStringLiteral("great-icosidodecahedron-compound.png")));
+    Form->CompoundChBx->setChecked(false);
+    Form->SkeltonRdGp->button(4)->click();
+    Form->PgCtrlInfo->setCurrentIndex(4);
+    Form->grab().save(QDir(directory).filePath(QStringLiteral("frame-mode.png")));
+    Form->PgCtrlInfo->setCurrentIndex(2);
+    Form->grab().save(QDir(directory).filePath(QStringLiteral("colour-page.png")));
+}
+
+int main(int argc, char** argv)
+{
+    // Keep Mesa's driver loaded to the end, so that the leak check can name it (see lsan.supp).
+    dlopen("/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", RTLD_LAZY | RTLD_NODELETE);
+    // Settings and the colour dialog's memory go to a scratch home, never the user's.
+    const QString scratch = QDir::temp().filePath(QStringLiteral("zenkari-window-test"));
+    QDir().mkpath(scratch);
+    qputenv("HOME", scratch.toLocal8Bit());
+    QDir::setCurrent(scratch);
+    SetDefaultSurfaceFormat();
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
