@@ -2,7 +2,7 @@
 // configuration. Prints a table with the time of each build and the peak resident memory.
 //   build/release/zenkari-bench [--quick]
 
-#include "catalogue/CatalogueCodes.h"
+#include "catalogue/PolyhedronInfo.h"
 #include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
 
@@ -83,7 +83,7 @@ void CatalogueConfigurations()
     for (int e = 0; e < CatalogueEntryCount; ++e) {
         TVertexConfiguration config;
         int pick = 0;
-        if (!ParseCodeString(CatalogueCodes[e], config, pick).empty())
+        if (!ParseCodeString(PolyhedronCatalogue()[e].Code, config, pick).empty())
             continue;
         const TTiming t = TimeBuild(config, 3);
         total += t.Milliseconds;

@@ -118,6 +118,7 @@ void TFrmPolyhedron::FormCreate()
 
     Engine = std::make_unique<TVRML>();
     MemoPane = std::make_unique<TMemoPane>(Memo1);
+    FillPolyhedronList();
     MaxRegPolygonCbBxChange();
     ConnectHandlers();
     TimerDown = new QTimer(this);
@@ -132,6 +133,7 @@ void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
     Label(panel, QStringLiteral("多面体"), 4, 5);
     PolyhedronCbBx = new QComboBox(panel);
     PolyhedronCbBx->setEditable(true);
+    PolyhedronCbBx->setInsertPolicy(QComboBox::NoInsert);
     PolyhedronCbBx->setMaxVisibleItems(40);
     PolyhedronCbBx->setGeometry(44, 2, 509, 20);
     PolyhedronCbBx->setEditText(QStringLiteral("多面体を選んでね"));

@@ -64,6 +64,11 @@ public:
     void MaxRegPolygonCbBxChange();
     [[nodiscard]] TVertexConfiguration ReadVertexConfiguration() const;
 
+    // The catalogue.
+    void FillPolyhedronList();
+    void PolyhedronCbBxChange();
+    void EngCkBxClick();
+
     // Building.
     void BuildButtonClick(QObject* sender);
     void ResetBuildBtnClick(QObject* sender);

@@ -13,6 +13,8 @@
 
 void TFrmPolyhedron::ConnectHandlers()
 {
+    connect(PolyhedronCbBx, &QComboBox::activated, this, [this] { PolyhedronCbBxChange(); });
+    connect(EngCkBx, &QCheckBox::toggled, this, [this] { EngCkBxClick(); });
     connect(MaxRegPolygonCbBx, &QComboBox::activated, this, [this] { MaxRegPolygonCbBxChange(); });
     connect(SatellatedChBx, &QCheckBox::toggled, this, [this] { MaxRegPolygonCbBxChange(); });
     connect(CBatVertex, &QComboBox::activated, this, [this] { CBatVertexChange(); });

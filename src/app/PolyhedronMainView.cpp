@@ -2,6 +2,7 @@
 
 #include "app/PolyhedronMain.h"
 
+#include "catalogue/PolyhedronInfo.h"
 #include "surface/GlSurface.h"
 
 #include <QButtonGroup>
@@ -93,6 +94,12 @@ void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
 void TFrmPolyhedron::ShowSolidInfo()
 {
     SolidInfoRcEd->clear();
+    const int s = PolyhedronCbBx->currentIndex();
+    if (s < 0 || s >= CatalogueItemCount)
+        return;
+    const TCatalogueEntry& entry = PolyhedronCatalogue()[s / 2];
+    QString remark = QString::fromStdString(s % 2 == 0 ? entry.SolidInfo : entry.DualSolidInfo);
+    SolidInfoRcEd->setPlainText(remark.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void TFrmPolyhedron::VRMLBtnClick()

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "catalogue/PolyhedronInfo.h"
 #include "construction/ConfigurationText.h"
 
 #include <charconv>
@@ -49,9 +50,23 @@ bool TakeFlag(const std::string& option, TCliRequest& request)
         request.Compound = request.Display.CompoundShown = true;
     else if (option == "--no-float-lines" && request.Command == TCliCommand::Vrml)
         request.Display.FloatLines = false;
+    else if (option == "--english" && request.Command == TCliCommand::Catalogue)
+        request.English = true;
     else
         return false;
     return true;
+}
+
+// A catalogue item is built as choosing it in the window builds it: its code string, its
+// pick, and the dual for odd items.
+std::string ReadCatalogueItem(const std::string& text, TCliRequest& request)
+{
+    if (!ReadCount(text, 0, CatalogueItemCount - 1, request.CatalogueItem))
+        return "a catalogue item is 0 ... 241, not \"" + text + "\"";
+    const std::string error = ParseCodeString(PolyhedronCatalogue()[request.CatalogueItem / 2].Code,
+                                              request.Config, request.Pick);
+    request.Dual = request.Display.DualShown = request.CatalogueItem % 2 == 1;
+    return error;
 }
 
 std::string RangeError(const std::string& option, const std::string& range, const std::string& value)
@@ -105,6 +120,9 @@ std::string UsageText()
            "                        [--dual] [--compound] [--json]\n"
            "       zenkari-cli vrml CONFIG -o FILE [build options] [--mode M] [--alpha A]\n"
            "                        [--dual-alpha A] [--zoom Z] [--no-float-lines] [--mono G,G]\n"
+           "       zenkari-cli catalogue [--english]\n"
+           "       zenkari-cli catalogue ITEM [build options]\n"
+           "  ITEM    a catalogue item, 0 ... 241: entry ITEM / 2, its dual when ITEM is odd\n"
            "  CONFIG  a vertex configuration, e.g. \"(3, 4, 5, 4)\", \"(3, 3, 3, 3, 3)/2\",\n"
            "          \"(4, 8, 4/3, 8/7 [,3])/0\", or a catalogue code string such as 01010019030103010301\n"
            "  --limit N       vertex limit, 10 ... 1000 in steps of 10 (default 200 or the code string's)\n"
@@ -132,14 +150,26 @@ std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& req
         return "";
     }
     const std::string command = argc >= 1 ? argv[0] : "";
-    if (argc < 2 || (command != "build" && command != "vrml"))
-        return "expected: zenkari-cli build|vrml CONFIG [options] (see --help)";
-    request.Command = command == "vrml" ? TCliCommand::Vrml : TCliCommand::Build;
-    const std::string error = ReadConfiguration(argv[1], request);
-    if (!error.empty())
-        return "bad configuration \"" + std::string(argv[1]) + "\": " + error;
+    int first = 2;
+    if (command == "catalogue") {
+        request.Command = TCliCommand::Catalogue;
+        first = 1;
+        if (argc >= 2 && std::string(argv[1]).rfind("--", 0) != 0) {
+            const std::string error = ReadCatalogueItem(argv[1], request);
+            if (!error.empty())
+                return error;
+            first = 2;
+        }
+    } else {
+        if (argc < 2 || (command != "build" && command != "vrml"))
+            return "expected: zenkari-cli build|vrml CONFIG or catalogue [ITEM] (see --help)";
+        request.Command = command == "vrml" ? TCliCommand::Vrml : TCliCommand::Build;
+        const std::string error = ReadConfiguration(argv[1], request);
+        if (!error.empty())
+            return "bad configuration \"" + std::string(argv[1]) + "\": " + error;
+    }
 
-    for (int i = 2; i < argc; ++i) {
+    for (int i = first; i < argc; ++i) {
         const std::string option = argv[i];
         if (TakeFlag(option, request))
             continue;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-enum class TCliCommand { Build, Vrml };
+enum class TCliCommand { Build, Vrml, Catalogue };
 
 struct TCliRequest {
     TCliCommand Command = TCliCommand::Build;
@@ -18,6 +18,8 @@ struct TCliRequest {
     bool Dual = false;      // "双対": form the dual of the picked solid (build: append its report)
     bool Compound = false;  // "複合": form the compound of the picked solid and its dual
     bool Json = false;
+    int CatalogueItem = -1;  // catalogue: the item to build; -1 lists them all
+    bool English = false;    // catalogue: names in English
     std::string OutputFile;                                       // vrml: where to write
     TDisplaySettings Display = FirstStartDisplaySettings();       // vrml: how it looks
 };

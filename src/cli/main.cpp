@@ -1,6 +1,7 @@
 // zenkari-cli: the construction engine from the command line.
 
 #include "cli/CliOptions.h"
+#include "catalogue/PolyhedronInfo.h"
 #include "cli/CliOutput.h"
 #include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
@@ -38,7 +39,7 @@ bool BuildAndShow(const TCliRequest& request, TVRML& engine, TBuildDriver& drive
         engine.FormCompound(sel);
         report.CompoundFormed = true;
     }
-    if (request.Dual && request.Command == TCliCommand::Build) {
+    if (request.Dual && request.Command != TCliCommand::Vrml) {
         report.DualReport = engine.DualEdgeReport();
         AppendDualReport(engine, pane);
     }
@@ -62,8 +63,18 @@ int WriteVrmlFile(const TCliRequest& request, const TVRML& engine)
     return 0;
 }
 
+void ListCatalogue(bool english)
+{
+    for (int item = 0; item < CatalogueItemCount; ++item)
+        std::cout << item << '\t' << CatalogueItemName(item, english) << '\n';
+}
+
 int Run(const TCliRequest& request)
 {
+    if (request.Command == TCliCommand::Catalogue && request.CatalogueItem < 0) {
+        ListCatalogue(request.English);
+        return 0;
+    }
     auto engine = std::make_unique<TVRML>();
     TBuildDriver driver;
     TLinePane pane;

@@ -176,6 +176,63 @@ TEST_F(Window, RefusedBuildsAndButtonsInAnyOrder)
     EXPECT_EQ(Form->ViewPNumCbBx->count(), 1);
 }
 
+TEST_F(Window, CatalogueChoiceSetsTheControlsAndShowsOnce)
+{
+    Choose(Form->MaxRegPolygonCbBx, QStringLiteral("4"));
+    const int presented = Form->DXDraw1->Presented;
+    Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(16));  // (3, 10, 10)
+    EXPECT_EQ(Form->DXDraw1->Presented, presented + 1);
+    EXPECT_EQ(Form->MaxRegPolygonCbBx->currentText(), QStringLiteral("10"));
+    EXPECT_EQ(Form->PolygonCbBx[1]->currentText(), QStringLiteral("10"));
+    EXPECT_FALSE(Form->SatellatedChBx->isChecked());
+    Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(0));  // the tetrahedron: maximum stays
+    EXPECT_EQ(Form->MaxRegPolygonCbBx->currentText(), QStringLiteral("10"));
+
+    Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(2 * 58));
+    EXPECT_TRUE(Form->SatellatedChBx->isChecked());
+    EXPECT_TRUE(Form->AddingChBx->isChecked());
+    EXPECT_EQ(Form->CBCover->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(Form->PolygonCbBx[3]->currentText(), QStringLiteral("8/7"));
+    EXPECT_TRUE(Form->PolygonCbBx[4]->isVisible());
+    EXPECT_FALSE(Form->PolygonCbBx[5]->isVisible());
+
+    Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(2 * 14 + 1));  // a dual, second solid
+    EXPECT_EQ(Form->ViewPNumCbBx->currentRow(), 2);
+    EXPECT_TRUE(Form->DualChBx->isChecked());
+    EXPECT_FALSE(Form->AddingChBx->isChecked());
+    EXPECT_EQ(Form->SolidInfoRcEd->toPlainText(), QStringLiteral("アルキメデスの立体の双対図形です。カタロニアの立体といいます。"));
+    EXPECT_EQ(Form->LblFaceNum->text(), QStringLiteral("面の数：24"));
+
+    const QString pane = Form->Memo1->toPlainText();
+    Form->EngCkBx->setChecked(true);  // another language, the same selection, no build
+    EXPECT_EQ(Form->PolyhedronCbBx->currentIndex(), 29);
+    EXPECT_EQ(Form->PolyhedronCbBx->currentText(), QStringLiteral("d(3, 4, 4, 4) Trapezoidal Icositetrahedron"));
+    EXPECT_EQ(Form->Memo1->toPlainText(), pane);
+}
+
+TEST_F(Window, EveryCatalogueItemBuildsAndShowsItsSolid)
+{
+    for (int item = 0; item < Form->PolyhedronCbBx->count(); ++item) {
+        const int presented = Form->DXDraw1->Presented;
+        Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(item));
+        const int row = Form->ViewPNumCbBx->currentRow();
+        EXPECT_GE(row, 1) << item;
+        EXPECT_LT(row, Form->ViewPNumCbBx->count()) << item;
+        EXPECT_EQ(Form->DualChBx->isChecked(), item % 2 == 1) << item;
+        EXPECT_EQ(Form->DXDraw1->Presented, presented + 1) << item;
+    }
+}
+
+TEST_F(Window, TypingIntoTheSelectorDoesNothing)
+{
+    const int limit = Form->VertexLimitCbBx->currentIndex();
+    Form->PolyhedronCbBx->setEditText(QStringLiteral("立方体"));
+    emit Form->PolyhedronCbBx->activated(-1);
+    EXPECT_EQ(Form->VertexLimitCbBx->currentIndex(), limit);
+    EXPECT_EQ(Form->Memo1->toPlainText(), QString());
+    EXPECT_EQ(Form->SolidInfoRcEd->toPlainText(), QString());
+}
+
 TEST_F(Window, Screenshots)
 {
     const char* directory = std::getenv("ZENKARI_SCREENSHOTS");

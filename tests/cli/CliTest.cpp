@@ -219,3 +219,22 @@ TEST(Cli, VrmlWritesTheFileOrSaysWhyNot)
         EXPECT_EQ(Occurrences(refused.Err, "\n"), 1) << refused.Err;
     }
 }
+
+TEST(Cli, CatalogueListsAndBuildsItems)
+{
+    const TResult list = RunCli({"catalogue"});
+    EXPECT_EQ(list.Status, 0);
+    EXPECT_EQ(Occurrences(list.Out, "\n"), 242);
+    EXPECT_EQ(list.Out.rfind("0\t(3, 3, 3) 正４面体\n1\td(3, 3, 3) 正４面体\n", 0), 0u);
+    const TResult english = RunCli({"catalogue", "--english"});
+    EXPECT_NE(english.Out.find("\n29\td(3, 4, 4, 4) Trapezoidal Icositetrahedron\n"), std::string::npos);
+
+    // An odd item is the dual: built, its second solid picked, the dual's report in the pane.
+    const TResult dual = RunCli({"catalogue", "29", "--json"});
+    EXPECT_EQ(dual.Status, 0);
+    EXPECT_NE(dual.Out.find("\"pick\": 2"), std::string::npos);
+    EXPECT_NE(dual.Out.find("\"dual\": {\"faces\": 24, \"vertices\": 26, \"edges\": 48"), std::string::npos);
+    EXPECT_NE(dual.Out.find("\"双対立体の辺の長さ：\""), std::string::npos);
+    EXPECT_EQ(RunCli({"catalogue", "242"}).Status, 2);
+    EXPECT_EQ(RunCli({"catalogue", "x"}).Status, 2);
+}

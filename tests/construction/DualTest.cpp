@@ -1,4 +1,4 @@
-#include "catalogue/CatalogueCodes.h"
+#include "catalogue/PolyhedronInfo.h"
 #include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ std::unique_ptr<TDualRun> CatalogueDual(int entry)
 {
     TVertexConfiguration config;
     int pick = 0;
-    EXPECT_EQ(ParseCodeString(CatalogueCodes[entry], config, pick), "");
+    EXPECT_EQ(ParseCodeString(PolyhedronCatalogue()[entry].Code, config, pick), "");
     return DualOf(config, pick);
 }
 

@@ -1,7 +1,7 @@
 // The search keeps saved states on an undo trail and hashes its lookups; a plain search
 // that copies and scans must reach exactly the same solids, lines and step states.
 
-#include "catalogue/CatalogueCodes.h"
+#include "catalogue/PolyhedronInfo.h"
 #include "support/ReferenceSearch.h"
 #include "support/SolidDump.h"
 
@@ -132,10 +132,10 @@ private:
 
 TEST(SearchEquivalence, EveryCatalogueConfiguration)
 {
-    for (const char* code : CatalogueCodes) {
+    for (const TCatalogueEntry& entry : PolyhedronCatalogue()) {
         TVertexConfiguration config;
         int pick = 0;
-        ASSERT_EQ(ParseCodeString(code, config, pick), "") << code;
+        ASSERT_EQ(ParseCodeString(entry.Code, config, pick), "") << entry.Code;
         ExpectSameSearch(config);
     }
 }

@@ -1,0 +1,77 @@
+// The catalogue selector: choosing a named solid sets the controls, builds and shows it.
+
+#include "app/PolyhedronMain.h"
+
+#include "catalogue/PolyhedronInfo.h"
+#include "construction/ConfigurationText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+void TFrmPolyhedron::FillPolyhedronList()
+{
+    const int selected = PolyhedronCbBx->currentIndex();
+    const QString typed = PolyhedronCbBx->currentText();
+    const bool english = EngCkBx->isChecked();
+    PolyhedronCbBx->clear();
+    for (int item = 0; item < CatalogueItemCount; ++item)
+        PolyhedronCbBx->addItem(QString::fromStdString(CatalogueItemName(item, english)));
+    PolyhedronCbBx->setCurrentIndex(selected);
+    if (selected < 0)
+        PolyhedronCbBx->setEditText(typed);
+}
+
+void TFrmPolyhedron::EngCkBxClick()
+{
+    FillPolyhedronList();
+}
+
+void TFrmPolyhedron::PolyhedronCbBxChange()
+{
+    const int s = PolyhedronCbBx->currentIndex();
+    if (s < 0 || s >= CatalogueItemCount)
+        return;
+    const bool dual = s % 2 == 1;
+    TVertexConfiguration config;
+    int pick = 0;
+    if (!ParseCodeString(PolyhedronCatalogue()[s / 2].Code, config, pick).empty())
+        return;
+    int maxN = 3;
+    bool star = false;
+    for (int i = 0; i < config.PolygonCount; ++i) {
+        maxN = std::max(maxN, config.N[i]);
+        star = star || config.D[i] > 1;
+    }
+    // The polygon-kind list must hold every kind of the entry: raise the maximum (never
+    // lower it) and switch stars on (never off).
+    if (maxN > MaxRegPolygonCbBx->currentIndex() + 3) {
+        MaxRegPolygonCbBx->setCurrentIndex(maxN - 3);
+        MaxRegPolygonCbBxChange();
+    }
+    if (star)
+        SatellatedChBx->setChecked(true);
+    for (int i = 0; i < config.PolygonCount; ++i) {
+        std::size_t j = 0;
+        while (j < PolygonKindN.size() && PolygonKindN[j] != config.N[i])
+            ++j;
+        while (j < PolygonKindD.size() && PolygonKindD[j] != config.D[i])
+            ++j;
+        PolygonCbBx[i]->setCurrentIndex(static_cast<int>(j));
+    }
+    CBatVertex->setCurrentIndex(config.PolygonCount - 3);
+    CBatVertexChange();
+    CBCover->setCurrentIndex(config.Winding);
+    AddingChBx->setChecked(config.AddLast);
+    VertexLimitCbBx->setCurrentIndex(config.VertexLimit / 10 - 1);
+    BuildButtonClick(PolyhedronCbBx);
+    ViewPNumCbBx->setCurrentRow(pick);
+    // One redraw either way: directly, or through the dual box's click handler.
+    if (DualChBx->isChecked() == dual)
+        ViewPNumCbBxClick();
+    else
+        DualChBx->setChecked(dual);
+}
