@@ -2,7 +2,14 @@
 
 #include "app/PolyhedronMain.h"
 
+#include "app/ChangeColors.h"
+#include "app/ComfirmForm.h"
+#include "app/InputColorsSetName.h"
 #include "surface/GlSurface.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QDir>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -71,6 +78,7 @@ TFrmPolyhedron::~TFrmPolyhedron() = default;
 
 void TFrmPolyhedron::FormCreate()
 {
+    ProgramDirectory = QDir::currentPath().toStdString();
     setWindowTitle(QStringLiteral("Zenkari Ver0.02"));
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")});
@@ -116,11 +124,27 @@ void TFrmPolyhedron::FormCreate()
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
 
+    LoadSchemeNames();
     Engine = std::make_unique<TVRML>();
     MemoPane = std::make_unique<TMemoPane>(Memo1);
     FillPolyhedronList();
     MaxRegPolygonCbBxChange();
     ConnectHandlers();
+    LoadSettings();
+    RestoreSchemeChoices();
+    FrmChColors = new TFrmChColors(this);
+    FrmChColors->ChooseColour = [this](TColourSwatch* swatch) {
+        const QColor chosen = QColorDialog::getColor(ToQColor(swatch->Colour()), FrmChColors);
+        if (chosen.isValid())
+            swatch->SetColour(FromQColor(chosen));
+        SaveCustomColors();
+    };
+    FrmInputColorsSetName = new TFrmInputColorsSetName(this);
+    FrmComfirm = new TFrmComfirm(this);
+    VRMLSaveDialog = new QFileDialog(this, QStringLiteral("VRMLファイルとして保存します"));
+    VRMLSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+    VRMLSaveDialog->setNameFilter(QStringLiteral("VRML files (*.wrl *.WRL)"));
+    VRMLSaveDialog->setDefaultSuffix(QStringLiteral("wrl"));
     TimerDown = new QTimer(this);
     TimerDown->setInterval(100);
     connect(TimerDown, &QTimer::timeout, this, [this] { TimerDownTimer(); });

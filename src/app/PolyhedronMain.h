@@ -5,6 +5,7 @@
 // PolyhedronMain*.cpp by concern (controls, build, view, rotation, colours).
 
 #include "app/ColourSwatch.h"
+#include "app/IniFile.h"
 #include "common/DisplaySettings.h"
 #include "construction/BuildDriver.h"
 #include "export/PolyhedronVRML.h"
@@ -19,6 +20,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -28,6 +30,9 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 class TGlSurface;
+class TFrmChColors;
+class TFrmInputColorsSetName;
+class TFrmComfirm;
 
 // The information pane as the engine sees it: lines appended to Memo1.
 class TMemoPane : public TInfoPane {
@@ -96,6 +101,24 @@ public:
     void TimerDownTimer();
     void DXDraw1MouseMove(Qt::MouseButtons buttons, int x, int y);
 
+    // The settings file.
+    [[nodiscard]] TIniFile SettingsFile() const;
+    void LoadSettings();
+    void SaveSettings();
+    void SaveCustomColors();
+    void SaveAndGraphModeChange();
+    void VRMLLineCkBxClick();
+
+    // Colour schemes.
+    void LoadSchemeNames();
+    void ApplyScheme(int index, const std::string& expectedName, int g);
+    void SchemeSelectorChange(int g);
+    void MonoCheckClick(int g);
+    void EditGroupColors(int g);
+    void SaveScheme(int g);
+    void DeleteScheme(int g);
+    void RestoreSchemeChoices();
+
     // Colours.
     void BuildColourGroup(int g, QGroupBox* panel);
     [[nodiscard]] TColour GroupBaseColour(int g, int n) const;
@@ -160,7 +183,15 @@ public:
     QTimer* TimerDown = nullptr;
     std::array<TColourGroupControls, 3> ColourGroups;
 
+    TFrmChColors* FrmChColors = nullptr;
+    TFrmInputColorsSetName* FrmInputColorsSetName = nullptr;
+    TFrmComfirm* FrmComfirm = nullptr;
+    QFileDialog* VRMLSaveDialog = nullptr;
+
     // State.
+    std::string ProgramDirectory;          // current at start-up: the settings file lives there
+    std::vector<std::string> SchemeNames;  // the saved colour schemes, in order
+    bool SettingsUnwritableShown = false;  // the user has been told once
     std::unique_ptr<TVRML> Engine;
     std::unique_ptr<TMemoPane> MemoPane;
     TBuildDriver Driver;  // holds BuildStep
@@ -185,6 +216,8 @@ private:
     void CreateDualPage();
     void CreateSettingsPage();
     void ConnectHandlers();
+    void FillSchemeSelectors();
+    void WarnIfUnwritable(bool written);
     QButtonGroup* RadioGroup(QWidget* page, const QString& caption, const QStringList& items, int checked,
                              QWidget*& box);
 };

@@ -28,6 +28,7 @@ void TFrmPolyhedron::FillPolyhedronList()
 void TFrmPolyhedron::EngCkBxClick()
 {
     FillPolyhedronList();
+    SaveSettings();
 }
 
 void TFrmPolyhedron::PolyhedronCbBxChange()

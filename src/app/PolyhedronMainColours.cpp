@@ -66,8 +66,10 @@ TColour TFrmPolyhedron::GroupBaseColour(int g, int n) const
 void TFrmPolyhedron::ChangeSwatchColor(TColourSwatch* swatch)
 {
     const QColor chosen = QColorDialog::getColor(ToQColor(swatch->Colour()), this);
-    if (!chosen.isValid())
-        return;
-    swatch->SetColour(FromQColor(chosen));
+    if (chosen.isValid())
+        swatch->SetColour(FromQColor(chosen));
+    // Confirmed or not, the dialog's custom colours and every setting are written.
+    SaveCustomColors();
+    SaveSettings();
     GraphmodeChange();
 }

@@ -14,7 +14,6 @@
 void TFrmPolyhedron::ConnectHandlers()
 {
     connect(PolyhedronCbBx, &QComboBox::activated, this, [this] { PolyhedronCbBxChange(); });
-    connect(EngCkBx, &QCheckBox::toggled, this, [this] { EngCkBxClick(); });
     connect(MaxRegPolygonCbBx, &QComboBox::activated, this, [this] { MaxRegPolygonCbBxChange(); });
     connect(SatellatedChBx, &QCheckBox::toggled, this, [this] { MaxRegPolygonCbBxChange(); });
     connect(CBatVertex, &QComboBox::activated, this, [this] { CBatVertexChange(); });
@@ -34,17 +33,21 @@ void TFrmPolyhedron::ConnectHandlers()
     connect(AutoChBx, &QCheckBox::toggled, this, [this] { AutoChBxClick(); });
     DXDraw1->DXDraw1MouseMove = [this](Qt::MouseButtons buttons, int x, int y) { DXDraw1MouseMove(buttons, x, y); };
 
-    for (QButtonGroup* group : {SkeltonRdGp, PersModeRdbx, AlphaRdBx, AlphaRdBx2, ZoomRdBx, LightModeRdBx})
-        connect(group, &QButtonGroup::idClicked, this, [this] { GraphmodeChange(); });
+    // The radio groups, "English" and "VRML出力時に直線を浮かす" are connected by LoadSettings
+    // once it has set them, so that loading writes nothing.
     for (QComboBox* width : {FWidthCbBx, FWidthCbBx2})
-        connect(width, &QComboBox::activated, this, [this] { GraphmodeChange(); });
+        connect(width, &QComboBox::activated, this, [this] { SaveAndGraphModeChange(); });
     const std::pair<QPushButton*, TColourSwatch*> swatches[] = {
         {ColChBtnBG, ShapeBG}, {ColChBtnFF1, ShapeFF1}, {ColChBtnFB1, ShapeFB1}, {ColChBtnFF2, ShapeFF2}, {ColChBtnFB2, ShapeFB2}};
     for (const auto& [button, swatch] : swatches)
         connect(button, &QPushButton::clicked, this, [this, swatch = swatch] { ChangeSwatchColor(swatch); });
-    for (TColourGroupControls& group : ColourGroups) {
-        connect(group.MonoCheck, &QCheckBox::toggled, this, [this] { GraphmodeChange(); });
+    for (int g = 0; g < 3; ++g) {
+        const TColourGroupControls& group = ColourGroups[g];
         connect(group.SingleButton, &QPushButton::clicked, this,
                 [this, swatch = group.SingleSwatch] { ChangeSwatchColor(swatch); });
+        connect(group.SchemeSelector, &QComboBox::activated, this, [this, g] { SchemeSelectorChange(g); });
+        connect(group.PaletteButton, &QPushButton::clicked, this, [this, g] { EditGroupColors(g); });
+        connect(group.SaveButton, &QPushButton::clicked, this, [this, g] { SaveScheme(g); });
+        connect(group.DeleteButton, &QPushButton::clicked, this, [this, g] { DeleteScheme(g); });
     }
 }

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -112,15 +113,19 @@ void TFrmPolyhedron::VRMLBtnClick()
                                                     : Engine->ExportFound(sel - 1, settings);
     if (lines.empty())
         return;  // nothing on show
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("VRMLファイルとして保存します"),
-                                                      QString(), QStringLiteral("VRML files (*.wrl *.WRL)"));
-    if (path.isEmpty())
-        return;
-    QString target = path;
-    if (!target.endsWith(QStringLiteral(".wrl"), Qt::CaseInsensitive))
-        target += QStringLiteral(".wrl");
-    const std::string error = SaveLines(target.toStdString(), lines);
-    if (!error.empty())
-        QMessageBox::warning(this, QStringLiteral("VRML出力"),
-                             QStringLiteral("%1 を書き込めませんでした。\n%2").arg(target, QString::fromStdString(error)));
+    TIniFile ini = SettingsFile();
+    QString directory = QString::fromStdString(ini.ReadString("Setting", "DirName", ProgramDirectory));
+    VRMLSaveDialog->setDirectory(directory);
+    if (VRMLSaveDialog->exec() == QDialog::Accepted && !VRMLSaveDialog->selectedFiles().isEmpty()) {
+        const QString path = VRMLSaveDialog->selectedFiles().constFirst();
+        const std::string error = SaveLines(path.toStdString(), lines);
+        if (!error.empty()) {
+            // The remembered directory stays as it was.
+            QMessageBox::warning(this, QStringLiteral("VRML出力"),
+                                 QStringLiteral("%1 を書き込めませんでした。\n%2").arg(path, QString::fromStdString(error)));
+            return;
+        }
+        directory = QFileInfo(path).absolutePath();
+    }
+    WarnIfUnwritable(ini.WriteString("Setting", "DirName", directory.toStdString()));
 }

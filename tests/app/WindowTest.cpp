@@ -1,7 +1,6 @@
 // The real main window, driven as a user drives it, under xvfb-run.
 
-#include "app/PolyhedronMain.h"
-#include "surface/GlSurface.h"
+#include "app/WindowFixture.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,44 +14,10 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
 #include <cmath>
 #include <cstdlib>
 
 namespace {
-
-class Window : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Form = std::make_unique<TFrmPolyhedron>();
-        Form->show();
-        for (int i = 0; i < 500 && !Form->DXDraw1->IsReady(); ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-
-    // Chooses item text in a combo box as the user does.
-    static void Choose(QComboBox* box, const QString& text)
-    {
-        const int index = box->findText(text);
-        ASSERT_GE(index, 0) << text.toStdString();
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
-
-    void SetPolygons(std::initializer_list<const char*> kinds)
-    {
-        Choose(Form->CBatVertex, QString::number(static_cast<int>(kinds.size())));
-        int i = 0;
-        for (const char* kind : kinds)
-            Choose(Form->PolygonCbBx[i++], QString::fromUtf8(kind));
-    }
-
-    QStringList PaneLines() const { return Form->Memo1->toPlainText().split(QLatin1Char('\n')); }
-
-    std::unique_ptr<TFrmPolyhedron> Form;
-};
 
 double NumberAfterSpaces(const QString& line)
 {
@@ -258,17 +223,3 @@ TEST_F(Window, Screenshots)
     Form->grab().save(QDir(directory).filePath(QStringLiteral("colour-page.png")));
 }
 
-int main(int argc, char** argv)
-{
-    // Keep Mesa's driver loaded to the end, so that the leak check can name it (see lsan.supp).
-    dlopen("/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", RTLD_LAZY | RTLD_NODELETE);
-    // Settings and the colour dialog's memory go to a scratch home, never the user's.
-    const QString scratch = QDir::temp().filePath(QStringLiteral("zenkari-window-test"));
-    QDir().mkpath(scratch);
-    qputenv("HOME", scratch.toLocal8Bit());
-    QDir::setCurrent(scratch);
-    SetDefaultSurfaceFormat();
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,20 @@
+#include "app/ComfirmForm.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+TFrmComfirm::TFrmComfirm(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(262, 73);
+    setFont(parent->font());
+    lblMess = new QLabel(this);
+    lblMess->setGeometry(8, 8, 246, 28);
+    lblMess->setWordWrap(true);
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setGeometry(50, 42, 75, 24);
+    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel->setGeometry(137, 42, 75, 24);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}

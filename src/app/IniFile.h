@@ -1,0 +1,28 @@
+#pragma once
+// The settings file in the classic INI form: "[Section]" lines and "key=value" lines.
+// Every access opens the file afresh (nothing is cached); sections and keys compare
+// without regard to case; a write changes one line, or adds one, and keeps every other
+// line of the file as it was, comments and unknown sections included. Writes go to a
+// temporary file that then replaces the old one, so a crash never leaves half a file.
+// Plain C++, no Qt.
+
+#include <optional>
+#include <string>
+
+class TIniFile {
+public:
+    explicit TIniFile(std::string path) : Path(std::move(path)) {}
+
+    [[nodiscard]] const std::string& FileName() const { return Path; }
+    [[nodiscard]] std::string ReadString(const std::string& section, const std::string& key,
+                                         const std::string& fallback) const;
+    // The value as a decimal integer; fallback when missing or not a number.
+    [[nodiscard]] int ReadInteger(const std::string& section, const std::string& key, int fallback) const;
+    // False when the file could not be written.
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+    bool WriteInteger(const std::string& section, const std::string& key, int value);
+    bool EraseSection(const std::string& section);
+
+private:
+    std::string Path;
+};

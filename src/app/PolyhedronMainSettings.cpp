@@ -1,0 +1,129 @@
+// The settings file: display settings, colours and the colour dialog's custom colours,
+// written key by key at every change.
+
+#include "app/PolyhedronMain.h"
+
+#include "app/SettingsText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QMessageBox>
+
+namespace {
+
+const char* const Setting = "Setting";
+const char* const Color = "Color";
+const char* const ColorDialog = "ColorDialog";
+
+void SelectRadio(QButtonGroup* group, int item)
+{
+    if (QAbstractButton* button = group->button(item))
+        button->setChecked(true);
+}
+
+}  // namespace
+
+TIniFile TFrmPolyhedron::SettingsFile() const
+{
+    return TIniFile(ProgramDirectory + "/Polyhedron.ini");
+}
+
+void TFrmPolyhedron::WarnIfUnwritable(bool written)
+{
+    if (written || SettingsUnwritableShown)
+        return;
+    SettingsUnwritableShown = true;  // once, not at every click
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("設定の保存"),
+                                QStringLiteral("設定ファイル %1 に書き込めません。\n設定はこの実行中だけ有効です。")
+                                    .arg(QString::fromStdString(SettingsFile().FileName())),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+void TFrmPolyhedron::LoadSettings()
+{
+    TIniFile ini = SettingsFile();
+    for (int slot = 0; slot < 16; ++slot) {
+        const std::string key = std::string("Color") + static_cast<char>('A' + slot);
+        TColour colour = White;
+        if (ParseIniColour(ini.ReadString(ColorDialog, key, ""), colour))
+            QColorDialog::setCustomColor(slot, ToQColor(colour));
+    }
+    const std::pair<const char*, TColourSwatch*> colours[] = {
+        {"BGColor", ShapeBG},   {"MonoColor1", ColourGroups[0].SingleSwatch}, {"FLineColor1", ShapeFF1},
+        {"BLineColor1", ShapeFB1}, {"MonoColor2", ColourGroups[1].SingleSwatch}, {"FLineColor2", ShapeFF2},
+        {"BLineColor2", ShapeFB2}, {"MonoColor3", ColourGroups[2].SingleSwatch}};
+    for (const auto& [key, swatch] : colours) {
+        TColour colour = swatch->Colour();
+        if (ParseIniColour(ini.ReadString(Color, key, ""), colour))
+            swatch->SetColour(colour);
+    }
+    const auto width = [&](QComboBox* box, const char* key) {
+        const int item = ini.ReadInteger(Setting, key, 2);
+        box->setCurrentIndex(item >= 0 && item < box->count() ? item : 2);
+    };
+    width(FWidthCbBx, "LineWeight1");
+    width(FWidthCbBx2, "LineWeight2");
+    const std::pair<const char*, QButtonGroup*> groups[] = {
+        {"LightMode", LightModeRdBx}, {"TransparencyMode", SkeltonRdGp}, {"PersMode", PersModeRdbx},
+        {"AlphaMode1", AlphaRdBx},    {"AlphaMode2", AlphaRdBx2},      {"ZoomMode", ZoomRdBx}};
+    for (const auto& [key, group] : groups) {
+        const int item = ini.ReadInteger(Setting, key, -1);
+        if (item != -1)
+            SelectRadio(group, item);  // an item the group does not have changes nothing
+        connect(group, &QButtonGroup::idClicked, this, [this] { SaveAndGraphModeChange(); });
+    }
+    EngCkBx->setChecked(ParseIniFlag(ini.ReadInteger(Setting, "English", 0), false));
+    connect(EngCkBx, &QCheckBox::toggled, this, [this] { EngCkBxClick(); });
+    VRMLLineCkBx->setChecked(ParseIniFlag(ini.ReadInteger(Setting, "FloatingLineOnVRML", -1), true));
+    connect(VRMLLineCkBx, &QCheckBox::toggled, this, [this] { VRMLLineCkBxClick(); });
+    EngCkBxClick();  // the selector in the loaded language, and the file written (made on a first start)
+}
+
+void TFrmPolyhedron::SaveSettings()
+{
+    TIniFile ini = SettingsFile();
+    bool written = true;
+    const std::pair<const char*, TColourSwatch*> colours[] = {
+        {"BGColor", ShapeBG},   {"MonoColor1", ColourGroups[0].SingleSwatch}, {"FLineColor1", ShapeFF1},
+        {"BLineColor1", ShapeFB1}, {"MonoColor2", ColourGroups[1].SingleSwatch}, {"FLineColor2", ShapeFF2},
+        {"BLineColor2", ShapeFB2}, {"MonoColor3", ColourGroups[2].SingleSwatch}};
+    for (const auto& [key, swatch] : colours)
+        written = ini.WriteString(Color, key, ColourIniText(swatch->Colour())) && written;
+    const std::pair<const char*, int> items[] = {
+        {"LineWeight1", FWidthCbBx->currentIndex()},  {"LineWeight2", FWidthCbBx2->currentIndex()},
+        {"LightMode", LightModeRdBx->checkedId()},    {"TransparencyMode", SkeltonRdGp->checkedId()},
+        {"PersMode", PersModeRdbx->checkedId()},      {"AlphaMode1", AlphaRdBx->checkedId()},
+        {"AlphaMode2", AlphaRdBx2->checkedId()},      {"ZoomMode", ZoomRdBx->checkedId()},
+        {"English", EngCkBx->isChecked() ? -1 : 0},  {"FloatingLineOnVRML", VRMLLineCkBx->isChecked() ? -1 : 0}};
+    for (const auto& [key, value] : items)
+        written = ini.WriteInteger(Setting, key, value) && written;
+    WarnIfUnwritable(written);
+}
+
+void TFrmPolyhedron::SaveCustomColors()
+{
+    TIniFile ini = SettingsFile();
+    bool written = true;
+    for (int slot = 0; slot < 16; ++slot) {
+        char value[8];
+        std::snprintf(value, sizeof value, "%06X", static_cast<unsigned>(FromQColor(QColorDialog::customColor(slot))));
+        written = ini.WriteString(ColorDialog, std::string("Color") + static_cast<char>('A' + slot), value) && written;
+    }
+    WarnIfUnwritable(written);
+}
+
+void TFrmPolyhedron::SaveAndGraphModeChange()
+{
+    SaveSettings();
+    GraphmodeChange();
+}
+
+void TFrmPolyhedron::VRMLLineCkBxClick()
+{
+    SaveSettings();
+}

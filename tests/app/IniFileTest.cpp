@@ -1,0 +1,128 @@
+#include "app/IniFile.h"
+#include "app/SettingsText.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Scratch(const std::string& name)
+{
+    const std::string directory = ::testing::TempDir() + "zenkari-ini/";
+    mkdir(directory.c_str(), 0755);
+    const std::string path = directory + name;
+    std::remove(path.c_str());
+    return path;
+}
+
+void Write(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string Read(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+TEST(IniFile, ChangingOneKeyKeepsEverythingElseByteForByte)
+{
+    const std::string path = Scratch("hand.ini");
+    const std::string before = "; written by hand\r\n[Setting]\r\nLineWeight1=2\r\n# note\r\nZoomMode=1\r\n\r\n"
+                               "[Mine]\r\nAnything=at all\r\n[Color]\r\nBGColor=00FFFFFF\r\n";
+    Write(path, before);
+    TIniFile ini(path);
+    ASSERT_TRUE(ini.WriteInteger("setting", "zoommode", 3));  // names compare without case
+    std::string expected = before;
+    expected.replace(expected.find("ZoomMode=1"), 10, "zoommode=3");
+    EXPECT_EQ(Read(path), expected);
+    EXPECT_EQ(ini.ReadInteger("Setting", "ZoomMode", -1), 3);
+
+    ASSERT_TRUE(ini.WriteString("Setting", "DirName", "/home/user/VRML files"));
+    EXPECT_EQ(ini.ReadString("SETTING", "dirname", ""), "/home/user/VRML files");
+    EXPECT_NE(Read(path).find("ZoomMode=1\r\n"), 0u);
+    EXPECT_NE(Read(path).find("zoommode=3\r\nDirName=/home/user/VRML files\r\n"), std::string::npos);
+    ASSERT_TRUE(ini.WriteString("PolygonColor5", "ColorsSetName", "レインボー[2]"));
+    EXPECT_EQ(ini.ReadString("PolygonColor5", "ColorsSetName", ""), "レインボー[2]");
+    EXPECT_EQ(ini.ReadString("Mine", "Anything", ""), "at all");
+}
+
+TEST(IniFile, EraseSectionAndDefaults)
+{
+    const std::string path = Scratch("erase.ini");
+    Write(path, "[A]\nx=1\n[B]\ny=2\nz=3\n[C]\nw=4\n");
+    TIniFile ini(path);
+    ASSERT_TRUE(ini.EraseSection("b"));
+    EXPECT_EQ(Read(path), "[A]\nx=1\n[C]\nw=4\n");
+    EXPECT_EQ(ini.ReadString("B", "y", "none"), "none");
+    ASSERT_TRUE(ini.WriteInteger("D", "v", -1));
+    EXPECT_EQ(Read(path), "[A]\nx=1\n[C]\nw=4\n[D]\nv=-1\n");  // the file's own line ends
+
+    TIniFile missing(Scratch("missing.ini"));
+    EXPECT_EQ(missing.ReadInteger("A", "x", 7), 7);
+    EXPECT_EQ(missing.ReadString("A", "x", "d"), "d");
+}
+
+TEST(IniFile, DamagedFilesReadAsDefaults)
+{
+    const std::string path = Scratch("junk.ini");
+    std::string junk = "[Setting\nno equals sign\n=empty key\nLineWeight1=twelve\nLineWeight1=5\n[Setting]\n"
+                       "ZoomMode= 4 \n\xff\xfe\x00garbage\n";
+    junk.append(3 * 1024 * 1024, 'x');
+    Write(path, junk);
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("Setting", "LineWeight1", 2), 2);  // the first of duplicates, not a number
+    EXPECT_EQ(ini.ReadInteger("Setting", "ZoomMode", 1), 4);
+    EXPECT_EQ(ini.ReadInteger("Setting", "English", 0), 0);
+    ASSERT_TRUE(ini.WriteInteger("Setting", "English", -1));
+    EXPECT_EQ(ini.ReadInteger("Setting", "English", 0), -1);
+    EXPECT_GT(Read(path).size(), 3u * 1024 * 1024);  // the junk is kept
+
+    if (geteuid() != 0) {  // root writes anywhere
+        const std::string locked = ::testing::TempDir() + "zenkari-ini-locked";
+        mkdir(locked.c_str(), 0755);
+        TIniFile readOnly(locked + "/Polyhedron.ini");
+        chmod(locked.c_str(), 0555);
+        EXPECT_FALSE(readOnly.WriteInteger("Setting", "ZoomMode", 2));
+        chmod(locked.c_str(), 0755);
+    }
+    TIniFile nowhere("/nonexistent-directory/Polyhedron.ini");
+    EXPECT_FALSE(nowhere.WriteInteger("Setting", "ZoomMode", 2));
+}
+
+TEST(SettingsText, ColourFlagAndShortNameForms)
+{
+    EXPECT_EQ(ColourIniText(MakeColour(255, 0, 0)), "000000FF");
+    EXPECT_EQ(ColourIniText(MakeColour(0, 0, 255)), "00FF0000");
+    TColour colour = White;
+    EXPECT_FALSE(ParseIniColour("xyz", colour));
+    EXPECT_FALSE(ParseIniColour("", colour));
+    EXPECT_FALSE(ParseIniColour("123456789", colour));
+    EXPECT_EQ(colour, White);
+    EXPECT_TRUE(ParseIniColour("00C0C0C0", colour));
+    EXPECT_EQ(colour, MakeColour(192, 192, 192));
+    EXPECT_TRUE(ParseIniColour("ff", colour));
+    EXPECT_EQ(colour, MakeColour(255, 0, 0));
+
+    EXPECT_TRUE(ParseIniFlag(-1, false));
+    EXPECT_FALSE(ParseIniFlag(0, true));
+    EXPECT_FALSE(ParseIniFlag(1, false));
+    EXPECT_TRUE(ParseIniFlag(5, true));
+
+    EXPECT_EQ(SchemeShortName("あいうえお"), "あいうえ..");
+    EXPECT_EQ(SchemeShortName("あいうえ"), "あいうえ");
+    EXPECT_EQ(SchemeShortName("abcdefgh"), "abcdefgh");
+    EXPECT_EQ(SchemeShortName("abcdefghi"), "abcdefgh..");
+    EXPECT_EQ(SchemeShortName("aあいうえ"), "aあいう..");  // the 8th byte would split え
+    EXPECT_EQ(SchemeShortName("ｱｲｳｴｵｶｷｸ"), "ｱｲｳｴｵｶｷｸ");  // half-width katakana: one byte each
+}
