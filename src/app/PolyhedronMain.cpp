@@ -174,7 +174,10 @@ void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
     QStringList limits;
     for (int i = 1; i <= 100; ++i)
         limits << QStringLiteral("%1").arg(i * 10, 4);
-    VertexLimitCbBx = Combo(panel, limits, 19, 66, 47, 50, QStringLiteral("何個の頂点まで探索するか上限を設定してください"));
+    VertexLimitCbBx = Combo(panel, limits, 19, 64, 47, 51, QStringLiteral("何個の頂点まで探索するか上限を設定してください"));
+    // Four right-aligned digits must fit left of the polygon boxes.
+    VertexLimitCbBx->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 1px; }"
+                                                  " QComboBox::drop-down { width: 13px; }"));
 
     SatellatedChBx = new QCheckBox(QStringLiteral("星形"), panel);
     SatellatedChBx->setGeometry(570, 25, 50, 20);
@@ -183,9 +186,9 @@ void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
     DualChBx->setGeometry(624, 25, 50, 20);
     DualChBx->setToolTip(QStringLiteral("双対立体を表示"));
     Label(panel, QStringLiteral("何周"), 570, 50);
-    CBCover = Combo(panel, Numbers(0, 7), 1, 596, 47, 36, QStringLiteral("多角形が頂点の周りを何周しているか"));
+    CBCover = Combo(panel, Numbers(0, 7), 1, 594, 47, 34, QStringLiteral("多角形が頂点の周りを何周しているか"));
     AddingChBx = new QCheckBox(QStringLiteral("最後は付加"), panel);
-    AddingChBx->setGeometry(635, 47, 77, 20);
+    AddingChBx->setGeometry(630, 47, 82, 20);
     AddingChBx->setToolTip(QStringLiteral(
         "頂点構造にぐらつきがある場合、最後の多角形を、最初の多角形と最後から２番目の多角形の間にあるものとして擬似的に扱う"));
 }

@@ -182,12 +182,13 @@ void TFrmPolyhedron::CreateInfoPages()
     LblSphereRadius = new QLabel(QStringLiteral("外接球半径："));
     LblSufaceArea = new QLabel(QStringLiteral("表面積："));
     LblVolume = new QLabel(QStringLiteral("体積："));
+    // Counts side by side; the long numbers get a row each.
     figures->addWidget(LblFaceNum, 0, 0);
     figures->addWidget(LblEdgeNum, 0, 1);
-    figures->addWidget(LblVertexNum, 1, 0);
-    figures->addWidget(LblSphereRadius, 1, 1);
-    figures->addWidget(LblSufaceArea, 2, 0);
-    figures->addWidget(LblVolume, 2, 1);
+    figures->addWidget(LblVertexNum, 0, 2);
+    figures->addWidget(LblSphereRadius, 1, 0, 1, 3);
+    figures->addWidget(LblSufaceArea, 2, 0, 1, 3);
+    figures->addWidget(LblVolume, 3, 0, 1, 3);
     layout->addLayout(figures);
     layout->addWidget(new QLabel(QStringLiteral("立体豆知識")));
     SolidInfoRcEd = Pane(solid);

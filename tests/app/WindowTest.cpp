@@ -203,6 +203,10 @@ TEST_F(Window, Screenshots)
     const char* directory = std::getenv("ZENKARI_SCREENSHOTS");
     if (directory == nullptr)
         GTEST_SKIP() << "set ZENKARI_SCREENSHOTS to a directory to save pictures of the window";
+    Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(2 * 17));  // the snub cube, by name
+    Form->PgCtrlInfo->setCurrentIndex(1);
+    Form->grab().save(QDir(directory).filePath(QStringLiteral("default-size.png")));
+    Form->PgCtrlInfo->setCurrentIndex(0);
     Form->resize(900, 620);
     SetPolygons({"3", "3", "3", "3", "4"});
     Form->BuildBtn->click();
