@@ -217,6 +217,8 @@ private:
     void CreateSettingsPage();
     void ConnectHandlers();
     void FillSchemeSelectors();
+    // The eight colour keys of the settings file and the swatches they keep.
+    [[nodiscard]] std::array<std::pair<const char*, TColourSwatch*>, 8> ColourKeys() const;
     void WarnIfUnwritable(bool written);
     QButtonGroup* RadioGroup(QWidget* page, const QString& caption, const QStringList& items, int checked,
                              QWidget*& box);

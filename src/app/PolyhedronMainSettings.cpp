@@ -25,6 +25,19 @@ void SelectRadio(QButtonGroup* group, int item)
 
 }  // namespace
 
+std::array<std::pair<const char*, TColourSwatch*>, 8> TFrmPolyhedron::ColourKeys() const
+{
+    // In the order they are read and written.
+    return {{{"BGColor", ShapeBG},
+             {"MonoColor1", ColourGroups[0].SingleSwatch},
+             {"FLineColor1", ShapeFF1},
+             {"BLineColor1", ShapeFB1},
+             {"MonoColor2", ColourGroups[1].SingleSwatch},
+             {"FLineColor2", ShapeFF2},
+             {"BLineColor2", ShapeFB2},
+             {"MonoColor3", ColourGroups[2].SingleSwatch}}};
+}
+
 TIniFile TFrmPolyhedron::SettingsFile() const
 {
     return TIniFile(ProgramDirectory + "/Polyhedron.ini");
@@ -53,11 +66,7 @@ void TFrmPolyhedron::LoadSettings()
         if (ParseIniColour(ini.ReadString(ColorDialog, key, ""), colour))
             QColorDialog::setCustomColor(slot, ToQColor(colour));
     }
-    const std::pair<const char*, TColourSwatch*> colours[] = {
-        {"BGColor", ShapeBG},   {"MonoColor1", ColourGroups[0].SingleSwatch}, {"FLineColor1", ShapeFF1},
-        {"BLineColor1", ShapeFB1}, {"MonoColor2", ColourGroups[1].SingleSwatch}, {"FLineColor2", ShapeFF2},
-        {"BLineColor2", ShapeFB2}, {"MonoColor3", ColourGroups[2].SingleSwatch}};
-    for (const auto& [key, swatch] : colours) {
+    for (const auto& [key, swatch] : ColourKeys()) {
         TColour colour = swatch->Colour();
         if (ParseIniColour(ini.ReadString(Color, key, ""), colour))
             swatch->SetColour(colour);
@@ -88,11 +97,7 @@ void TFrmPolyhedron::SaveSettings()
 {
     TIniFile ini = SettingsFile();
     bool written = true;
-    const std::pair<const char*, TColourSwatch*> colours[] = {
-        {"BGColor", ShapeBG},   {"MonoColor1", ColourGroups[0].SingleSwatch}, {"FLineColor1", ShapeFF1},
-        {"BLineColor1", ShapeFB1}, {"MonoColor2", ColourGroups[1].SingleSwatch}, {"FLineColor2", ShapeFF2},
-        {"BLineColor2", ShapeFB2}, {"MonoColor3", ColourGroups[2].SingleSwatch}};
-    for (const auto& [key, swatch] : colours)
+    for (const auto& [key, swatch] : ColourKeys())
         written = ini.WriteString(Color, key, ColourIniText(swatch->Colour())) && written;
     const std::pair<const char*, int> items[] = {
         {"LineWeight1", FWidthCbBx->currentIndex()},  {"LineWeight2", FWidthCbBx2->currentIndex()},

@@ -1,5 +1,6 @@
 #include "app/IniFile.h"
 #include "app/SettingsText.h"
+#include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +26,6 @@ void Write(const std::string& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string Read(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 TEST(IniFile, ChangingOneKeyKeepsEverythingElseByteForByte)
@@ -45,13 +38,13 @@ TEST(IniFile, ChangingOneKeyKeepsEverythingElseByteForByte)
     ASSERT_TRUE(ini.WriteInteger("setting", "zoommode", 3));  // names compare without case
     std::string expected = before;
     expected.replace(expected.find("ZoomMode=1"), 10, "zoommode=3");
-    EXPECT_EQ(Read(path), expected);
+    EXPECT_EQ(ReadWholeFile(path), expected);
     EXPECT_EQ(ini.ReadInteger("Setting", "ZoomMode", -1), 3);
 
     ASSERT_TRUE(ini.WriteString("Setting", "DirName", "/home/user/VRML files"));
     EXPECT_EQ(ini.ReadString("SETTING", "dirname", ""), "/home/user/VRML files");
-    EXPECT_NE(Read(path).find("ZoomMode=1\r\n"), 0u);
-    EXPECT_NE(Read(path).find("zoommode=3\r\nDirName=/home/user/VRML files\r\n"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(path).find("ZoomMode=1\r\n"), 0u);
+    EXPECT_NE(ReadWholeFile(path).find("zoommode=3\r\nDirName=/home/user/VRML files\r\n"), std::string::npos);
     ASSERT_TRUE(ini.WriteString("PolygonColor5", "ColorsSetName", "レインボー[2]"));
     EXPECT_EQ(ini.ReadString("PolygonColor5", "ColorsSetName", ""), "レインボー[2]");
     EXPECT_EQ(ini.ReadString("Mine", "Anything", ""), "at all");
@@ -63,10 +56,10 @@ TEST(IniFile, EraseSectionAndDefaults)
     Write(path, "[A]\nx=1\n[B]\ny=2\nz=3\n[C]\nw=4\n");
     TIniFile ini(path);
     ASSERT_TRUE(ini.EraseSection("b"));
-    EXPECT_EQ(Read(path), "[A]\nx=1\n[C]\nw=4\n");
+    EXPECT_EQ(ReadWholeFile(path), "[A]\nx=1\n[C]\nw=4\n");
     EXPECT_EQ(ini.ReadString("B", "y", "none"), "none");
     ASSERT_TRUE(ini.WriteInteger("D", "v", -1));
-    EXPECT_EQ(Read(path), "[A]\nx=1\n[C]\nw=4\n[D]\nv=-1\n");  // the file's own line ends
+    EXPECT_EQ(ReadWholeFile(path), "[A]\nx=1\n[C]\nw=4\n[D]\nv=-1\n");  // the file's own line ends
 
     TIniFile missing(Scratch("missing.ini"));
     EXPECT_EQ(missing.ReadInteger("A", "x", 7), 7);
@@ -86,7 +79,7 @@ TEST(IniFile, DamagedFilesReadAsDefaults)
     EXPECT_EQ(ini.ReadInteger("Setting", "English", 0), 0);
     ASSERT_TRUE(ini.WriteInteger("Setting", "English", -1));
     EXPECT_EQ(ini.ReadInteger("Setting", "English", 0), -1);
-    EXPECT_GT(Read(path).size(), 3u * 1024 * 1024);  // the junk is kept
+    EXPECT_GT(ReadWholeFile(path).size(), 3u * 1024 * 1024);  // the junk is kept
 
     if (geteuid() != 0) {  // root writes anywhere
         const std::string locked = ::testing::TempDir() + "zenkari-ini-locked";

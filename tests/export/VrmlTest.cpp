@@ -17,10 +17,7 @@ namespace {
 
 std::unique_ptr<TVRML> Built(const std::string& text, const TDisplaySettings& settings)
 {
-    auto engine = std::make_unique<TVRML>();
-    TBuildDriver driver;
-    TLinePane pane;
-    EXPECT_FALSE(driver.BuildAll(*engine, Config(text), pane)) << text;
+    auto engine = BuiltEngine<TVRML>(text);
     if (settings.DualShown || settings.CompoundShown)
         (void)engine->BuildListedDual(0);
     return engine;
@@ -48,14 +45,6 @@ std::size_t Find(const std::vector<std::string>& lines, const std::string& line,
 {
     return static_cast<std::size_t>(std::find(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end(), line)
                                     - lines.begin());
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 }  // namespace
@@ -190,9 +179,9 @@ TEST(VrmlText, SaveWritesCrLfAndNeverLeavesHalfAFile)
     mkdir(directory.c_str(), 0755);
     const std::string path = directory + "/out.wrl";
     ASSERT_EQ(SaveLines(path, {"#VRML V2.0 utf8", "}"}), "");
-    EXPECT_EQ(ReadFile(path), "#VRML V2.0 utf8\r\n}\r\n");
+    EXPECT_EQ(ReadWholeFile(path), "#VRML V2.0 utf8\r\n}\r\n");
     ASSERT_EQ(SaveLines(path, {"again"}), "");  // overwrites
-    EXPECT_EQ(ReadFile(path), "again\r\n");
+    EXPECT_EQ(ReadWholeFile(path), "again\r\n");
 
     EXPECT_NE(SaveLines(directory + "/missing/out.wrl", {"x"}), "");
     if (geteuid() != 0) {  // root writes anywhere

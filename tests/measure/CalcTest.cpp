@@ -10,11 +10,7 @@ namespace {
 
 std::unique_ptr<TBuild> Built(const std::string& text)
 {
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
-    TNullPane pane;
-    EXPECT_FALSE(driver.BuildAll(*engine, Config(text), pane)) << text;
-    return engine;
+    return BuiltEngine<TBuild>(text);
 }
 
 void ExpectRelative(double actual, double expected, const std::string& what)

@@ -4,6 +4,9 @@
 #include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <string>
 
 // Everything a solid records, as text, so that two solids compare with a readable diff.
@@ -14,3 +17,17 @@ TVertexConfiguration Config(const std::string& text, int limit = 200);
 
 // True when -p is a vertex for every vertex p (to 1e-9).
 bool CentrallySymmetric(const TPolyFace& solid);
+
+// An engine after a one-shot build of the configuration (the build must not be refused).
+template <class TEngine>
+std::unique_ptr<TEngine> BuiltEngine(const std::string& text, int limit = 200)
+{
+    auto engine = std::make_unique<TEngine>();
+    TBuildDriver driver;
+    TNullPane pane;
+    EXPECT_FALSE(driver.BuildAll(*engine, Config(text, limit), pane)) << text;
+    return engine;
+}
+
+// The whole file, bytes as they are; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
