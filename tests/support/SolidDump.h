@@ -24,7 +24,7 @@ std::unique_ptr<TEngine> BuiltEngine(const std::string& text, int limit = 200)
 {
     auto engine = std::make_unique<TEngine>();
     TBuildDriver driver;
-    TNullPane pane;
+    static TNullPane pane;  // the engine keeps writing to its pane (the dual's messages) after the build
     EXPECT_FALSE(driver.BuildAll(*engine, Config(text, limit), pane)) << text;
     return engine;
 }
