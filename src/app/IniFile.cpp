@@ -5,113 +5,145 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
-#include <vector>
+#include <optional>
+#include <map>
+#include <memory>
+#include <string_view>
 
 namespace {
 
-struct TLines {
-    std::vector<std::string> Text;  // without their line ends
-    std::string Ending = "\r\n";    // the file's own, kept for added lines
+// One state of the file, parsed: its lines (without line ends) and where each section
+// and key stands. The first section of a name, and the first key of a name in it, count.
+struct TParsed {
+    struct TSection {
+        int Header = -1;
+        int LastKeyLine = -1;  // the section's last key=value line (its header when it has none)
+        std::map<std::string, int> Keys;  // lower-case key -> line
+    };
+    std::vector<std::string> Lines;
+    std::string Ending = "\r\n";  // the file's own, kept for added lines
+    std::map<std::string, TSection> Sections;  // lower-case section -> place
 };
 
-TLines ReadLines(const std::string& path)
+std::string Lower(std::string_view text)
 {
-    TLines lines;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return lines;
-    std::string line;
-    bool first = true;
-    while (std::getline(file, line)) {
-        const bool carriage = !line.empty() && line.back() == '\r';
-        if (first)
-            lines.Ending = carriage ? "\r\n" : "\n";
-        first = false;
-        if (carriage)
-            line.pop_back();
-        lines.Text.push_back(line);
-    }
-    return lines;
+    std::string lower(text);
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
 }
 
-std::string Trimmed(const std::string& text)
+std::string_view Trimmed(std::string_view text)
 {
-    const auto blank = [](unsigned char c) { return c == ' ' || c == '\t'; };
-    std::size_t start = 0;
-    std::size_t end = text.size();
-    while (start < end && blank(static_cast<unsigned char>(text[start])))
-        ++start;
-    while (end > start && blank(static_cast<unsigned char>(text[end - 1])))
-        --end;
-    return text.substr(start, end - start);
-}
-
-bool SameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-                  return std::tolower(x) == std::tolower(y);
-              });
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
 }
 
 // The section a line opens, if it is a "[...]" line.
-std::optional<std::string> SectionOf(const std::string& line)
+std::optional<std::string_view> SectionOf(std::string_view line)
 {
-    const std::string text = Trimmed(line);
+    const std::string_view text = Trimmed(line);
     if (text.size() < 2 || text.front() != '[' || text.back() != ']')
         return std::nullopt;
     return Trimmed(text.substr(1, text.size() - 2));
 }
 
-// The key of a "key=value" line.
-std::optional<std::string> KeyOf(const std::string& line)
+void Index(TParsed& parsed)
 {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos || SectionOf(line))
-        return std::nullopt;
-    return Trimmed(line.substr(0, equals));
-}
-
-struct TPlace {
-    int SectionLine = -1;  // the section's header, -1 when the section is missing
-    int SectionEnd = -1;   // the line after the section's last key=value line
-    int KeyLine = -1;      // the key's first line in the section, -1 when missing
-};
-
-TPlace Find(const TLines& lines, const std::string& section, const std::string& key)
-{
-    TPlace place;
-    bool inside = false;
-    for (int i = 0; i < static_cast<int>(lines.Text.size()); ++i) {
-        const std::string& line = lines.Text[i];
+    parsed.Sections.clear();
+    TParsed::TSection* current = nullptr;
+    std::map<std::string, bool> seen;
+    for (int i = 0; i < static_cast<int>(parsed.Lines.size()); ++i) {
+        const std::string_view line = parsed.Lines[i];
         if (const auto name = SectionOf(line)) {
-            if (inside)
-                return place;  // the first section of that name is the one
-            inside = SameName(*name, section);
-            if (inside)
-                place.SectionLine = place.SectionEnd = i;
+            const std::string key = Lower(*name);
+            current = nullptr;
+            if (parsed.Sections.count(key) == 0) {
+                current = &parsed.Sections[key];
+                current->Header = current->LastKeyLine = i;
+            }
             continue;
         }
-        const auto name = KeyOf(line);
-        if (!inside || !name)
+        const std::size_t equals = line.find('=');
+        if (current == nullptr || equals == std::string_view::npos)
             continue;
-        place.SectionEnd = i;
-        if (place.KeyLine < 0 && SameName(*name, key))
-            place.KeyLine = i;
+        current->LastKeyLine = i;
+        current->Keys.emplace(Lower(Trimmed(line.substr(0, equals))), i);
     }
-    return place;
 }
 
-bool WriteLines(const std::string& path, const TLines& lines)
+std::shared_ptr<TParsed> Parse(const std::string& path)
+{
+    auto parsed = std::make_shared<TParsed>();
+    std::ifstream file(path, std::ios::binary);
+    std::string line;
+    bool first = true;
+    while (file && std::getline(file, line)) {
+        const bool carriage = !line.empty() && line.back() == '\r';
+        if (first)
+            parsed->Ending = carriage ? "\r\n" : "\n";
+        first = false;
+        if (carriage)
+            line.pop_back();
+        parsed->Lines.push_back(std::move(line));
+    }
+    Index(*parsed);
+    return parsed;
+}
+
+// What identifies one state of a file: a rewrite or an edit changes at least one of these.
+struct TStamp {
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = -1;
+    long long Seconds = 0;
+    long long Nanoseconds = 0;
+    bool operator==(const TStamp&) const = default;
+};
+
+std::optional<TStamp> StampOf(const std::string& path)
+{
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return TStamp{info.st_dev, info.st_ino, info.st_size, static_cast<long long>(info.st_mtim.tv_sec),
+                  static_cast<long long>(info.st_mtim.tv_nsec)};
+}
+
+// The last state read: a file that has not changed is not parsed again, which keeps the
+// hundreds of reads of a start-up quick even on a settings file of several megabytes.
+struct TLastRead {
+    std::string Path;
+    TStamp Stamp;
+    std::shared_ptr<const TParsed> Parsed;
+};
+TLastRead LastRead;
+
+std::shared_ptr<const TParsed> Read(const std::string& path)
+{
+    const std::optional<TStamp> stamp = StampOf(path);
+    if (!stamp)
+        return std::make_shared<TParsed>();  // missing, or not a file: reads as empty
+    if (LastRead.Parsed && LastRead.Path == path && LastRead.Stamp == *stamp)
+        return LastRead.Parsed;
+    std::shared_ptr<const TParsed> parsed = Parse(path);
+    LastRead = TLastRead{path, *stamp, parsed};
+    return parsed;
+}
+
+bool Write(const std::string& path, const std::shared_ptr<TParsed>& parsed)
 {
     std::string text;
-    for (const std::string& line : lines.Text)
-        text += line + lines.Ending;
+    for (const std::string& line : parsed->Lines) {
+        text += line;
+        text += parsed->Ending;
+    }
     std::string temporary = path + ".XXXXXX";
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0)
@@ -121,10 +153,14 @@ bool WriteLines(const std::string& path, const TLines& lines)
     fchmod(descriptor, 0666 & ~mask);
     bool written = write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     written = close(descriptor) == 0 && written;
-    if (written && std::rename(temporary.c_str(), path.c_str()) == 0)
-        return true;
-    std::remove(temporary.c_str());
-    return false;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    Index(*parsed);
+    if (const std::optional<TStamp> stamp = StampOf(path))
+        LastRead = TLastRead{path, *stamp, parsed};
+    return true;
 }
 
 }  // namespace
@@ -132,12 +168,15 @@ bool WriteLines(const std::string& path, const TLines& lines)
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& fallback) const
 {
-    const TLines lines = ReadLines(Path);
-    const TPlace place = Find(lines, section, key);
-    if (place.KeyLine < 0)
+    const std::shared_ptr<const TParsed> parsed = Read(Path);
+    const auto found = parsed->Sections.find(Lower(section));
+    if (found == parsed->Sections.end())
         return fallback;
-    const std::string& line = lines.Text[place.KeyLine];
-    return Trimmed(line.substr(line.find('=') + 1));
+    const auto line = found->second.Keys.find(Lower(key));
+    if (line == found->second.Keys.end())
+        return fallback;
+    const std::string_view text = parsed->Lines[line->second];
+    return std::string(Trimmed(text.substr(text.find('=') + 1)));
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const
@@ -151,20 +190,7 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& key, in
 
 bool TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
-    TLines lines = ReadLines(Path);
-    const TPlace place = Find(lines, section, key);
-    const std::string line = key + "=" + value;
-    if (place.KeyLine >= 0) {
-        if (lines.Text[place.KeyLine] == line)
-            return true;
-        lines.Text[place.KeyLine] = line;
-    } else if (place.SectionLine >= 0) {
-        lines.Text.insert(lines.Text.begin() + place.SectionEnd + 1, line);
-    } else {
-        lines.Text.push_back("[" + section + "]");
-        lines.Text.push_back(line);
-    }
-    return WriteLines(Path, lines);
+    return WriteValues({TIniValue{section, key, value}});
 }
 
 bool TIniFile::WriteInteger(const std::string& section, const std::string& key, int value)
@@ -172,16 +198,78 @@ bool TIniFile::WriteInteger(const std::string& section, const std::string& key, 
     return WriteString(section, key, std::to_string(value));
 }
 
+bool TIniFile::WriteValues(const std::vector<TIniValue>& given)
+{
+    // A key given twice takes its last value, in the place of its first.
+    std::vector<TIniValue> values;
+    std::map<std::pair<std::string, std::string>, std::size_t> placeOf;
+    for (const TIniValue& value : given) {
+        const auto name = std::make_pair(Lower(value.Section), Lower(value.Key));
+        const auto [place, added] = placeOf.emplace(name, values.size());
+        if (added)
+            values.push_back(value);
+        else
+            values[place->second].Value = value.Value;
+    }
+    const std::shared_ptr<const TParsed> old = Read(Path);
+    auto parsed = std::make_shared<TParsed>(*old);
+    // Keys that exist change in place; new keys go after their section's last key, new
+    // sections at the end. Insertions are made from the bottom up, so that the places
+    // found in the index stay right.
+    std::map<int, std::vector<std::string>, std::greater<>> insertions;  // after line -> new lines
+    std::vector<std::string> appended;
+    std::map<std::string, std::vector<std::string>> newSections;
+    std::vector<std::string> newSectionOrder;
+    bool changed = false;
+    for (const TIniValue& value : values) {
+        const std::string line = value.Key + "=" + value.Value;
+        const auto section = parsed->Sections.find(Lower(value.Section));
+        if (section == parsed->Sections.end()) {
+            const std::string name = Lower(value.Section);
+            if (newSections.count(name) == 0)
+                newSectionOrder.push_back(value.Section);
+            newSections[name].push_back(line);
+            changed = true;
+            continue;
+        }
+        const auto key = section->second.Keys.find(Lower(value.Key));
+        if (key != section->second.Keys.end()) {
+            // The file keeps its own spelling of the key; an equal value changes nothing.
+            std::string& existing = parsed->Lines[key->second];
+            const std::size_t equals = existing.find('=');
+            if (Trimmed(std::string_view(existing).substr(equals + 1)) != value.Value) {
+                existing = existing.substr(0, equals) + "=" + value.Value;
+                changed = true;
+            }
+        } else {
+            insertions[section->second.LastKeyLine].push_back(line);
+            changed = true;
+        }
+    }
+    if (!changed)
+        return true;
+    for (const auto& [after, lines] : insertions)
+        parsed->Lines.insert(parsed->Lines.begin() + after + 1, lines.begin(), lines.end());
+    for (const std::string& section : newSectionOrder) {
+        parsed->Lines.push_back("[" + section + "]");
+        const auto& lines = newSections[Lower(section)];
+        parsed->Lines.insert(parsed->Lines.end(), lines.begin(), lines.end());
+    }
+    return Write(Path, parsed);
+}
+
 bool TIniFile::EraseSection(const std::string& section)
 {
-    TLines lines = ReadLines(Path);
-    const TPlace place = Find(lines, section, "");
-    if (place.SectionLine < 0)
+    const std::shared_ptr<const TParsed> old = Read(Path);
+    const auto found = old->Sections.find(Lower(section));
+    if (found == old->Sections.end())
         return true;
+    auto parsed = std::make_shared<TParsed>(*old);
     // The header and everything up to the next section go.
-    auto end = lines.Text.begin() + place.SectionLine + 1;
-    while (end != lines.Text.end() && !SectionOf(*end))
+    auto begin = parsed->Lines.begin() + found->second.Header;
+    auto end = begin + 1;
+    while (end != parsed->Lines.end() && !SectionOf(*end))
         ++end;
-    lines.Text.erase(lines.Text.begin() + place.SectionLine, end);
-    return WriteLines(Path, lines);
+    parsed->Lines.erase(begin, end);
+    return Write(Path, parsed);
 }

@@ -1,13 +1,21 @@
 #pragma once
 // The settings file in the classic INI form: "[Section]" lines and "key=value" lines.
-// Every access opens the file afresh (nothing is cached); sections and keys compare
+// Every access looks at the file afresh, so a change made by anyone is seen at once (a
+// file that has not changed since it was last read is not parsed again); sections and keys compare
 // without regard to case; a write changes one line, or adds one, and keeps every other
 // line of the file as it was, comments and unknown sections included. Writes go to a
 // temporary file that then replaces the old one, so a crash never leaves half a file.
 // Plain C++, no Qt.
 
-#include <optional>
 #include <string>
+#include <vector>
+
+// One key to write: section, key and the value's text.
+struct TIniValue {
+    std::string Section;
+    std::string Key;
+    std::string Value;
+};
 
 class TIniFile {
 public:
@@ -21,6 +29,8 @@ public:
     // False when the file could not be written.
     bool WriteString(const std::string& section, const std::string& key, const std::string& value);
     bool WriteInteger(const std::string& section, const std::string& key, int value);
+    // Several keys in one rewrite of the file; each as WriteString would write it.
+    bool WriteValues(const std::vector<TIniValue>& values);
     bool EraseSection(const std::string& section);
 
 private:

@@ -30,12 +30,12 @@ std::string ColourKey(int n)
     return std::to_string(n) + "CorneredShapeColor";
 }
 
-bool WriteScheme(TIniFile& ini, int k, const std::string& name, const TPalette& palette)
+// The keys of scheme k: its name and its thirty colours.
+void AddScheme(std::vector<TIniValue>& values, int k, const std::string& name, const TPalette& palette)
 {
-    bool written = ini.WriteString(SchemeSection(k), "ColorsSetName", name);
+    values.push_back({SchemeSection(k), "ColorsSetName", name});
     for (int n = 3; n <= 32; ++n)
-        written = ini.WriteString(SchemeSection(k), ColourKey(n), ColourIniText(palette[n - 3])) && written;
-    return written;
+        values.push_back({SchemeSection(k), ColourKey(n), ColourIniText(palette[n - 3])});
 }
 
 }  // namespace
@@ -53,16 +53,16 @@ void TFrmPolyhedron::LoadSchemeNames()
     if (!SchemeNames.empty())
         return;
     // A first start, or every scheme deleted: the four built-in schemes come back.
-    bool written = true;
+    std::vector<TIniValue> values;
     for (int s = 0; s < BuiltInSchemeCount; ++s) {
         const auto scheme = static_cast<TBuiltInScheme>(s);
-        written = WriteScheme(ini, s + 1, BuiltInSchemeName(scheme), BuiltInPalette(scheme)) && written;
+        AddScheme(values, s + 1, BuiltInSchemeName(scheme), BuiltInPalette(scheme));
         SchemeNames.push_back(BuiltInSchemeName(scheme));
     }
-    written = ini.WriteInteger(Color, "ComboSelected1", 0) && written;
-    written = ini.WriteInteger(Color, "ComboSelected2", 1) && written;
-    written = ini.WriteInteger(Color, "ComboSelected3", 3) && written;
-    WarnIfUnwritable(written);
+    values.push_back({Color, "ComboSelected1", "0"});
+    values.push_back({Color, "ComboSelected2", "1"});
+    values.push_back({Color, "ComboSelected3", "3"});
+    WarnIfUnwritable(ini.WriteValues(values));
 }
 
 void TFrmPolyhedron::ApplyScheme(int index, const std::string& expectedName, int g)
@@ -155,9 +155,10 @@ void TFrmPolyhedron::SaveScheme(int g)
     TPalette palette{};
     for (int i = 0; i < PaletteSize; ++i)
         palette[i] = ColourGroups[g].Palette[i]->Colour();
-    bool written = WriteScheme(ini, k, name, palette);
-    written = ini.WriteInteger(Color, "ComboSelected" + std::to_string(g + 1), k - 1) && written;
-    WarnIfUnwritable(written);
+    std::vector<TIniValue> values;
+    AddScheme(values, k, name, palette);
+    values.push_back({Color, "ComboSelected" + std::to_string(g + 1), std::to_string(k - 1)});
+    WarnIfUnwritable(ini.WriteValues(values));
     SchemeNames.push_back(name);
     FillSchemeSelectors();
     ColourGroups[g].SchemeSelector->setCurrentIndex(k - 1);
@@ -178,15 +179,14 @@ void TFrmPolyhedron::DeleteScheme(int g)
         return;
     TIniFile ini = SettingsFile();
     const int count = static_cast<int>(SchemeNames.size());
-    bool written = true;
-    // Later schemes move down one place; the last section goes.
+    // Later schemes move down one place; the last section goes; the choices follow.
+    std::vector<TIniValue> values;
     for (int k = a + 1; k <= count - 1; ++k) {
         const std::string from = SchemeSection(k + 1);
-        written = ini.WriteString(SchemeSection(k), "ColorsSetName", ini.ReadString(from, "ColorsSetName", "")) && written;
+        values.push_back({SchemeSection(k), "ColorsSetName", ini.ReadString(from, "ColorsSetName", "")});
         for (int n = 3; n <= 32; ++n)
-            written = ini.WriteString(SchemeSection(k), ColourKey(n), ini.ReadString(from, ColourKey(n), "")) && written;
+            values.push_back({SchemeSection(k), ColourKey(n), ini.ReadString(from, ColourKey(n), "")});
     }
-    written = ini.EraseSection(SchemeSection(count)) && written;
     for (int other = 1; other <= 3; ++other) {
         const std::string key = "ComboSelected" + std::to_string(other);
         int b = ini.ReadInteger(Color, key, 0);
@@ -194,8 +194,10 @@ void TFrmPolyhedron::DeleteScheme(int g)
             b = 0;
         else if (b > a)
             b = b - 1;
-        written = ini.WriteInteger(Color, key, b) && written;
+        values.push_back({Color, key, std::to_string(b)});
     }
+    bool written = ini.WriteValues(values);
+    written = ini.EraseSection(SchemeSection(count)) && written;
     WarnIfUnwritable(written);
     LoadSchemeNames();
     for (TColourGroupControls& group : ColourGroups)

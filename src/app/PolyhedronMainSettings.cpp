@@ -95,10 +95,9 @@ void TFrmPolyhedron::LoadSettings()
 
 void TFrmPolyhedron::SaveSettings()
 {
-    TIniFile ini = SettingsFile();
-    bool written = true;
+    std::vector<TIniValue> values;
     for (const auto& [key, swatch] : ColourKeys())
-        written = ini.WriteString(Color, key, ColourIniText(swatch->Colour())) && written;
+        values.push_back({Color, key, ColourIniText(swatch->Colour())});
     const std::pair<const char*, int> items[] = {
         {"LineWeight1", FWidthCbBx->currentIndex()},  {"LineWeight2", FWidthCbBx2->currentIndex()},
         {"LightMode", LightModeRdBx->checkedId()},    {"TransparencyMode", SkeltonRdGp->checkedId()},
@@ -106,20 +105,21 @@ void TFrmPolyhedron::SaveSettings()
         {"AlphaMode2", AlphaRdBx2->checkedId()},      {"ZoomMode", ZoomRdBx->checkedId()},
         {"English", EngCkBx->isChecked() ? -1 : 0},  {"FloatingLineOnVRML", VRMLLineCkBx->isChecked() ? -1 : 0}};
     for (const auto& [key, value] : items)
-        written = ini.WriteInteger(Setting, key, value) && written;
-    WarnIfUnwritable(written);
+        values.push_back({Setting, key, std::to_string(value)});
+    TIniFile ini = SettingsFile();
+    WarnIfUnwritable(ini.WriteValues(values));
 }
 
 void TFrmPolyhedron::SaveCustomColors()
 {
-    TIniFile ini = SettingsFile();
-    bool written = true;
+    std::vector<TIniValue> values;
     for (int slot = 0; slot < 16; ++slot) {
         char value[8];
         std::snprintf(value, sizeof value, "%06X", static_cast<unsigned>(FromQColor(QColorDialog::customColor(slot))));
-        written = ini.WriteString(ColorDialog, std::string("Color") + static_cast<char>('A' + slot), value) && written;
+        values.push_back({ColorDialog, std::string("Color") + static_cast<char>('A' + slot), value});
     }
-    WarnIfUnwritable(written);
+    TIniFile ini = SettingsFile();
+    WarnIfUnwritable(ini.WriteValues(values));
 }
 
 void TFrmPolyhedron::SaveAndGraphModeChange()

@@ -37,17 +37,29 @@ TEST(IniFile, ChangingOneKeyKeepsEverythingElseByteForByte)
     TIniFile ini(path);
     ASSERT_TRUE(ini.WriteInteger("setting", "zoommode", 3));  // names compare without case
     std::string expected = before;
-    expected.replace(expected.find("ZoomMode=1"), 10, "zoommode=3");
+    expected.replace(expected.find("ZoomMode=1"), 10, "ZoomMode=3");  // the file's spelling stays
     EXPECT_EQ(ReadWholeFile(path), expected);
     EXPECT_EQ(ini.ReadInteger("Setting", "ZoomMode", -1), 3);
 
     ASSERT_TRUE(ini.WriteString("Setting", "DirName", "/home/user/VRML files"));
     EXPECT_EQ(ini.ReadString("SETTING", "dirname", ""), "/home/user/VRML files");
-    EXPECT_NE(ReadWholeFile(path).find("ZoomMode=1\r\n"), 0u);
-    EXPECT_NE(ReadWholeFile(path).find("zoommode=3\r\nDirName=/home/user/VRML files\r\n"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(path).find("ZoomMode=3\r\nDirName=/home/user/VRML files\r\n"), std::string::npos);
     ASSERT_TRUE(ini.WriteString("PolygonColor5", "ColorsSetName", "レインボー[2]"));
     EXPECT_EQ(ini.ReadString("PolygonColor5", "ColorsSetName", ""), "レインボー[2]");
     EXPECT_EQ(ini.ReadString("Mine", "Anything", ""), "at all");
+}
+
+TEST(IniFile, SeveralKeysInOneWrite)
+{
+    const std::string path = Scratch("batch.ini");
+    Write(path, "[A]\nx=1\n; end of A\n[B]\ny=2\n");
+    TIniFile ini(path);
+    ASSERT_TRUE(ini.WriteValues({{"A", "x", "5"}, {"A", "n", "new"}, {"C", "z", "3"}, {"A", "n", "newer"},
+                                 {"B", "w", "4"}, {"C", "q", "6"}}));
+    EXPECT_EQ(ReadWholeFile(path), "[A]\nx=5\nn=newer\n; end of A\n[B]\ny=2\nw=4\n[C]\nz=3\nq=6\n");
+    const std::string before = ReadWholeFile(path);
+    ASSERT_TRUE(ini.WriteValues({{"a", "X", "5"}}));  // nothing changes: nothing is written
+    EXPECT_EQ(ReadWholeFile(path), before);
 }
 
 TEST(IniFile, EraseSectionAndDefaults)

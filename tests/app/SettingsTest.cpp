@@ -178,6 +178,23 @@ TEST_F(Window, DamagedValuesFallBackToTheirDefaults)
     EXPECT_TRUE(Form->VRMLLineCkBx->isChecked());
 }
 
+TEST_F(Window, MegabytesOfJunkStartWithDefaultsAndAreKept)
+{
+    Form.reset();
+    std::string junk = "\xef\xbb\xbf[Setting\r\n=\r\nZoomMode\r\n[Color]\r\nBGColor=\x82\xa0\r\n";
+    for (int i = 0; i < 100000; ++i)
+        junk += "line " + std::to_string(i) + " = \x93\xfa\x96\x7b junk [not a section\r\n";
+    WriteFile(SettingsPath(), junk);
+    Start();
+    EXPECT_EQ(Form->SkeltonRdGp->checkedId(), 1);
+    EXPECT_EQ(Form->ZoomRdBx->checkedId(), 1);
+    EXPECT_EQ(Form->ShapeBG->Colour(), White);
+    EXPECT_EQ(Form->ColourGroups[0].SchemeSelector->count(), 4);
+    EXPECT_FALSE(Form->SettingsUnwritableShown);
+    QFile file(SettingsPath());
+    EXPECT_GT(file.size(), static_cast<qint64>(junk.size()));  // nothing of it is lost
+}
+
 TEST_F(Window, UnwritableSettingsWarnOnceAndKeepRunning)
 {
     Form.reset();
