@@ -60,11 +60,13 @@ void TFrmPolyhedron::WarnIfUnwritable(bool written)
 void TFrmPolyhedron::LoadSettings()
 {
     TIniFile ini = SettingsFile();
+    // Every slot from our own file: the dialog would otherwise bring back what Qt itself
+    // remembered from some other program.
     for (int slot = 0; slot < 16; ++slot) {
         const std::string key = std::string("Color") + static_cast<char>('A' + slot);
         TColour colour = White;
-        if (ParseIniColour(ini.ReadString(ColorDialog, key, ""), colour))
-            QColorDialog::setCustomColor(slot, ToQColor(colour));
+        (void)ParseIniColour(ini.ReadString(ColorDialog, key, ""), colour);
+        QColorDialog::setCustomColor(slot, ToQColor(colour));
     }
     for (const auto& [key, swatch] : ColourKeys()) {
         TColour colour = swatch->Colour();
