@@ -1,5 +1,6 @@
 // The settings file and the colour schemes, through the real window.
 
+#include "app/ChangeColors.h"
 #include "app/ComfirmForm.h"
 #include "app/InputColorsSetName.h"
 #include "app/SettingsText.h"
@@ -143,6 +144,28 @@ TEST_F(Window, SavingAndDeletingSchemes)
     EXPECT_EQ(SelectorItems(Form->ColourGroups[0].SchemeSelector), (QStringList{"レインボー", "パステル", "グレー", "ダーク"}));
     EXPECT_EQ(ini.ReadInteger("Color", "ComboSelected2", -1), 1);
     EXPECT_EQ(ini.ReadInteger("Color", "ComboSelected3", -1), 3);
+}
+
+TEST_F(Window, PaletteDialogChangesOnlyWhenConfirmed)
+{
+    TFrmChColors* dialog = Form->FrmChColors;
+    const TColour before = Form->ColourGroups[0].Palette[0]->Colour();
+    QTimer::singleShot(0, dialog, [dialog] {
+        dialog->Swatches[0]->SetColour(MakeColour(1, 2, 3));
+        dialog->CancelButton->click();
+    });
+    Form->ColourGroups[0].PaletteButton->click();
+    EXPECT_EQ(Form->ColourGroups[0].Palette[0]->Colour(), before);
+    QTimer::singleShot(0, dialog, [dialog] {
+        dialog->Swatches[1]->SetColour(MakeColour(1, 2, 3));
+        dialog->OkButton->click();
+    });
+    Form->ColourGroups[0].PaletteButton->click();
+    EXPECT_EQ(Form->ColourGroups[0].Palette[1]->Colour(), MakeColour(1, 2, 3));
+    EXPECT_EQ(Form->ColourGroups[0].Palette[0]->Colour(), before);
+    // An edited palette is not written until it is saved as a scheme: a restart brings the scheme back.
+    Start();
+    EXPECT_EQ(Form->ColourGroups[0].Palette[1]->Colour(), MakeColour(255, 170, 85));
 }
 
 TEST_F(Window, DeleteQuestionShowsAShortName)
