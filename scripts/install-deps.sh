@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libcoin-dev
     qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri
-    xvfb xauth fonts-ipafont-gothic
+    xvfb xauth fonts-ipafont-gothic qt6-translations-l10n
 )
 
 missing=()

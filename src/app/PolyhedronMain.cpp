@@ -18,6 +18,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QAbstractItemView>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
@@ -149,7 +152,21 @@ void TFrmPolyhedron::FormCreate()
     TimerDown->setInterval(100);
     connect(TimerDown, &QTimer::timeout, this, [this] { TimerDownTimer(); });
     TimerDown->start();
+    // The design size is the smallest at which every control can be read and reached;
+    // larger windows give the room to the view and the pages.
+    setMinimumSize(712, 509);
     resize(712, 509);
+    CentreOnScreen();
+}
+
+void TFrmPolyhedron::CentreOnScreen()
+{
+    const QScreen* where = screen();
+    if (where == nullptr)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(where->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
@@ -199,6 +216,9 @@ void TFrmPolyhedron::CreatePolygonBoxes(QWidget* panel)
         auto* box = new QComboBox(panel);
         box->setGeometry((i - 1) % 8 * 56 + 116, (i - 1) / 8 * 20 + 25, 53, 20);
         box->setMaxVisibleItems(37);
+        // A narrow arrow leaves room for the longest kind, "32/31", in the design's 53 pixels.
+        box->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 2px; }"
+                                          " QComboBox::drop-down { width: 12px; }"));
         box->setToolTip(QStringLiteral("頂点の周りに集まる正多角形が何角形であるかを指定してください"));
         box->setVisible(i <= 3);
         PolygonCbBx[i - 1] = box;
@@ -236,6 +256,10 @@ void TFrmPolyhedron::MaxRegPolygonCbBxChange()
         box->clear();
         box->addItems(items);
         box->setCurrentIndex(selected);
+        // The drop-down list as wide as its longest item, with room for its scroll bar.
+        QAbstractItemView* list = box->view();
+        const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+        list->setMinimumWidth(list->sizeHintForColumn(0) + scrollBar + 2 * list->frameWidth() + 8);
     }
 }
 

@@ -65,6 +65,7 @@ public:
 
     // Start-up and the configuration controls.
     void FormCreate();
+    void CentreOnScreen();
     void CBatVertexChange();
     void MaxRegPolygonCbBxChange();
     [[nodiscard]] TVertexConfiguration ReadVertexConfiguration() const;

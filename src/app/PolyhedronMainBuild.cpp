@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 void TFrmPolyhedron::ResetBuildBtnClick(QObject* sender)
 {
@@ -44,10 +45,13 @@ void TFrmPolyhedron::BuildButtonClick(QObject* sender)
         Marks.DualReportShown = false;
     }
     RefreshFoundList();
-    if (sender == ResetBuildBtn || stepping)
-        ViewPNumCbBx->setCurrentRow(0);
-    else if (sender == BuildBtn)
-        ViewPNumCbBx->setCurrentRow(ListedSolidCount >= 1 ? 1 : 0);
+    {
+        const QSignalBlocker drawnBelow(ViewPNumCbBx);
+        if (sender == ResetBuildBtn || stepping)
+            ViewPNumCbBx->setCurrentRow(0);
+        else if (sender == BuildBtn)
+            ViewPNumCbBx->setCurrentRow(ListedSolidCount >= 1 ? 1 : 0);
+    }
     if (!catalogue) {
         RedrawView();
         ShowSolidFigures(true);
@@ -59,6 +63,8 @@ void TFrmPolyhedron::RefreshFoundList()
     const int count = Engine->FoundCount;
     if (count == ListedSolidCount)
         return;
+    // The caller chooses the row and draws it.
+    const QSignalBlocker quiet(ViewPNumCbBx);
     ViewPNumCbBx->clear();
     ViewPNumCbBx->addItem(QStringLiteral("構築中"));
     for (int i = 1; i <= count; ++i)

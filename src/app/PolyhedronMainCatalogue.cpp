@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -69,7 +70,10 @@ void TFrmPolyhedron::PolyhedronCbBxChange()
     AddingChBx->setChecked(config.AddLast);
     VertexLimitCbBx->setCurrentIndex(config.VertexLimit / 10 - 1);
     BuildButtonClick(PolyhedronCbBx);
-    ViewPNumCbBx->setCurrentRow(pick);
+    {
+        const QSignalBlocker drawnBelow(ViewPNumCbBx);
+        ViewPNumCbBx->setCurrentRow(pick);
+    }
     // One redraw either way: directly, or through the dual box's click handler.
     if (DualChBx->isChecked() == dual)
         ViewPNumCbBxClick();

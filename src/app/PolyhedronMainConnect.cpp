@@ -1,5 +1,7 @@
-// Every handler of the main window, connected in one place. Combo boxes and the list
-// answer the user only (activated, clicked); check boxes answer every change of state.
+// Every handler of the main window, connected in one place. Combo boxes answer the user
+// only (activated); check boxes answer every change of state; the found-solids list answers
+// every change of its current row (click, keys, code), and the window's own code blocks
+// that signal where it draws the new row itself, so that each change is drawn once.
 
 #include "app/PolyhedronMain.h"
 
@@ -19,8 +21,7 @@ void TFrmPolyhedron::ConnectHandlers()
     connect(CBatVertex, &QComboBox::activated, this, [this] { CBatVertexChange(); });
     connect(DualChBx, &QCheckBox::toggled, this, [this] { ViewPNumCbBxClick(); });
     connect(CompoundChBx, &QCheckBox::toggled, this, [this] { ViewPNumCbBxClick(); });
-    connect(ViewPNumCbBx, &QListWidget::itemClicked, this, [this] { ViewPNumCbBxClick(); });
-    connect(ViewPNumCbBx, &QListWidget::itemActivated, this, [this] { ViewPNumCbBxClick(); });
+    connect(ViewPNumCbBx, &QListWidget::currentRowChanged, this, [this] { ViewPNumCbBxClick(); });
 
     connect(BuildBtn, &QPushButton::clicked, this, [this] { BuildButtonClick(BuildBtn); });
     connect(StepBuildBtn, &QPushButton::clicked, this, [this] { BuildButtonClick(StepBuildBtn); });

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -161,11 +162,19 @@ void TFrmPolyhedron::CreateInfoPages()
     StringGrid1 = new QTableWidget(5, 17, solid);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(42);
     StringGrid1->horizontalHeader()->setDefaultSectionSize(42);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(16);
     StringGrid1->verticalHeader()->setDefaultSectionSize(16);
-    StringGrid1->setColumnWidth(0, 64);
-    StringGrid1->setFixedHeight(5 * 16 + 20);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every digit shown: the columns take their contents' width and the grid scrolls
+    // sideways, its height holding the five rows and the scroll bar exactly.
+    StringGrid1->setTextElideMode(Qt::ElideNone);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setFixedHeight(5 * 16 + StringGrid1->horizontalScrollBar()->sizeHint().height()
+                                + 2 * StringGrid1->frameWidth());
     const QStringList rows = {QStringLiteral("情報"), QStringLiteral("正n角形"), QStringLiteral("対角線"),
                               QStringLiteral("外接円半径"), QStringLiteral("面積")};
     for (int r = 0; r < 5; ++r)
@@ -173,6 +182,7 @@ void TFrmPolyhedron::CreateInfoPages()
     for (int c = 1; c <= 16; ++c)
         StringGrid1->setItem(0, c, new QTableWidgetItem(QString::number(c)));
     StringGrid1->setCurrentCell(-1, -1);
+    StringGrid1->resizeColumnsToContents();
     layout->addWidget(StringGrid1);
     layout->addWidget(new QLabel(QStringLiteral("立体全体の情報")));
     auto* figures = new QGridLayout;

@@ -75,12 +75,11 @@ void TFrmPolyhedron::FillPolygonTable()
         for (int c = 0; c < 17; ++c)
             StringGrid1->setItem(r + 1, c, nullptr);
         for (int c = 0; c < static_cast<int>(rows[r].size()) && c < 17; ++c) {
-            auto* cell = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
-            cell->setToolTip(cell->text());  // the narrow columns cut long numbers
-            StringGrid1->setItem(r + 1, c, cell);
+            StringGrid1->setItem(r + 1, c, new QTableWidgetItem(QString::fromStdString(rows[r][c])));
         }
     }
     StringGrid1->setCurrentCell(-1, -1);
+    StringGrid1->resizeColumnsToContents();
 }
 
 void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
@@ -97,6 +96,9 @@ void TFrmPolyhedron::ShowSolidInfo()
     SolidInfoRcEd->clear();
     const int s = PolyhedronCbBx->currentIndex();
     if (s < 0 || s >= CatalogueItemCount)
+        return;
+    // Text typed into the selector keeps the old index: no item is chosen then.
+    if (PolyhedronCbBx->currentText() != PolyhedronCbBx->itemText(s))
         return;
     const TCatalogueEntry& entry = PolyhedronCatalogue()[s / 2];
     QString remark = QString::fromStdString(s % 2 == 0 ? entry.SolidInfo : entry.DualSolidInfo);

@@ -1,6 +1,7 @@
 // Zenkari: uniform polyhedra from their vertex configurations.
 
 #include "app/PolyhedronMain.h"
+#include "app/Translations.h"
 #include "surface/GlSurface.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
 {
     SetDefaultSurfaceFormat();
     QApplication application(argc, argv);
+    InstallJapaneseQtTexts(application);
     TFrmPolyhedron window;
     window.show();
     return application.exec();

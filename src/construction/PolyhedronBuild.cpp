@@ -14,6 +14,11 @@ const char* const PauseLine = "たくさん立体がみつかったのでとり�
 
 }  // namespace
 
+std::string VertexLimitCutLine(int limit)
+{
+    return "頂点数の上限（" + std::to_string(limit) + "）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。";
+}
+
 double TBuild::RecurrenceFactor(int n, int d)
 {
     // 1 + 2 cos(2 pi d / n), written as the corner recurrence needs it; kept per {n/d}.
@@ -35,6 +40,7 @@ void TBuild::Search(int& step)
     if (step <= 0) {
         // Preparation has just emptied Current; the search starts afresh from it.
         StartWork();
+        LimitCut = false;
         Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
     }
     int n = step < 0 ? 0 : step;
@@ -44,8 +50,7 @@ void TBuild::Search(int& step)
             if (!failed)
                 failed = CompleteVertex(n);
             if (failed && Work.SavedCount() == 0) {
-                InfoPane->AppendLine(AllTriedLine);
-                InfoPane->AppendLine(SeparatorLine);
+                AppendEndLines();
                 step = SearchEndedAfterFailure;
                 break;
             }
@@ -71,8 +76,7 @@ void TBuild::Search(int& step)
         RecordFoundSolid();
         if (Work.SavedCount() == 0) {
             InfoPane->AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
-            InfoPane->AppendLine(AllTriedLine);
-            InfoPane->AppendLine(SeparatorLine);
+            AppendEndLines();
             step = Work.VertexCount() + 1;
             break;
         }
@@ -90,6 +94,14 @@ void TBuild::Search(int& step)
         }
     }
     FinishCall();
+}
+
+void TBuild::AppendEndLines()
+{
+    if (LimitCut)
+        InfoPane->AppendLine(VertexLimitCutLine(VertexLimit));
+    InfoPane->AppendLine(AllTriedLine);
+    InfoPane->AppendLine(SeparatorLine);
 }
 
 void TBuild::RecordFoundSolid()
@@ -139,8 +151,10 @@ bool TBuild::FindCandidates(int v)
 bool TBuild::CompleteVertex(int v)
 {
     const int k = PolygonCount;
-    if (Work.VertexCount() > VertexLimit)
+    if (Work.VertexCount() > VertexLimit) {
+        LimitCut = true;
         return true;
+    }
     if (const double* frame = Work.KnownFrame(v)) {
         FrameSinA = frame[0];
         FrameCosA = frame[1];

@@ -6,6 +6,7 @@
 #include "construction/SearchSolid.h"
 
 #include <climits>
+#include <string>
 #include <cmath>
 #include <vector>
 
@@ -18,11 +19,16 @@ inline constexpr int OneShotStep = -1;
 
 inline constexpr const char* DualAbandonedLine = "無限遠点を含むため双対図形処理を中断しました";
 
+// The line that warns, before the end lines, that some branch stopped at the vertex limit.
+[[nodiscard]] std::string VertexLimitCutLine(int limit);
+
 class TBuild : public TCalc {
 public:
     // One call of the search. step: -1 one-shot; 0 start a step build; 1 ... the vertex
     // to complete next; VertexCount + 1 or SearchEndedAfterFailure once it has ended.
     void Search(int& step);
+    // True when some branch of this search failed only because it reached VertexLimit.
+    bool LimitCut = false;
     // True when some vertex can no longer be completed.
     [[nodiscard]] bool CheckAllVertices() const;
     // Fills the candidate lists for vertex v; true when there is none.
@@ -50,6 +56,7 @@ private:
     [[nodiscard]] double RecurrenceFactor(int n, int d);
     void RecordFoundSolid();
     void FinishCall();
+    void AppendEndLines();
 
     [[nodiscard]] bool AbandonDual(const TPolyFace& source);
     void ResetDual(const TPolyFace& source);

@@ -182,12 +182,16 @@ bool TPreparation::SolveByBisection(double& r) const
     if (s0 < target) {
         if (s2 < s0) {
             InfoPane->AppendLine("構築不能です。(001)");
+            // The angle sum shrinks as the circle of neighbours grows: it never reaches W half turns.
+            InfoPane->AppendLine("多角形の角を合わせても頂点の周りを指定の周数だけ回りきれず、頂点図形が閉じません。");
             return true;
         }
         g = -1.0;
     } else {
         if (s2 > s0) {
             InfoPane->AppendLine("構築不能です。(002)");
+            // The angle sum grows with the circle: it stays above W half turns.
+            InfoPane->AppendLine("多角形の角を合わせると頂点の周りを指定の周数より多く回ってしまい、頂点図形が閉じません。");
             return true;
         }
         g = 1.0;

@@ -43,6 +43,9 @@ void SetDefaultSurfaceFormat()
     QSurfaceFormat format;
     format.setDepthBufferSize(24);
     format.setSwapInterval(1);
+    // Edges and silhouettes without stair steps; Qt falls back to one sample where the
+    // platform offers no multisampling.
+    format.setSamples(4);
     QSurfaceFormat::setDefaultFormat(format);
 }
 

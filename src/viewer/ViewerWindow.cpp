@@ -1,6 +1,7 @@
 #include "viewer/ViewerWindow.h"
 
 #include <QCoreApplication>
+#include <QImageWriter>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -58,12 +59,18 @@ void TViewerWindow::keyPressEvent(QKeyEvent* event)
     Redraw();
 }
 
-bool TViewerWindow::SavePicture(const QString& path)
+bool TViewerWindow::SavePicture(const QString& path, std::string& why)
 {
     for (int i = 0; i < 200 && !View->IsReady(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!View->IsReady())
+    if (!View->IsReady()) {
+        why = "the OpenGL view could not be made";
         return false;
+    }
     Redraw();
-    return View->grabFramebuffer().save(path);
+    QImageWriter writer(path, "png");
+    if (writer.write(View->grabFramebuffer()))
+        return true;
+    why = writer.errorString().toStdString();
+    return false;
 }

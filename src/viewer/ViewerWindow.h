@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
 class TViewerWindow : public QWidget {
 public:
@@ -19,8 +20,9 @@ public:
     void Redraw();
     // Turns about the vertical, then the horizontal screen axis, by angle radians each.
     void TurnBy(double angle);
-    // Waits (events only, bounded) until the view can draw, draws, and saves a PNG.
-    [[nodiscard]] bool SavePicture(const QString& path);
+    // Waits (events only, bounded) until the view can draw, draws, and saves a PNG;
+    // false with the reason in why when it cannot.
+    [[nodiscard]] bool SavePicture(const QString& path, std::string& why);
 
     TDisplaySettings Settings;
 

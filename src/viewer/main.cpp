@@ -1,72 +1,128 @@
-// zenkari-view CONFIG [--pick I] [--dual] [--compound] [--mode M] [--turn T] [--png FILE]
-// --turn T turns by T radians about both screen axes first.
-// Builds the configuration and shows it; arrows turn it, D the dual, C the compound,
-// M the surface mode. With --png it saves one picture and exits.
+// zenkari-view: builds one configuration and shows it in the OpenGL view; arrows turn it,
+// D the dual, C the compound, M the surface mode. With --png it saves one picture and exits.
 
 #include "construction/ConfigurationText.h"
 #include "viewer/ViewerWindow.h"
 
 #include <QApplication>
 
+#include <charconv>
+#include <cmath>
 #include <iostream>
+#include <set>
 #include <string>
 
 namespace {
 
+const char* const Usage =
+    "usage: zenkari-view CONFIG [--pick I] [--dual] [--compound] [--mode M] [--turn T] [--png FILE]\n"
+    "  CONFIG      a vertex configuration such as \"(3, 4, 5, 4)\", or a catalogue code string\n"
+    "  --pick I    the solid shown: 0 the one under construction, I the I-th found (default 1)\n"
+    "  --dual      show the dual\n"
+    "  --compound  show the compound of the solid and its dual\n"
+    "  --mode M    surface mode 0 ... 4 (default 1)\n"
+    "  --turn T    turn by T radians about both screen axes first (a finite number)\n"
+    "  --png FILE  save one picture of the view as PNG and exit\n";
+
 struct TViewerOptions {
+    bool Help = false;
     TVertexConfiguration Config;
     int Pick = 1;
+    bool PickGiven = false;
     TDisplaySettings Settings = FirstStartDisplaySettings();
     double Turn = 0.0;
+    bool WantPicture = false;
     QString Picture;
 };
 
-std::string ReadOptions(int argc, char** argv, TViewerOptions& options)
+bool ReadInteger(const std::string& text, int low, int high, int& value)
 {
-    if (argc < 2)
-        return "usage: zenkari-view CONFIG [--pick I] [--dual] [--compound] [--mode M] [--turn T] [--png FILE]";
-    const std::string config = argv[1];
-    std::string error = config.rfind('(', 0) == 0 ? ParseConfigurationText(config, options.Config)
-                                                   : ParseCodeString(config, options.Config, options.Pick);
-    if (!error.empty())
-        return "bad configuration: " + error;
-    for (int i = 2; i < argc; ++i) {
-        const std::string option = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (option == "--dual")
-            options.Settings.DualShown = true;
-        else if (option == "--compound")
-            options.Settings.CompoundShown = true;
-        else if (option == "--mode" && hasValue)
-            options.Settings.SurfaceMode = std::stoi(argv[++i]) % 5;
-        else if (option == "--pick" && hasValue)
-            options.Pick = std::stoi(argv[++i]);
-        else if (option == "--turn" && hasValue)
-            options.Turn = std::stod(argv[++i]);
-        else if (option == "--png" && hasValue)
-            options.Picture = QString::fromLocal8Bit(argv[++i]);
-        else
-            return "unknown option " + option;
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc{} && at == end && value >= low && value <= high;
+}
+
+bool ReadFinite(const std::string& text, double& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc{} && at == end && std::isfinite(value);
+}
+
+std::string TakeValue(const std::string& option, const std::string& value, TViewerOptions& options)
+{
+    if (option == "--mode") {
+        if (!ReadInteger(value, 0, 4, options.Settings.SurfaceMode))
+            return "--mode must be 0 ... 4";
+    } else if (option == "--pick") {
+        if (!ReadInteger(value, 0, 1000000, options.Pick))
+            return "--pick must be a list position, 0 or more";
+        options.PickGiven = true;
+    } else if (option == "--turn") {
+        if (!ReadFinite(value, options.Turn))
+            return "--turn must be a finite number of radians";
+    } else if (option == "--png") {
+        if (value.empty())
+            return "--png needs a file name";
+        options.WantPicture = true;
+        options.Picture = QString::fromLocal8Bit(value.c_str());
+    } else {
+        return "unknown option " + option;
     }
     return "";
+}
+
+std::string ReadOptions(int argc, char** argv, TViewerOptions& options)
+{
+    if (argc >= 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+        options.Help = argc == 2;
+        return options.Help ? "" : "--help takes nothing after it";
+    }
+    if (argc < 2)
+        return "a configuration is needed (see --help)";
+    const std::string config = argv[1];
+    const std::string error = config.rfind('(', 0) == 0 ? ParseConfigurationText(config, options.Config)
+                                                         : ParseCodeString(config, options.Config, options.Pick);
+    if (!error.empty())
+        return "bad configuration: " + error;
+    std::set<std::string> seen;
+    for (int i = 2; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (!seen.insert(option).second)
+            return option + " is given twice";
+        if (option == "--dual" || option == "--compound") {
+            (option == "--dual" ? options.Settings.DualShown : options.Settings.CompoundShown) = true;
+            continue;
+        }
+        if (option != "--mode" && option != "--pick" && option != "--turn" && option != "--png")
+            return "unknown option " + option;
+        if (i + 1 >= argc)
+            return option + " needs a value";
+        const std::string problem = TakeValue(option, argv[++i], options);
+        if (!problem.empty())
+            return problem;
+    }
+    return "";
+}
+
+int Fail(const std::string& message, int code)
+{
+    std::cerr << "zenkari-view: " << message << '\n';
+    return code;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    SetDefaultSurfaceFormat();
-    QApplication application(argc, argv);
+    // Everything that can be judged without a display is judged first.
     TViewerOptions options;
-    std::string error;
-    try {
-        error = ReadOptions(argc, argv, options);
-    } catch (const std::exception&) {
-        error = "an option's value is not a number";
-    }
-    if (!error.empty()) {
-        std::cerr << "zenkari-view: " << error << '\n';
-        return 2;
+    const std::string error = ReadOptions(argc, argv, options);
+    if (!error.empty())
+        return Fail(error, 2);
+    if (options.Help) {
+        std::cout << Usage << std::flush;
+        return std::cout ? 0 : Fail("cannot write to standard output", 1);
     }
     auto engine = std::make_unique<TBuild>();
     TBuildDriver driver;
@@ -76,11 +132,21 @@ int main(int argc, char** argv)
             std::cerr << line << '\n';
         return 1;
     }
+    if (options.Pick > engine->FoundCount)
+        return Fail("--pick " + std::to_string(options.Pick) + " is beyond the list: the build found "
+                        + std::to_string(engine->FoundCount) + " solids",
+                    2);
+
+    SetDefaultSurfaceFormat();
+    QApplication application(argc, argv);
     TViewerWindow window(std::move(engine), options.Pick, options.Settings);
     window.show();
     if (options.Turn != 0.0)
         window.TurnBy(options.Turn);  // a three-quarter view shows more than the start orientation
-    if (!options.Picture.isEmpty())
-        return window.SavePicture(options.Picture) ? 0 : 1;
-    return application.exec();
+    if (!options.WantPicture)
+        return application.exec();
+    std::string why;
+    if (!window.SavePicture(options.Picture, why))
+        return Fail("cannot write " + options.Picture.toStdString() + ": " + why, 1);
+    return 0;
 }

@@ -1,6 +1,7 @@
 // What every window test shares: the fixture, and a main that makes the application.
 
 #include "app/WindowFixture.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QDir(home).filePath(QStringLiteral(".config")).toLocal8Bit());
     SetDefaultSurfaceFormat();
     QApplication application(argc, argv);
+    InstallJapaneseQtTexts(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,11 +7,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -225,5 +227,24 @@ TEST_F(Window, Screenshots)
     Form->grab().save(QDir(directory).filePath(QStringLiteral("frame-mode.png")));
     Form->PgCtrlInfo->setCurrentIndex(2);
     Form->grab().save(QDir(directory).filePath(QStringLiteral("colour-page.png")));
+
+    // A star solid's figures at the design size and larger, the smallest window asked
+    // for, and the save dialog.
+    Form->SkeltonRdGp->button(1)->click();
+    Form->resize(712, 509);
+    Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(2 * 76));
+    Form->PgCtrlInfo->setCurrentIndex(1);
+    Form->grab().save(QDir(directory).filePath(QStringLiteral("star-default-size.png")));
+    Form->resize(1100, 760);
+    QCoreApplication::processEvents();
+    Form->TimerDownTimer();  // notices the new size and redraws
+    Form->grab().save(QDir(directory).filePath(QStringLiteral("star-larger.png")));
+    Form->resize(500, 400);
+    Form->grab().save(QDir(directory).filePath(QStringLiteral("asked-500x400.png")));
+    QTimer::singleShot(0, Form.get(), [this, directory] {
+        Form->VRMLSaveDialog->grab().save(QDir(directory).filePath(QStringLiteral("save-dialog.png")));
+        Form->VRMLSaveDialog->reject();
+    });
+    Form->VRMLBtn->click();
 }
 

@@ -1,10 +1,9 @@
 // zenkari-cli as a user runs it: exit status, the lines it prints, and refusals of bad input.
 
+#include "support/RunProgram.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <array>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -12,58 +11,11 @@
 
 namespace {
 
-struct TResult {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
+using TResult = TProgramResult;
 
-std::string Quote(const std::string& argument)
+TResult RunCli(const std::vector<std::string>& arguments, const std::string& shellTail = "")
 {
-    std::string quoted = "'";
-    for (const char c : argument) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    quoted += '\'';
-    return quoted;
-}
-
-TResult RunCli(std::initializer_list<std::string> arguments)
-{
-    const std::string errFile = ::testing::TempDir() + "zenkari-cli-stderr.txt";
-    std::string command = ZENKARI_CLI_PATH;
-    for (const std::string& a : arguments) {
-        command += ' ';
-        command += Quote(a);
-    }
-    command += " 2>";
-    command += Quote(errFile);
-    TResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    std::array<char, 4096> buffer{};
-    std::size_t read = 0;
-    while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.Out.append(buffer.data(), read);
-    const int status = pclose(pipe);
-    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errFile);
-    std::stringstream text;
-    text << err.rdbuf();
-    result.Err = text.str();
-    return result;
-}
-
-int Occurrences(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
+    return RunProgram(ZENKARI_CLI_PATH, arguments, shellTail);
 }
 
 }  // namespace
@@ -114,7 +66,7 @@ TEST(Cli, ImpossibleConfigurationPrintsTheRefusalAndExitsOne)
 
 TEST(Cli, BadInputIsOneLineOnStderrAndExitTwo)
 {
-    const std::initializer_list<std::string> bad[] = {
+    const std::vector<std::string> bad[] = {
         {},
         {"build"},
         {"draw", "(3, 3, 3)"},
@@ -189,7 +141,7 @@ TEST(Cli, DualAndCompoundOfThePickedSolid)
 
 TEST(Cli, VrmlWritesTheFileOrSaysWhyNot)
 {
-    const std::string directory = ::testing::TempDir();
+    const std::string directory = ScratchDirectory();
     const std::string path = directory + "zenkari-cli-cube.wrl";
     std::remove(path.c_str());
     const TResult run = RunCli({"vrml", "(4, 4, 4)", "-o", path, "--mode", "4", "--zoom", "3", "--mono", "0,2"});
@@ -209,7 +161,7 @@ TEST(Cli, VrmlWritesTheFileOrSaysWhyNot)
     EXPECT_EQ(nothing.Status, 1);
     EXPECT_NE(nothing.Err.find("nothing to write"), std::string::npos);
 
-    for (const auto& bad : {std::initializer_list<std::string>{"vrml", "(4, 4, 4)"},
+    for (const auto& bad : {std::vector<std::string>{"vrml", "(4, 4, 4)"},
                             {"vrml", "(4, 4, 4)", "-o", path, "--mode", "5"},
                             {"vrml", "(4, 4, 4)", "-o", path, "--mono", "3"},
                             {"vrml", "(4, 4, 4)", "-o", path, "--mono", "0,"},

@@ -84,13 +84,31 @@ TEST(PolyhedronBuild, SingleResultsHaveTheirRawCounts)
     }
 }
 
-TEST(PolyhedronBuild, VertexLimitBoundsWhatIsRecorded)
+TEST(PolyhedronBuild, VertexLimitBoundsWhatIsRecordedAndSaysSo)
 {
-    EXPECT_EQ(BuildAll("(4, 4, 4)", 10)->Engine->FoundCount, 1);
+    const auto cube = BuildAll("(4, 4, 4)", 10);
+    EXPECT_EQ(cube->Engine->FoundCount, 1);
+    EXPECT_EQ(Tail(cube->Pane.Lines, 7),
+              Lines({"1個この形の立体がありました。", "全通り調べ終わりました。", "-------------------------"}));
+    // The rhombicosidodecahedron needs 60 vertices: at 10 every branch is cut, and the
+    // pane must not read as if no such solid existed.
     const auto icosi = BuildAll("(3, 4, 5, 4)", 10);
     EXPECT_EQ(icosi->Engine->FoundCount, 0);
-    EXPECT_EQ(Tail(icosi->Pane.Lines, 7), Lines({"全通り調べ終わりました。", "-------------------------"}));
+    EXPECT_EQ(Tail(icosi->Pane.Lines, 7),
+              Lines({"頂点数の上限（10）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。",
+                     "全通り調べ終わりました。", "-------------------------"}));
     EXPECT_EQ(icosi->Driver.BuildStep, SearchEndedAfterFailure);
+    // Solids found and branches cut in one search: the warning comes after the count.
+    const auto snub = BuildAll("(3, 3, 3, 3, 3, 5/2)", 60);
+    EXPECT_EQ(snub->Engine->FoundCount, 1);
+    EXPECT_EQ(Tail(snub->Pane.Lines, snub->Pane.Lines.size() - 4),
+              Lines({"1個この形の立体がありました。",
+                     "頂点数の上限（60）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。",
+                     "全通り調べ終わりました。", "-------------------------"}));
+    // A later search with room enough forgets the earlier cut.
+    const auto roomy = BuildAll("(3, 4, 5, 4)", 200);
+    EXPECT_FALSE(roomy->Engine->LimitCut);
+    EXPECT_EQ(roomy->Pane.Lines.end()[-2], "全通り調べ終わりました。");
 }
 
 TEST(PolyhedronBuild, SolidsComeInTheOrderTheCatalogueReliesOn)

@@ -7,8 +7,10 @@
 
 void TReferenceBuild::Search(int& step)
 {
-    if (step <= 0)
+    if (step <= 0) {
+        LimitCut = false;
         FindOrAddVertex(MakeVector(SphereRadius, 0, 0), Current);
+    }
     int n = step < 0 ? 0 : step;
     for (;;) {
         if (n < Current.VertexCount) {
@@ -16,6 +18,8 @@ void TReferenceBuild::Search(int& step)
             if (!failed)
                 failed = CompleteVertex(n);
             if (failed && SavedCount == 0) {
+                if (LimitCut)
+                    InfoPane->AppendLine(VertexLimitCutLine(VertexLimit));
                 InfoPane->AppendLine("全通り調べ終わりました。");
                 InfoPane->AppendLine(SeparatorLine);
                 step = SearchEndedAfterFailure;
@@ -43,6 +47,8 @@ void TReferenceBuild::Search(int& step)
             const std::string found = std::to_string(FoundCount) + "個この形の立体がありました。";
             if (SavedCount == 0) {
                 InfoPane->AppendLine(found);
+                if (LimitCut)
+                    InfoPane->AppendLine(VertexLimitCutLine(VertexLimit));
                 InfoPane->AppendLine("全通り調べ終わりました。");
                 InfoPane->AppendLine(SeparatorLine);
                 step = Current.VertexCount + 1;
@@ -101,8 +107,10 @@ bool TReferenceBuild::FindCandidates(int v)
 bool TReferenceBuild::CompleteVertex(int v)
 {
     const int k = PolygonCount;
-    if (Current.VertexCount > VertexLimit)
+    if (Current.VertexCount > VertexLimit) {
+        LimitCut = true;
         return true;
+    }
     SetAxisFrame(Current.Vertices[v]);
     int offset = 0;
     int dir = 1;
