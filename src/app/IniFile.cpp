@@ -1,5 +1,7 @@
 #include "app/IniFile.h"
 
+#include "common/CarefulWrite.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <map>
 #include <memory>
@@ -24,7 +27,8 @@ struct TParsed {
         std::map<std::string, int> Keys;  // lower-case key -> line
     };
     std::vector<std::string> Lines;
-    std::string Ending = "\r\n";  // the file's own, kept for added lines
+    std::vector<std::string> Endings;  // each line's own end: "\r\n", "\n", or "" for a last line without one
+    std::string Ending = "\r\n";      // the first line's, given to added lines
     std::map<std::string, TSection> Sections;  // lower-case section -> place
 };
 
@@ -82,19 +86,33 @@ std::shared_ptr<TParsed> Parse(const std::string& path)
 {
     auto parsed = std::make_shared<TParsed>();
     std::ifstream file(path, std::ios::binary);
-    std::string line;
-    bool first = true;
-    while (file && std::getline(file, line)) {
-        const bool carriage = !line.empty() && line.back() == '\r';
-        if (first)
-            parsed->Ending = carriage ? "\r\n" : "\n";
-        first = false;
-        if (carriage)
-            line.pop_back();
-        parsed->Lines.push_back(std::move(line));
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t newline = text.find('\n', start);
+        const std::size_t end = newline == std::string::npos ? text.size() : newline;
+        const bool carriage = end > start && text[end - 1] == '\r';
+        parsed->Lines.push_back(text.substr(start, end - start - (carriage ? 1 : 0)));
+        parsed->Endings.push_back(newline == std::string::npos ? "" : carriage ? "\r\n" : "\n");
+        start = newline == std::string::npos ? text.size() : newline + 1;
     }
+    if (!parsed->Endings.empty() && !parsed->Endings.front().empty())
+        parsed->Ending = parsed->Endings.front();
     Index(*parsed);
     return parsed;
+}
+
+// Lines added at a place take the file's first line end; removed lines take theirs along.
+void InsertLines(TParsed& parsed, int at, const std::vector<std::string>& lines)
+{
+    parsed.Lines.insert(parsed.Lines.begin() + at, lines.begin(), lines.end());
+    parsed.Endings.insert(parsed.Endings.begin() + at, lines.size(), parsed.Ending);
+}
+
+void EraseLines(TParsed& parsed, int from, int to)
+{
+    parsed.Lines.erase(parsed.Lines.begin() + from, parsed.Lines.begin() + to);
+    parsed.Endings.erase(parsed.Endings.begin() + from, parsed.Endings.begin() + to);
 }
 
 // What identifies one state of a file: a rewrite or an edit changes at least one of these.
@@ -140,23 +158,14 @@ std::shared_ptr<const TParsed> Read(const std::string& path)
 bool Write(const std::string& path, const std::shared_ptr<TParsed>& parsed)
 {
     std::string text;
-    for (const std::string& line : parsed->Lines) {
-        text += line;
-        text += parsed->Ending;
+    const std::size_t count = parsed->Lines.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        text += parsed->Lines[i];
+        // A last line without an end keeps it so, unless lines now follow it.
+        text += parsed->Endings[i].empty() && i + 1 < count ? parsed->Ending : parsed->Endings[i];
     }
-    std::string temporary = path + ".XXXXXX";
-    const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0)
+    if (!WriteFileCarefully(path, text).empty())
         return false;
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(descriptor, 0666 & ~mask);
-    bool written = write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    written = close(descriptor) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
     Index(*parsed);
     if (const std::optional<TStamp> stamp = StampOf(path))
         LastRead = TLastRead{path, *stamp, parsed};
@@ -249,11 +258,12 @@ bool TIniFile::WriteValues(const std::vector<TIniValue>& given)
     if (!changed)
         return true;
     for (const auto& [after, lines] : insertions)
-        parsed->Lines.insert(parsed->Lines.begin() + after + 1, lines.begin(), lines.end());
+        InsertLines(*parsed, after + 1, lines);
     for (const std::string& section : newSectionOrder) {
-        parsed->Lines.push_back("[" + section + "]");
-        const auto& lines = newSections[Lower(section)];
-        parsed->Lines.insert(parsed->Lines.end(), lines.begin(), lines.end());
+        std::vector<std::string> lines{"[" + section + "]"};
+        const auto& keys = newSections[Lower(section)];
+        lines.insert(lines.end(), keys.begin(), keys.end());
+        InsertLines(*parsed, static_cast<int>(parsed->Lines.size()), lines);
     }
     return Write(Path, parsed);
 }
@@ -266,10 +276,10 @@ bool TIniFile::EraseSection(const std::string& section)
         return true;
     auto parsed = std::make_shared<TParsed>(*old);
     // The header and everything up to the next section go.
-    auto begin = parsed->Lines.begin() + found->second.Header;
-    auto end = begin + 1;
-    while (end != parsed->Lines.end() && !SectionOf(*end))
+    const int begin = found->second.Header;
+    int end = begin + 1;
+    while (end < static_cast<int>(parsed->Lines.size()) && !SectionOf(parsed->Lines[end]))
         ++end;
-    parsed->Lines.erase(begin, end);
+    EraseLines(*parsed, begin, end);
     return Write(Path, parsed);
 }

@@ -112,6 +112,7 @@ public:
 
     // Colour schemes.
     void LoadSchemeNames();
+    [[nodiscard]] std::string SchemeNameAt(int index) const;  // as the file holds it; "" for none
     void ApplyScheme(int index, const std::string& expectedName, int g);
     void SchemeSelectorChange(int g);
     void MonoCheckClick(int g);

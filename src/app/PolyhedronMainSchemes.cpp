@@ -65,6 +65,13 @@ void TFrmPolyhedron::LoadSchemeNames()
     WarnIfUnwritable(ini.WriteValues(values));
 }
 
+std::string TFrmPolyhedron::SchemeNameAt(int index) const
+{
+    // The name as the file's bytes: a name that is not UTF-8 would not survive the round
+    // trip through the selector's text (it shows replacement characters there).
+    return index >= 0 && index < static_cast<int>(SchemeNames.size()) ? SchemeNames[index] : std::string();
+}
+
 void TFrmPolyhedron::ApplyScheme(int index, const std::string& expectedName, int g)
 {
     TIniFile ini = SettingsFile();
@@ -99,7 +106,7 @@ void TFrmPolyhedron::RestoreSchemeChoices()
         group.SchemeSelector->setCurrentIndex(chosen >= 0 && chosen < group.SchemeSelector->count() ? chosen : -1);
         group.MonoCheck->setChecked(ini.ReadString(Color, "MonoChecked" + std::to_string(g + 1), "") == "-1");
         connect(group.MonoCheck, &QCheckBox::toggled, this, [this, g] { MonoCheckClick(g); });
-        ApplyScheme(group.SchemeSelector->currentIndex(), group.SchemeSelector->currentText().toStdString(), g);
+        ApplyScheme(group.SchemeSelector->currentIndex(), SchemeNameAt(group.SchemeSelector->currentIndex()), g);
     }
 }
 
@@ -109,7 +116,7 @@ void TFrmPolyhedron::SchemeSelectorChange(int g)
     const int i = selector->currentIndex();
     if (i < 0)
         return;
-    ApplyScheme(i, selector->currentText().toStdString(), g);
+    ApplyScheme(i, SchemeNameAt(i), g);
     TIniFile ini = SettingsFile();
     WarnIfUnwritable(ini.WriteInteger(Color, "ComboSelected" + std::to_string(g + 1), i));
     GraphmodeChange();
@@ -173,7 +180,7 @@ void TFrmPolyhedron::DeleteScheme(int g)
     FrmComfirm->setWindowTitle(QStringLiteral("削除の確認"));
     FrmComfirm->btnOK->setToolTip(QStringLiteral("削除してもよいなら押してください"));
     FrmComfirm->btnCancel->setToolTip(QStringLiteral("削除を中止します"));
-    FrmComfirm->lblMess->setText(QStringLiteral("配色「") + QString::fromStdString(SchemeShortName(selector->currentText().toStdString()))
+    FrmComfirm->lblMess->setText(QStringLiteral("配色「") + QString::fromStdString(SchemeShortName(SchemeNameAt(a)))
                                  + QStringLiteral("」を削除してもいいですか？"));
     if (FrmComfirm->exec() != QDialog::Accepted)
         return;
@@ -207,7 +214,7 @@ void TFrmPolyhedron::DeleteScheme(int g)
         QComboBox* list = ColourGroups[other].SchemeSelector;
         const int chosen = ini.ReadInteger(Color, "ComboSelected" + std::to_string(other + 1), 0);
         list->setCurrentIndex(chosen >= 0 && chosen < list->count() ? chosen : -1);
-        ApplyScheme(list->currentIndex(), list->currentText().toStdString(), other);
+        ApplyScheme(list->currentIndex(), SchemeNameAt(list->currentIndex()), other);
     }
     GraphmodeChange();
 }

@@ -3,9 +3,67 @@
 #include "catalogue/PolyhedronInfo.h"
 #include "construction/ConfigurationText.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
+#include <vector>
 
 namespace {
+
+constexpr int MaxShownCharacters = 60;
+
+// The length of the UTF-8 sequence that starts text[at], 0 when it is not a valid one.
+std::size_t Utf8Length(const std::string& text, std::size_t at, unsigned& codePoint)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(at);
+    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    if (length == 0 || at + length > text.size())
+        return 0;
+    codePoint = length == 1 ? lead : lead & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
+        codePoint = (codePoint << 6) | (byte(at + i) & 0x3F);
+    }
+    const unsigned least[] = {0, 0, 0x80, 0x800, 0x10000};
+    return codePoint >= least[length] && codePoint <= 0x10FFFF ? length : 0;
+}
+
+// Options each command takes, with (true) or without a value.
+using TOptionTable = std::vector<std::pair<std::string, bool>>;
+
+const TOptionTable& BuildOptions()
+{
+    static const TOptionTable options = {{"--limit", true}, {"--steps", true}, {"--continue", true}, {"--pick", true},
+                                         {"--dual", false}, {"--compound", false}, {"--json", false}};
+    return options;
+}
+
+const TOptionTable& VrmlOptions()
+{
+    static const TOptionTable options = {{"--limit", true},       {"--steps", true},     {"--continue", true},
+                                         {"--pick", true},        {"--dual", false},     {"--compound", false},
+                                         {"-o", true},            {"--mode", true},      {"--alpha", true},
+                                         {"--dual-alpha", true},  {"--zoom", true},      {"--no-float-lines", false},
+                                         {"--mono", true}};
+    return options;
+}
+
+const TOptionTable& CatalogueListOptions()
+{
+    static const TOptionTable options = {{"--english", false}};
+    return options;
+}
+
+const TOptionTable& OptionsOf(const TCliRequest& request)
+{
+    if (request.Command == TCliCommand::Vrml)
+        return VrmlOptions();
+    if (request.Command == TCliCommand::Catalogue && request.CatalogueItem < 0)
+        return CatalogueListOptions();
+    return BuildOptions();
+}
 
 bool ReadCount(const std::string& text, int low, int high, int& value)
 {
@@ -40,7 +98,7 @@ bool ReadMonoGroups(const std::string& text, TDisplaySettings& display)
     return text.size() % 2 == 1;
 }
 
-bool TakeFlag(const std::string& option, TCliRequest& request)
+void TakeFlag(const std::string& option, TCliRequest& request)
 {
     if (option == "--json")
         request.Json = true;
@@ -48,13 +106,10 @@ bool TakeFlag(const std::string& option, TCliRequest& request)
         request.Dual = request.Display.DualShown = true;
     else if (option == "--compound")
         request.Compound = request.Display.CompoundShown = true;
-    else if (option == "--no-float-lines" && request.Command == TCliCommand::Vrml)
+    else if (option == "--no-float-lines")
         request.Display.FloatLines = false;
-    else if (option == "--english" && request.Command == TCliCommand::Catalogue)
+    else if (option == "--english")
         request.English = true;
-    else
-        return false;
-    return true;
 }
 
 // A catalogue item is built as choosing it in the window builds it: its code string, its
@@ -62,7 +117,7 @@ bool TakeFlag(const std::string& option, TCliRequest& request)
 std::string ReadCatalogueItem(const std::string& text, TCliRequest& request)
 {
     if (!ReadCount(text, 0, CatalogueItemCount - 1, request.CatalogueItem))
-        return "a catalogue item is 0 ... 241, not \"" + text + "\"";
+        return "a catalogue item is 0 ... 241, not " + QuotedInput(text);
     const std::string error = ParseCodeString(PolyhedronCatalogue()[request.CatalogueItem / 2].Code,
                                               request.Config, request.Pick);
     request.Dual = request.Display.DualShown = request.CatalogueItem % 2 == 1;
@@ -71,7 +126,7 @@ std::string ReadCatalogueItem(const std::string& text, TCliRequest& request)
 
 std::string RangeError(const std::string& option, const std::string& range, const std::string& value)
 {
-    return option + " must be " + range + ", not \"" + value + "\"";
+    return option + " must be " + range + ", not " + QuotedInput(value);
 }
 
 std::string TakeValue(const std::string& option, const std::string& value, TCliRequest& request)
@@ -87,12 +142,14 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
         if (!ReadCount(value, 0, 1000000, request.Pick))
             return RangeError(option, "0 or more", value);
     } else if (option == "--steps") {
-        if (!ReadCount(value, 1, 10000000, request.Steps))
-            return RangeError(option, "1 ... 10000000", value);
+        if (!ReadCount(value, 1, MaxPresses, request.Steps))
+            return RangeError(option, "1 ... " + std::to_string(MaxPresses), value);
     } else if (option == "--continue") {
-        if (!ReadCount(value, 0, 10000000, request.Continues))
-            return RangeError(option, "0 ... 10000000", value);
+        if (!ReadCount(value, 0, MaxPresses, request.Continues))
+            return RangeError(option, "0 ... " + std::to_string(MaxPresses), value);
     } else if (vrml && option == "-o") {
+        if (value.empty())
+            return "-o needs a file name (- for standard output)";
         request.OutputFile = value;
     } else if (vrml && option == "--mode") {
         if (!ReadCount(value, 0, 4, display.SurfaceMode))
@@ -106,13 +163,37 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
     } else if (vrml && option == "--mono") {
         if (!ReadMonoGroups(value, display))
             return RangeError(option, "colour groups 0, 1, 2 separated by commas", value);
-    } else {
-        return "unknown option " + option;
     }
     return "";
 }
 
 }  // namespace
+
+std::string QuotedInput(const std::string& text)
+{
+    std::string shown = "\"";
+    int characters = 0;
+    std::size_t at = 0;
+    while (at < text.size() && characters < MaxShownCharacters) {
+        unsigned codePoint = 0;
+        const std::size_t length = Utf8Length(text, at, codePoint);
+        char escape[12] = {};
+        if (length == 0)
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(text[at]));
+        else if (codePoint == '\n')
+            std::snprintf(escape, sizeof escape, "\\n");
+        else if (codePoint == '\t')
+            std::snprintf(escape, sizeof escape, "\\t");
+        else if (codePoint < 0x20 || codePoint == 0x7F || (codePoint >= 0x80 && codePoint < 0xA0))
+            std::snprintf(escape, sizeof escape, "\\u%04X", codePoint);
+        shown += escape[0] != 0 ? std::string(escape) : text.substr(at, length);
+        at += length == 0 ? 1 : length;
+        ++characters;
+    }
+    if (at < text.size())
+        shown += "...";
+    return shown + "\"";
+}
 
 std::string UsageText()
 {
@@ -126,14 +207,20 @@ std::string UsageText()
            "  CONFIG  a vertex configuration, e.g. \"(3, 4, 5, 4)\", \"(3, 3, 3, 3, 3)/2\",\n"
            "          \"(4, 8, 4/3, 8/7 [,3])/0\", or a catalogue code string such as 01010019030103010301\n"
            "  --limit N       vertex limit, 10 ... 1000 in steps of 10 (default 200 or the code string's)\n"
-           "  --steps N       a step build: start, then N-1 presses of continue\n"
-           "  --continue N    N presses of continue after the build\n"
+           "  --steps N       a step build: start, then N-1 presses of continue (N at most 100000)\n"
+           "  --continue N    N presses of continue after the build (at most 100000); presses\n"
+           "                  stop early once the search has ended\n"
            "  --pick I        the solid shown: 0 the one under construction, I the I-th found\n"
            "                  (default the code string's pick, or 1)\n"
            "  --dual          show the dual of that solid (build: append its edge-length report)\n"
            "  --compound      show the compound of that solid and its dual\n"
-           "  --json          one JSON object instead of text\n"
-           "  -o FILE         the VRML file to write\n"
+           "  --json          one JSON object instead of text. Its \"build_step\" is the step\n"
+           "                  state: n >= 1 the vertex the next press of continue completes,\n"
+           "                  V+1 once the search ended after its last solid (V the vertices\n"
+           "                  of that solid), null when the search ended without one to record\n"
+           "                  or the configuration was refused\n"
+           "  -o FILE         the VRML file to write; - for standard output. A link is\n"
+           "                  followed, a device or FIFO written into, a read-only file refused\n"
            "  --mode M        surface mode 0 opaque, 1 hollowed compound, 2 transparent,\n"
            "                  3 front transparent, 4 frame only (default 1)\n"
            "  --alpha A       opacity of the solid: 0 60%, 1 50%, 2 40%, 3 25% (default 1)\n"
@@ -145,11 +232,11 @@ std::string UsageText()
 
 std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)
 {
-    if (argc >= 1 && (std::string(argv[0]) == "--help" || std::string(argv[0]) == "-h")) {
-        request.Help = true;
-        return "";
-    }
     const std::string command = argc >= 1 ? argv[0] : "";
+    if (command == "--help" || command == "-h") {
+        request.Help = true;
+        return argc == 1 ? "" : "--help takes nothing after it";
+    }
     int first = 2;
     if (command == "catalogue") {
         request.Command = TCliCommand::Catalogue;
@@ -166,16 +253,26 @@ std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& req
         request.Command = command == "vrml" ? TCliCommand::Vrml : TCliCommand::Build;
         const std::string error = ReadConfiguration(argv[1], request);
         if (!error.empty())
-            return "bad configuration \"" + std::string(argv[1]) + "\": " + error;
+            return "bad configuration " + QuotedInput(argv[1]) + ": " + error;
     }
 
+    const TOptionTable& options = OptionsOf(request);
+    std::vector<std::string> seen;
     for (int i = first; i < argc; ++i) {
         const std::string option = argv[i];
-        if (TakeFlag(option, request))
+        const auto known = std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.first == option; });
+        if (known == options.end())
+            return (command.empty() ? std::string("this command") : command) + " takes no option " + QuotedInput(option)
+                   + " (see --help)";
+        if (std::find(seen.begin(), seen.end(), option) != seen.end())
+            return option + " is given twice";
+        seen.push_back(option);
+        if (!known->second) {
+            TakeFlag(option, request);
             continue;
+        }
         if (i + 1 >= argc)
-            return TakeValue(option, "", request).rfind("unknown", 0) == 0 ? "unknown option " + option
-                                                                            : option + " needs a value";
+            return option + " needs a value";
         const std::string problem = TakeValue(option, argv[++i], request);
         if (!problem.empty())
             return problem;

@@ -6,6 +6,10 @@
 
 #include <string>
 
+// The most presses --steps and --continue take: far more than anyone watches, few
+// enough that a wandering search cannot fill memory with its pane.
+inline constexpr int MaxPresses = 100000;
+
 enum class TCliCommand { Build, Vrml, Catalogue };
 
 struct TCliRequest {
@@ -29,3 +33,7 @@ struct TCliRequest {
 [[nodiscard]] std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& request);
 
 [[nodiscard]] std::string UsageText();
+
+// Text from the command line as a message may show it: in double quotes, control
+// characters and bytes that are not UTF-8 escaped, cut after about 60 characters.
+[[nodiscard]] std::string QuotedInput(const std::string& text);

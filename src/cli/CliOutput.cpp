@@ -96,7 +96,9 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     out << "\n  ],\n";
     out << "  \"sphere_radius\": " << JsonNumber(report.Refused ? NAN : engine.SphereRadius) << ",\n";
     out << "  \"neighbour_radius\": " << JsonNumber(report.Refused ? NAN : engine.NeighbourRadius) << ",\n";
-    out << "  \"build_step\": " << report.BuildStep << ",\n";
+    // The internal states "one-shot" and "ended after a failure" have no step to show.
+    const bool noStep = report.BuildStep == OneShotStep || report.BuildStep == SearchEndedAfterFailure;
+    out << "  \"build_step\": " << (noStep ? std::string("null") : std::to_string(report.BuildStep)) << ",\n";
     out << "  \"found\": [";
     for (int i = 0; i < engine.FoundCount; ++i)
         out << (i ? ",\n    " : "\n    ") << SolidCounts(engine.FoundSolids[i], engine.FoundDisplay[i])

@@ -7,6 +7,11 @@
 #include "construction/ConfigurationText.h"
 #include "export/PolyhedronVRML.h"
 
+#include <fcntl.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 
@@ -18,8 +23,9 @@ bool BuildAndShow(const TCliRequest& request, TVRML& engine, TBuildDriver& drive
 {
     bool refused = request.Steps > 0 ? driver.StartSteps(engine, request.Config, pane)
                                      : driver.BuildAll(engine, request.Config, pane);
+    // Presses after the search has ended change nothing: they are not made.
     const int presses = (request.Steps > 0 ? request.Steps - 1 : 0) + request.Continues;
-    for (int i = 0; i < presses && !refused; ++i)
+    for (int i = 0; i < presses && !refused && !driver.SearchEnded(engine); ++i)
         refused = driver.ContinueSteps(engine, request.Config, pane);
 
     report.Configuration = ConfigurationText(request.Config);
@@ -54,9 +60,14 @@ int WriteVrmlFile(const TCliRequest& request, const TVRML& engine)
         std::cerr << "zenkari-cli: nothing to write: list position " << request.Pick << " holds no solid\n";
         return 1;
     }
+    if (request.OutputFile == "-") {
+        for (const std::string& line : lines)
+            std::cout << line << "\r\n";
+        return 0;  // checked with every other write to standard output, at the end
+    }
     const std::string error = SaveLines(request.OutputFile, lines);
     if (!error.empty()) {
-        std::cerr << "zenkari-cli: cannot write " << request.OutputFile << ": " << error << '\n';
+        std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << error << '\n';
         return 1;
     }
     std::cout << "wrote " << lines.size() << " lines to " << request.OutputFile << '\n';
@@ -89,10 +100,36 @@ int Run(const TCliRequest& request)
     return refused ? 1 : 0;
 }
 
+// Whatever was written to standard output must have arrived: a full disk, a closed
+// stream or a broken pipe is a failure, reported once.
+int FinishOutput(int status, bool stdoutClosed)
+{
+    errno = 0;
+    std::cout.flush();
+    if (stdoutClosed) {
+        std::cerr << "zenkari-cli: cannot write to standard output: " << std::strerror(EBADF) << '\n';
+        return 1;
+    }
+    const bool failed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    if (!failed)
+        return status;
+    const int error = errno != 0 ? errno : EIO;
+    std::cerr << "zenkari-cli: cannot write to standard output: " << std::strerror(error) << '\n';
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // A closed standard stream is held by /dev/null, so that no file this program opens
+    // takes its number and receives what was meant for the stream.
+    bool closed[3] = {};
+    for (int fd = 0; fd < 3; ++fd) {
+        closed[fd] = fcntl(fd, F_GETFD) < 0 && errno == EBADF;
+        if (closed[fd] && open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd)
+            return 1;
+    }
     TCliRequest request;
     const std::string error = ParseCommandLine(argc - 1, argv + 1, request);
     if (!error.empty()) {
@@ -101,7 +138,7 @@ int main(int argc, char** argv)
     }
     if (request.Help) {
         std::cout << UsageText();
-        return 0;
+        return FinishOutput(0, closed[1]);
     }
-    return Run(request);
+    return FinishOutput(Run(request), closed[1]);
 }

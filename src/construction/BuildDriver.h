@@ -21,5 +21,11 @@ public:
     // radius lines) when it is below 1, then one call of the search.
     bool Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
 
+    // True once the search has nothing left to try: a further press changes nothing.
+    [[nodiscard]] bool SearchEnded(const TBuild& engine) const
+    {
+        return BuildStep == SearchEndedAfterFailure || BuildStep > engine.Current.VertexCount;
+    }
+
     int BuildStep = 0;  // the search's step state between presses
 };

@@ -1,5 +1,6 @@
 #include "construction/ConfigurationText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <numeric>
 
@@ -23,15 +24,15 @@ public:
         }
         return false;
     }
-    // A whole number of at most four digits.
+    // A whole number; every digit is read, and a number too large for any field reads as
+    // Saturated, so that the range check names the field and its range.
     bool Number(int& value)
     {
         SkipSpaces();
         const std::size_t start = Position;
         value = 0;
-        while (Position < Text.size() && std::isdigit(static_cast<unsigned char>(Text[Position]))
-               && Position - start < 4)
-            value = value * 10 + (Text[Position++] - '0');
+        while (Position < Text.size() && std::isdigit(static_cast<unsigned char>(Text[Position])))
+            value = std::min(value * 10 + (Text[Position++] - '0'), Saturated);
         return Position > start;
     }
     bool AtEnd()
@@ -39,6 +40,8 @@ public:
         SkipSpaces();
         return Position == Text.size();
     }
+
+    static constexpr int Saturated = 1000000;
 
 private:
     const std::string& Text;
@@ -130,6 +133,8 @@ std::string ParseCodeString(const std::string& code, TVertexConfiguration& confi
             return "a code string holds digits only";
     if (code.size() < 8 + 4 * MinPolygonCount || code.size() > 8 + 4 * MaxPolygonCount || code.size() % 4 != 0)
         return "a code string has 8 + 4k digits for 3 ... 16 polygons";
+    if (code.compare(4, 2, "00") != 0 && code.compare(4, 2, "01") != 0)
+        return "the added-last digits of a code string (5th and 6th) must be 00 or 01";
     TVertexConfiguration read = config;
     read.Winding = TwoDigits(code, 0);
     read.AddLast = code.compare(4, 2, "01") == 0;

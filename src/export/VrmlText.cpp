@@ -3,10 +3,8 @@
 #include "common/NumberFormat.h"
 #include "export/PolyhedronVRML.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include "common/CarefulWrite.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -36,35 +34,10 @@ std::string ColourText(TColour colour)
 
 std::string SaveLines(const std::string& path, const std::vector<std::string>& lines)
 {
-    // A unique temporary name in the same directory, so that the rename cannot cross devices.
-    std::string temporary = path + ".XXXXXX";
-    const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0)
-        return std::strerror(errno);
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(descriptor, 0666 & ~mask);  // as an ordinary new file, not mkstemp's 0600
-    FILE* file = fdopen(descriptor, "wb");
-    if (file == nullptr) {
-        const int error = errno;
-        close(descriptor);
-        std::remove(temporary.c_str());
-        return std::strerror(error);
-    }
-    int error = 0;
+    std::string text;
     for (const std::string& line : lines) {
-        if (std::fwrite(line.data(), 1, line.size(), file) != line.size() || std::fwrite("\r\n", 1, 2, file) != 2) {
-            error = errno != 0 ? errno : EIO;
-            break;
-        }
+        text += line;
+        text += "\r\n";
     }
-    if (std::fclose(file) != 0 && error == 0)
-        error = errno != 0 ? errno : EIO;
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        std::remove(temporary.c_str());
-        return std::strerror(error);
-    }
-    return "";
+    return WriteFileCarefully(path, text);
 }

@@ -1,7 +1,9 @@
 #include "viewer/ViewerWindow.h"
 
+#include "common/CarefulWrite.h"
+
 #include <QCoreApplication>
-#include <QImageWriter>
+#include <QBuffer>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -68,9 +70,13 @@ bool TViewerWindow::SavePicture(const QString& path, std::string& why)
         return false;
     }
     Redraw();
-    QImageWriter writer(path, "png");
-    if (writer.write(View->grabFramebuffer()))
-        return true;
-    why = writer.errorString().toStdString();
-    return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!View->grabFramebuffer().save(&buffer, "PNG")) {
+        why = "the picture could not be encoded";
+        return false;
+    }
+    why = WriteFileCarefully(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return why.empty();
 }

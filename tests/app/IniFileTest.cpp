@@ -131,3 +131,33 @@ TEST(SettingsText, ColourFlagAndShortNameForms)
     EXPECT_EQ(SchemeShortName("aあいうえ"), "aあいう..");  // the 8th byte would split え
     EXPECT_EQ(SchemeShortName("ｱｲｳｴｵｶｷｸ"), "ｱｲｳｴｵｶｷｸ");  // half-width katakana: one byte each
 }
+
+TEST(IniFile, EachLineKeepsItsOwnLineEnd)
+{
+    const std::string path = Scratch("mixed.ini");
+    const std::string before = "[Setting]\r\nA=1\nB=2\r\n; unix comment\n[Color]\nBGColor=00FFFFFF";
+    Write(path, before);
+    TIniFile ini(path);
+    ASSERT_TRUE(ini.WriteString("Setting", "B", "3"));
+    std::string expected = before;
+    expected.replace(expected.find("B=2"), 3, "B=3");
+    EXPECT_EQ(ReadWholeFile(path), expected);
+    // Added lines take the first line's end; a last line without one gets one only when
+    // lines follow it.
+    ASSERT_TRUE(ini.WriteString("Color", "MonoColor1", "000000FF"));
+    EXPECT_EQ(ReadWholeFile(path), expected + "\r\nMonoColor1=000000FF\r\n");
+}
+
+TEST(IniFile, WrittenThroughASymbolicLink)
+{
+    const std::string path = Scratch("target.ini");
+    const std::string link = Scratch("Polyhedron-link.ini");
+    Write(path, "[Setting]\nZoomMode=1\n");
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    TIniFile ini(link);
+    ASSERT_TRUE(ini.WriteInteger("Setting", "ZoomMode", 4));
+    struct stat info {};
+    ASSERT_EQ(lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(ReadWholeFile(path), "[Setting]\nZoomMode=4\n");
+}

@@ -252,3 +252,23 @@ TEST_F(Window, VrmlButtonRemembersTheDirectory)
     Form->VRMLBtn->click();  // cancelled: the directory is written back unchanged
     EXPECT_EQ(ini.ReadString("Setting", "DirName", ""), out.toStdString());
 }
+
+TEST_F(Window, SchemeNamedInAnotherEncodingKeepsItsColours)
+{
+    Form.reset();
+    // "テスト" in Shift-JIS: not UTF-8, as a settings file from elsewhere may hold it.
+    std::string file = "[Color]\r\nComboSelected1=0\r\nComboSelected2=0\r\nComboSelected3=0\r\n"
+                       "[PolygonColor1]\r\nColorsSetName=\x83\x65\x83\x58\x83\x67\r\n";
+    for (int n = 3; n <= 32; ++n)
+        file += std::to_string(n) + "CorneredShapeColor=000000" + (n % 2 == 0 ? "80" : "40") + "\r\n";
+    WriteFile(SettingsPath(), file);
+    Start();
+    const TColourGroupControls& group = Form->ColourGroups[0];
+    EXPECT_EQ(group.Palette[0]->Colour(), MakeColour(0x40, 0, 0));
+    EXPECT_EQ(group.Palette[1]->Colour(), MakeColour(0x80, 0, 0));
+    EXPECT_TRUE(group.SchemeSelector->currentText().contains(QChar::ReplacementCharacter));
+    // Choosing it again from the list keeps the colours too.
+    group.Palette[0]->SetColour(White);
+    emit group.SchemeSelector->activated(0);
+    EXPECT_EQ(group.Palette[0]->Colour(), MakeColour(0x40, 0, 0));
+}

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -189,4 +191,106 @@ TEST(Cli, CatalogueListsAndBuildsItems)
     EXPECT_NE(dual.Out.find("\"双対立体の辺の長さ：\""), std::string::npos);
     EXPECT_EQ(RunCli({"catalogue", "242"}).Status, 2);
     EXPECT_EQ(RunCli({"catalogue", "x"}).Status, 2);
+}
+
+TEST(Cli, FailedWritesToStandardOutputAreFailures)
+{
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"build", "(3, 4, 5, 4)", "--json"}, {"build", "(3, 4, 5, 4)"}, {"catalogue"}, {"--help"},
+          {"vrml", "(4, 4, 4)", "-o", "-"}}) {
+        for (const char* tail : {">/dev/full", ">&-"}) {
+            const TResult run = RunCli(arguments, tail);
+            EXPECT_EQ(run.Status, 1) << arguments[0] << " " << tail;
+            EXPECT_EQ(Occurrences(run.Err, "\n"), 1) << run.Err;
+            EXPECT_EQ(run.Err.rfind("zenkari-cli: cannot write to standard output: ", 0), 0u) << run.Err;
+        }
+    }
+    EXPECT_NE(RunCli({"build", "(3, 4, 5, 4)"}, ">/dev/full").Err.find("No space left on device"), std::string::npos);
+}
+
+TEST(Cli, VrmlToStandardOutputAndThroughLinks)
+{
+    const TResult piped = RunCli({"vrml", "(4, 4, 4)", "-o", "-"});
+    EXPECT_EQ(piped.Status, 0) << piped.Err;
+    EXPECT_EQ(piped.Out.rfind("#VRML V2.0 utf8\r\n", 0), 0u);
+    EXPECT_EQ(piped.Out.find("wrote "), std::string::npos);
+
+    const std::string directory = ScratchDirectory();
+    std::ofstream(directory + "real.wrl") << "old";
+    ASSERT_EQ(symlink("real.wrl", (directory + "shown.wrl").c_str()), 0);
+    EXPECT_EQ(RunCli({"vrml", "(4, 4, 4)", "-o", directory + "shown.wrl"}).Status, 0);
+    std::ifstream real(directory + "real.wrl", std::ios::binary);
+    std::stringstream text;
+    text << real.rdbuf();
+    EXPECT_EQ(text.str(), piped.Out);
+    // What /dev/stdout is, made in our own directory: a fault would replace only this link.
+    ASSERT_EQ(symlink("/proc/self/fd/1", (directory + "stdout").c_str()), 0);
+    const TResult stdoutByName = RunCli({"vrml", "(4, 4, 4)", "-o", directory + "stdout"});
+    EXPECT_EQ(stdoutByName.Status, 0) << stdoutByName.Err;
+    EXPECT_EQ(stdoutByName.Out.rfind("#VRML V2.0 utf8\r\n", 0), 0u) << stdoutByName.Out.substr(0, 200) << stdoutByName.Err;
+}
+
+TEST(Cli, PressesAreBoundedAndStopWhenTheSearchEnds)
+{
+    EXPECT_EQ(RunCli({"build", "(3, 4, 5, 4)", "--continue", "10000000"}).Status, 2);
+    EXPECT_EQ(RunCli({"build", "(3, 4, 5, 4)", "--steps", "100001"}).Status, 2);
+    // Pressing on after the end changes nothing, so the most presses give what a few give.
+    const TResult many = RunCli({"build", "(3, 3, 3)", "--steps", "100000", "--json"});
+    EXPECT_EQ(many.Status, 0);
+    EXPECT_EQ(many.Out, RunCli({"build", "(3, 3, 3)", "--steps", "6", "--json"}).Out);
+    // "build_step" never shows the internal states.
+    EXPECT_NE(RunCli({"build", "(3, 4, 5, 4)", "--limit", "10", "--json"}).Out.find("\"build_step\": null,"),
+              std::string::npos);
+    EXPECT_NE(RunCli({"build", "(6, 6, 6)", "--json"}).Out.find("\"build_step\": null,"), std::string::npos);
+    EXPECT_NE(RunCli({"--help"}).Out.find("\"build_step\""), std::string::npos);
+}
+
+TEST(Cli, MessagesShowInputQuotedEscapedAndCut)
+{
+    const TResult control = RunCli({"build", "(3\n\x1b[31m, 4"});
+    EXPECT_EQ(control.Status, 2);
+    EXPECT_EQ(Occurrences(control.Err, "\n"), 1) << control.Err;
+    EXPECT_EQ(control.Err.find('\x1b'), std::string::npos);
+    EXPECT_NE(control.Err.find("\"(3\\n\\u001B[31m, 4\""), std::string::npos) << control.Err;
+
+    const TResult huge = RunCli({"build", std::string(120 * 1024, 'a')});
+    EXPECT_EQ(huge.Status, 2);
+    EXPECT_LT(huge.Err.size(), 300u);
+    EXPECT_NE(huge.Err.find(std::string(60, 'a') + "...\""), std::string::npos);
+
+    const TResult bytes = RunCli({"build", "(3, 4)\xff\xfe"});
+    EXPECT_NE(bytes.Err.find("\\xFF\\xFE"), std::string::npos) << bytes.Err;
+}
+
+TEST(Cli, OutOfRangeNumbersAndCodesAreNamed)
+{
+    const TResult corners = RunCli({"build", "(99999999999999999999, 4, 4)"});
+    EXPECT_NE(corners.Err.find("polygon 1: n must be 3 ... 32"), std::string::npos) << corners.Err;
+    const TResult winding = RunCli({"build", "(3, 4, 5, 4)/99999999999999999999"});
+    EXPECT_NE(winding.Err.find("the winding must be 0 ... 7"), std::string::npos) << winding.Err;
+    for (const char* code : {"01010219030103010301", "01019919030103010301"}) {
+        const TResult flag = RunCli({"build", code});
+        EXPECT_EQ(flag.Status, 2) << code;
+        EXPECT_NE(flag.Err.find("must be 00 or 01"), std::string::npos) << flag.Err;
+    }
+}
+
+TEST(Cli, OptionsACommandDoesNotTakeOrGivenTwiceAreRefused)
+{
+    const std::string path = ScratchDirectory() + "never.wrl";
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"vrml", "(4, 4, 4)", "-o", path, "--json"},
+          {"--help", "extra"},
+          {"build", "(4, 4, 4)", "--limit", "10", "--limit", "20"},
+          {"build", "(4, 4, 4)", "--dual", "--dual"},
+          {"vrml", "(4, 4, 4)", "-o", path, "-o", path},
+          {"vrml", "(4, 4, 4)", "-o", ""},
+          {"catalogue", "--json"},
+          {"catalogue", "3", "--english"},
+          {"build", "(4, 4, 4)", "--english"}}) {
+        const TResult run = RunCli(arguments);
+        EXPECT_EQ(run.Status, 2) << arguments.back() << run.Err;
+        EXPECT_EQ(Occurrences(run.Err, "\n"), 1) << run.Err;
+    }
+    EXPECT_FALSE(std::ifstream(path).good());
 }
