@@ -2,10 +2,9 @@
 // fans for the largest solids, their duals and compounds.
 //   build/release/zenkari-bench-redraw
 
-#include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
+#include "session/BuildSession.h"
 #include "surface/RecordingSurface.h"
-#include "view/FrameDrawing.h"
 
 #include <chrono>
 #include <cstdio>
@@ -18,25 +17,23 @@ void TimeRedraws(const char* text, bool dual, bool compound, int mode)
     TVertexConfiguration config;
     if (!ParseConfigurationText(text, config).empty())
         return;
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
-    TLinePane pane;
-    if (driver.BuildAll(*engine, config, pane) || engine->FoundCount == 0)
-        return;
-    TRecordingSurface surface(800, 800);
     TDisplaySettings settings = FirstStartDisplaySettings();
     settings.DualShown = dual;
     settings.CompoundShown = compound;
     settings.SurfaceMode = mode;
-    TFrameMarks marks;
+    TBuildSession session;
+    TLinePane pane;
+    if (session.Press(TBuildMode::OneShot, config, settings, pane) || session.Engine().FoundCount == 0)
+        return;
+    TRecordingSurface surface(800, 800);
     TMatrix3 view{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
-    RedrawView(*engine, marks, 1, TDrawTarget{surface, settings, view}, pane);  // forms dual and compound
+    session.FormShown(1, settings, pane);  // the dual and the compound, once
 
     constexpr int Frames = 200;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < Frames; ++i) {
         MultiplyMatrixInto(TurnMatrix(0.0628), view);
-        RedrawView(*engine, marks, 1, TDrawTarget{surface, settings, view}, pane);
+        session.Draw(1, TDrawTarget{surface, settings, view});
     }
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
     std::printf("%-40s %-9s mode %d %6d fans %8.3f ms a frame\n", text, compound ? "compound" : dual ? "dual" : "solid",

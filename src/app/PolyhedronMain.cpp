@@ -77,7 +77,14 @@ TFrmPolyhedron::TFrmPolyhedron(QWidget* parent) : QWidget(parent)
     FormCreate();
 }
 
-TFrmPolyhedron::~TFrmPolyhedron() = default;
+TFrmPolyhedron::~TFrmPolyhedron()
+{
+    // A build still running is paused and waited for before anything it uses goes.
+    if (RunningWorker.valid()) {
+        RunningControl->StopRequested = true;
+        RunningWorker.wait();
+    }
+}
 
 void TFrmPolyhedron::FormCreate()
 {
@@ -92,9 +99,7 @@ void TFrmPolyhedron::FormCreate()
     colours.setColor(QPalette::Window, FormColour);
     setPalette(colours);
 
-    Driver.BuildStep = 0;
     ListedSolidCount = -1;
-    Marks = TFrameMarks{};
     StepUpMatrix = TiltMatrix(-RotationStep);
     StepDownMatrix = TiltMatrix(RotationStep);
     StepLeftMatrix = TurnMatrix(-RotationStep);
@@ -103,7 +108,7 @@ void TFrmPolyhedron::FormCreate()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto* top = new QWidget(this);
+    auto* top = TopPanel = new QWidget(this);
     top->setFixedHeight(73);
     top->setAutoFillBackground(true);
     QPalette topColours = top->palette();
@@ -114,6 +119,8 @@ void TFrmPolyhedron::FormCreate()
     splitter->setHandleWidth(5);
     splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: rgb(166, 202, 240); }"));
     layout->addWidget(splitter, 1);
+    CreateProgressPanel();
+    layout->addWidget(ProgressPanel);
 
     CreateTopPanel(top);
     CreatePolygonBoxes(top);
@@ -128,7 +135,6 @@ void TFrmPolyhedron::FormCreate()
     splitter->setStretchFactor(1, 0);
 
     LoadSchemeNames();
-    Engine = std::make_unique<TVRML>();
     MemoPane = std::make_unique<TMemoPane>(Memo1);
     FillPolyhedronList();
     MaxRegPolygonCbBxChange();

@@ -7,13 +7,13 @@
 #include "app/ColourSwatch.h"
 #include "app/IniFile.h"
 #include "common/DisplaySettings.h"
-#include "construction/BuildDriver.h"
-#include "export/PolyhedronVRML.h"
-#include "view/FrameDrawing.h"
+#include "session/BuildSession.h"
 
 #include <QWidget>
 
 #include <array>
+#include <chrono>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -79,6 +79,12 @@ public:
     void BuildButtonClick(QObject* sender);
     void ResetBuildBtnClick(QObject* sender);
     void RefreshFoundList();
+    // A one-shot build on a worker thread: the window stays live, a progress line shows
+    // after a short while, "中止" pauses it, and the result is handed over in one piece.
+    void StartOneShot(QObject* sender);
+    void ProgressTimerTimer();
+    void StopBuildBtnClick();
+    [[nodiscard]] bool Building() const { return RunningBuild != nullptr; }
 
     // The view and the figures.
     void RedrawView();
@@ -194,11 +200,17 @@ public:
     std::string ProgramDirectory;          // current at start-up: the settings file lives there
     std::vector<std::string> SchemeNames;  // the saved colour schemes, in order
     bool SettingsUnwritableShown = false;  // the user has been told once
-    std::unique_ptr<TVRML> Engine;
+    TBuildSession Session;  // the engine, the build state and what is formed for the view
     std::unique_ptr<TMemoPane> MemoPane;
-    TBuildDriver Driver;  // holds BuildStep
     int ListedSolidCount = -1;
-    TFrameMarks Marks;
+    // How long a one-shot build may keep the window before it goes on in the background
+    // with a progress line; -1 waits for the end (tests that read results at once).
+    int SyncBuildWaitMs = 150;
+    QWidget* TopPanel = nullptr;
+    QWidget* ProgressPanel = nullptr;
+    QLabel* ProgressLbl = nullptr;
+    QPushButton* StopBuildBtn = nullptr;
+    QTimer* ProgressTimer = nullptr;
     std::vector<int> PolygonKindN;
     std::vector<int> PolygonKindD;
     TMatrix3 ViewMatrix{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
@@ -222,6 +234,20 @@ private:
     // The eight colour keys of the settings file and the swatches they keep.
     [[nodiscard]] std::array<std::pair<const char*, TColourSwatch*>, 8> ColourKeys() const;
     void WarnIfUnwritable(bool written);
+    void CreateProgressPanel();
+    void FinishOneShot();
+    void SetBuilding(bool building);
+    // What follows every press: the list, its row, the table, the view and the figures.
+    void AfterPress(QObject* sender, bool refused);
+    void ShowCatalogueChoice();
+
+    std::unique_ptr<TOneShotBuild> RunningBuild;
+    std::unique_ptr<TSearchControl> RunningControl;
+    std::future<void> RunningWorker;
+    std::chrono::steady_clock::time_point RunningSince;
+    QObject* RunningSender = nullptr;
+    int PendingPick = 0;       // the catalogue choice waiting for its build
+    bool PendingDual = false;
     QButtonGroup* RadioGroup(QWidget* page, const QString& caption, const QStringList& items, int checked,
                              QWidget*& box);
 };

@@ -2,7 +2,6 @@
 
 #include "app/PolyhedronMain.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
@@ -11,56 +10,52 @@
 
 void TFrmPolyhedron::ResetBuildBtnClick(QObject* sender)
 {
-    Driver.BuildStep = 0;
     BuildButtonClick(sender);
 }
 
 void TFrmPolyhedron::BuildButtonClick(QObject* sender)
 {
-    const bool catalogue = sender == PolyhedronCbBx;
-    const bool stepping = sender == StepBuildBtn;
-    if (catalogue || sender == BuildBtn)
-        Driver.BuildStep = OneShotStep;
-    if (stepping && Driver.BuildStep == OneShotStep)
-        Driver.BuildStep = 0;
-    // After an abandoned dual a step does not try the dual again.
-    const bool keepDual = stepping && Marks.DualAborted && (DualChBx->isChecked() || CompoundChBx->isChecked());
-    Marks.DualBuilt = keepDual;
-    Marks.CompoundBuilt = keepDual;
+    if (Building())
+        return;
+    if (sender == PolyhedronCbBx || sender == BuildBtn) {
+        StartOneShot(sender);
+        return;
+    }
+    // Steps stay on this thread: each press is one vertex and returns.
+    const TBuildMode mode = sender == StepBuildBtn ? TBuildMode::Continue : TBuildMode::Start;
+    const bool refused = Session.Press(mode, ReadVertexConfiguration(), ReadDisplaySettings(), *MemoPane);
+    AfterPress(sender, refused);
+}
 
-    const bool fresh = Driver.BuildStep < 1;
-    const bool oneShot = Driver.BuildStep == OneShotStep;
-    if (oneShot)
-        QApplication::setOverrideCursor(Qt::WaitCursor);  // a long search must not look frozen
-    const bool refused = Driver.Press(*Engine, ReadVertexConfiguration(), *MemoPane);
-    if (oneShot)
-        QApplication::restoreOverrideCursor();
+void TFrmPolyhedron::AfterPress(QObject* sender, bool refused)
+{
+    const bool catalogue = sender == PolyhedronCbBx;
     if (refused) {
         RefreshFoundList();
         RedrawView();
-        return;
+    } else {
+        if (Session.LastPressWasNew())
+            FillPolygonTable();
+        RefreshFoundList();
+        {
+            const QSignalBlocker drawnBelow(ViewPNumCbBx);
+            if (sender == ResetBuildBtn || sender == StepBuildBtn)
+                ViewPNumCbBx->setCurrentRow(0);
+            else if (sender == BuildBtn)
+                ViewPNumCbBx->setCurrentRow(ListedSolidCount >= 1 ? 1 : 0);
+        }
+        if (!catalogue) {
+            RedrawView();
+            ShowSolidFigures(true);
+        }
     }
-    if (fresh) {
-        FillPolygonTable();
-        Marks.DualReportShown = false;
-    }
-    RefreshFoundList();
-    {
-        const QSignalBlocker drawnBelow(ViewPNumCbBx);
-        if (sender == ResetBuildBtn || stepping)
-            ViewPNumCbBx->setCurrentRow(0);
-        else if (sender == BuildBtn)
-            ViewPNumCbBx->setCurrentRow(ListedSolidCount >= 1 ? 1 : 0);
-    }
-    if (!catalogue) {
-        RedrawView();
-        ShowSolidFigures(true);
-    }
+    if (catalogue)
+        ShowCatalogueChoice();
 }
 
 void TFrmPolyhedron::RefreshFoundList()
 {
-    const int count = Engine->FoundCount;
+    const int count = Session.Engine().FoundCount;
     if (count == ListedSolidCount)
         return;
     // The caller chooses the row and draws it.

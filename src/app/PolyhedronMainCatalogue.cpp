@@ -69,14 +69,20 @@ void TFrmPolyhedron::PolyhedronCbBxChange()
     CBCover->setCurrentIndex(config.Winding);
     AddingChBx->setChecked(config.AddLast);
     VertexLimitCbBx->setCurrentIndex(config.VertexLimit / 10 - 1);
-    BuildButtonClick(PolyhedronCbBx);
+    PendingPick = pick;
+    PendingDual = dual;
+    BuildButtonClick(PolyhedronCbBx);  // the choice is shown once the build is done
+}
+
+void TFrmPolyhedron::ShowCatalogueChoice()
+{
     {
         const QSignalBlocker drawnBelow(ViewPNumCbBx);
-        ViewPNumCbBx->setCurrentRow(pick);
+        ViewPNumCbBx->setCurrentRow(PendingPick);
     }
     // One redraw either way: directly, or through the dual box's click handler.
-    if (DualChBx->isChecked() == dual)
+    if (DualChBx->isChecked() == PendingDual)
         ViewPNumCbBxClick();
     else
-        DualChBx->setChecked(dual);
+        DualChBx->setChecked(PendingDual);
 }

@@ -3,6 +3,8 @@
 #include "app/PolyhedronMain.h"
 
 #include "catalogue/PolyhedronInfo.h"
+#include "export/PolyhedronVRML.h"
+#include "measure/PolyhedronCalc.h"
 #include "surface/GlSurface.h"
 
 #include <QButtonGroup>
@@ -48,7 +50,7 @@ TDisplaySettings TFrmPolyhedron::ReadDisplaySettings() const
 void TFrmPolyhedron::RedrawView()
 {
     const TDisplaySettings settings = ReadDisplaySettings();
-    ::RedrawView(*Engine, Marks, Selection(), TDrawTarget{*DXDraw1, settings, ViewMatrix}, *MemoPane);
+    Session.Redraw(Selection(), TDrawTarget{*DXDraw1, settings, ViewMatrix}, *MemoPane);
 }
 
 void TFrmPolyhedron::GraphmodeChange()
@@ -60,17 +62,14 @@ void TFrmPolyhedron::ViewPNumCbBxClick()
 {
     // The dual and the compound are formed anew for the selection, unless the last dual
     // had to be abandoned: then it is not tried again until the next build.
-    if ((DualChBx->isChecked() || CompoundChBx->isChecked()) && !Marks.DualAborted) {
-        Marks.DualBuilt = false;
-        Marks.CompoundBuilt = false;
-    }
+    Session.SelectionChanged(ReadDisplaySettings());
     RedrawView();
     ShowSolidFigures(Selection() == 0);
 }
 
 void TFrmPolyhedron::FillPolygonTable()
 {
-    const auto rows = Engine->PolygonTableRows();
+    const auto rows = PolygonTableRows(Session.Engine());
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < 17; ++c)
             StringGrid1->setItem(r + 1, c, nullptr);
@@ -84,7 +83,7 @@ void TFrmPolyhedron::FillPolygonTable()
 
 void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
 {
-    const auto texts = Engine->SolidFigureTexts(Selection(), DualChBx->isChecked(), areaBlank);
+    const auto texts = SolidFigureTexts(Session.Engine(), Selection(), DualChBx->isChecked(), areaBlank);
     QLabel* labels[6] = {LblFaceNum, LblVertexNum, LblEdgeNum, LblSufaceArea, LblVolume, LblSphereRadius};
     for (int i = 0; i < 6; ++i)
         labels[i]->setText(QString::fromStdString(texts[i]));
@@ -111,8 +110,7 @@ void TFrmPolyhedron::VRMLBtnClick()
     if (sel < 0)
         return;
     const TDisplaySettings settings = ReadDisplaySettings();
-    const std::vector<std::string> lines = sel == 0 ? Engine->ExportCurrent(settings)
-                                                    : Engine->ExportFound(sel - 1, settings);
+    const std::vector<std::string> lines = Session.ExportShown(sel, settings);
     if (lines.empty())
         return;  // nothing on show
     TIniFile ini = SettingsFile();

@@ -4,6 +4,7 @@
 #include "construction/ConfigurationText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <charconv>
 #include <cstdio>
 #include <vector>
@@ -35,8 +36,9 @@ using TOptionTable = std::vector<std::pair<std::string, bool>>;
 
 const TOptionTable& BuildOptions()
 {
-    static const TOptionTable options = {{"--limit", true}, {"--steps", true}, {"--continue", true}, {"--pick", true},
-                                         {"--dual", false}, {"--compound", false}, {"--json", false}};
+    static const TOptionTable options = {{"--limit", true},  {"--steps", true},     {"--continue", true},
+                                         {"--pick", true},   {"--dual", false},     {"--compound", false},
+                                         {"--json", false},  {"--time-limit", true}};
     return options;
 }
 
@@ -44,7 +46,7 @@ const TOptionTable& VrmlOptions()
 {
     static const TOptionTable options = {{"--limit", true},       {"--steps", true},     {"--continue", true},
                                          {"--pick", true},        {"--dual", false},     {"--compound", false},
-                                         {"-o", true},            {"--mode", true},      {"--alpha", true},
+                                         {"--time-limit", true},  {"-o", true},            {"--mode", true},      {"--alpha", true},
                                          {"--dual-alpha", true},  {"--zoom", true},      {"--no-float-lines", false},
                                          {"--mono", true}};
     return options;
@@ -79,6 +81,13 @@ std::string ReadConfiguration(const std::string& text, TCliRequest& request)
     if (!text.empty() && text.front() >= '0' && text.front() <= '9')
         return ParseCodeString(text, request.Config, request.Pick);
     return "a configuration is written like \"(3, 4, 5, 4)\" or as a code string of digits";
+}
+
+bool ReadSeconds(const std::string& text, double& seconds)
+{
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, seconds);
+    return error == std::errc{} && at == end && std::isfinite(seconds) && seconds > 0.0 && seconds <= 1e9;
 }
 
 // "0,2": the colour groups shown in their single colour.
@@ -147,6 +156,9 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
     } else if (option == "--continue") {
         if (!ReadCount(value, 0, MaxPresses, request.Continues))
             return RangeError(option, "0 ... " + std::to_string(MaxPresses), value);
+    } else if (option == "--time-limit") {
+        if (!ReadSeconds(value, request.TimeLimit))
+            return RangeError(option, "a number of seconds above 0", value);
     } else if (vrml && option == "-o") {
         if (value.empty())
             return "-o needs a file name (- for standard output)";
@@ -198,7 +210,7 @@ std::string QuotedInput(const std::string& text)
 std::string UsageText()
 {
     return "usage: zenkari-cli build CONFIG [--limit N] [--steps N] [--continue N] [--pick I]\n"
-           "                        [--dual] [--compound] [--json]\n"
+           "                        [--dual] [--compound] [--json] [--time-limit S]\n"
            "       zenkari-cli vrml CONFIG -o FILE [build options] [--mode M] [--alpha A]\n"
            "                        [--dual-alpha A] [--zoom Z] [--no-float-lines] [--mono G,G]\n"
            "       zenkari-cli catalogue [--english]\n"
@@ -214,6 +226,8 @@ std::string UsageText()
            "                  (default the code string's pick, or 1)\n"
            "  --dual          show the dual of that solid (build: append its edge-length report)\n"
            "  --compound      show the compound of that solid and its dual\n"
+           "  --time-limit S  pause a one-shot search after S seconds, as Ctrl-C does (a\n"
+           "                  second Ctrl-C ends the program); \"stopped\" in --json says so\n"
            "  --json          one JSON object instead of text. Its \"build_step\" is the step\n"
            "                  state: n >= 1 the vertex the next press of continue completes,\n"
            "                  V+1 once the search ended after its last solid (V the vertices\n"

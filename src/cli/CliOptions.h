@@ -22,6 +22,7 @@ struct TCliRequest {
     bool Dual = false;      // "双対": form the dual of the picked solid (build: append its report)
     bool Compound = false;  // "複合": form the compound of the picked solid and its dual
     bool Json = false;
+    double TimeLimit = 0.0;  // seconds a one-shot search may run before it pauses; 0 for no limit
     int CatalogueItem = -1;  // catalogue: the item to build; -1 lists them all
     bool English = false;    // catalogue: names in English
     std::string OutputFile;                                       // vrml: where to write

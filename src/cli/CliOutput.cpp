@@ -1,5 +1,7 @@
 #include "cli/CliOutput.h"
 
+#include "measure/PolyhedronCalc.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -15,8 +17,8 @@ std::string SolidCounts(const TPolyFace& raw, const TPolyFace& display)
 std::string DualObject(const TBuildReport& report)
 {
     const TBuild& engine = *report.Engine;
-    return "{\"faces\": " + std::to_string(engine.CountDualFaces()) + ", \"vertices\": "
-           + std::to_string(engine.CountDualVertices()) + ", \"edges\": " + std::to_string(engine.Dual.EdgeCount)
+    return "{\"faces\": " + std::to_string(CountDualFaces(engine)) + ", \"vertices\": "
+           + std::to_string(CountDualVertices(engine)) + ", \"edges\": " + std::to_string(engine.Dual.EdgeCount)
            + ", \"aborted\": " + (report.DualAborted ? "true" : "false") + ", \"face_kind\": "
            + std::to_string(engine.DualFaceKind) + ", \"pieces\": " + std::to_string(engine.DualPieces)
            + ", \"radius\": " + JsonNumber(engine.DualRadius) + ", \"scale\": " + JsonNumber(engine.DualScale)
@@ -26,7 +28,7 @@ std::string DualObject(const TBuildReport& report)
 std::string PolygonTable(const TBuild& engine)
 {
     std::string text = "[";
-    const auto rows = engine.PolygonTableRows();
+    const auto rows = PolygonTableRows(engine);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         text += r ? ",\n    [" : "\n    [";
         for (std::size_t c = 0; c < rows[r].size(); ++c)
@@ -76,12 +78,12 @@ void WriteTextReport(const TBuildReport& report, std::ostream& out)
             << solid.EdgeCount << " edges\n";
     }
     if (report.DualFormed)
-        out << "dual of " << report.Pick << ": " << engine.CountDualVertices() << " vertices, "
-            << engine.CountDualFaces() << " faces, " << engine.Dual.EdgeCount << " edges"
+        out << "dual of " << report.Pick << ": " << CountDualVertices(engine) << " vertices, "
+            << CountDualFaces(engine) << " faces, " << engine.Dual.EdgeCount << " edges"
             << (report.DualAborted ? " (abandoned)" : "") << '\n';
     if (report.CompoundFormed)
-        out << "compound of " << report.Pick << ": " << engine.Compound.VertexCount << " vertices, "
-            << engine.Compound.FaceCount << " faces, " << engine.Compound.EdgeCount << " edges\n";
+        out << "compound of " << report.Pick << ": " << report.Compound->VertexCount << " vertices, "
+            << report.Compound->FaceCount << " faces, " << report.Compound->EdgeCount << " edges\n";
 }
 
 void WriteJsonReport(const TBuildReport& report, std::ostream& out)
@@ -102,15 +104,16 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     out << "  \"found\": [";
     for (int i = 0; i < engine.FoundCount; ++i)
         out << (i ? ",\n    " : "\n    ") << SolidCounts(engine.FoundSolids[i], engine.FoundDisplay[i])
-            << ", \"area\": " << JsonNumber(engine.SurfaceArea(i + 1)) << ", \"volume\": "
-            << JsonNumber(engine.Volume(i + 1)) << "}";
+            << ", \"area\": " << JsonNumber(SurfaceArea(engine, i + 1)) << ", \"volume\": "
+            << JsonNumber(Volume(engine, i + 1)) << "}";
     out << "\n  ],\n";
     out << "  \"current\": " << SolidCounts(engine.Current, engine.CurrentDisplay) << "},\n";
     out << "  \"pick\": " << report.Pick << ",\n";
+    out << "  \"stopped\": " << (report.Stopped ? "true" : "false") << ",\n";
     if (report.DualFormed)
         out << "  \"dual\": " << DualObject(report) << ",\n";
     if (report.CompoundFormed)
-        out << "  \"compound\": {\"vertices\": " << engine.Compound.VertexCount << ", \"faces\": "
-            << engine.Compound.FaceCount << ", \"edges\": " << engine.Compound.EdgeCount << "},\n";
+        out << "  \"compound\": {\"vertices\": " << report.Compound->VertexCount << ", \"faces\": "
+            << report.Compound->FaceCount << ", \"edges\": " << report.Compound->EdgeCount << "},\n";
     out << "  \"polygon_table\": " << (report.Refused ? "[]" : PolygonTable(engine)) << "\n}\n";
 }

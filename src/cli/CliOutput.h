@@ -20,6 +20,8 @@ struct TBuildReport {
     bool DualAborted = false;
     std::string DualReport;
     bool CompoundFormed = false;
+    const TPolyFace* Compound = nullptr;  // when formed
+    bool Stopped = false;                 // the one-shot search was paused by the time limit or Ctrl-C
 };
 
 void WriteTextReport(const TBuildReport& report, std::ostream& out);

@@ -1,10 +1,7 @@
 // zenkari-cli: the construction engine from the command line.
 
-#include "cli/CliOptions.h"
 #include "catalogue/PolyhedronInfo.h"
-#include "cli/CliOutput.h"
-#include "construction/BuildDriver.h"
-#include "construction/ConfigurationText.h"
+#include "cli/CliBuild.h"
 #include "export/PolyhedronVRML.h"
 
 #include <fcntl.h>
@@ -17,45 +14,9 @@
 
 namespace {
 
-// Builds as the buttons do, then forms what the window's first redraw would form.
-bool BuildAndShow(const TCliRequest& request, TVRML& engine, TBuildDriver& driver, TLinePane& pane,
-                  TBuildReport& report)
+int WriteVrmlFile(const TCliRequest& request, const TBuildSession& session)
 {
-    bool refused = request.Steps > 0 ? driver.StartSteps(engine, request.Config, pane)
-                                     : driver.BuildAll(engine, request.Config, pane);
-    // Presses after the search has ended change nothing: they are not made.
-    const int presses = (request.Steps > 0 ? request.Steps - 1 : 0) + request.Continues;
-    for (int i = 0; i < presses && !refused && !driver.SearchEnded(engine); ++i)
-        refused = driver.ContinueSteps(engine, request.Config, pane);
-
-    report.Configuration = ConfigurationText(request.Config);
-    report.Config = &request.Config;
-    report.Refused = refused;
-    report.BuildStep = driver.BuildStep;
-    report.Pane = &pane.Lines;
-    report.Engine = &engine;
-    report.Pick = request.Pick;
-    if (refused || !(request.Dual || request.Compound))
-        return refused;
-    // The dual of the solid shown, then the compound; the report once when the dual is shown.
-    const int sel = request.Pick;
-    report.DualFormed = true;
-    report.DualAborted = sel == 0 ? engine.BuildCurrentDual() : engine.BuildListedDual(sel - 1);
-    if (request.Compound) {
-        engine.FormCompound(sel);
-        report.CompoundFormed = true;
-    }
-    if (request.Dual && request.Command != TCliCommand::Vrml) {
-        report.DualReport = engine.DualEdgeReport();
-        AppendDualReport(engine, pane);
-    }
-    return false;
-}
-
-int WriteVrmlFile(const TCliRequest& request, const TVRML& engine)
-{
-    const std::vector<std::string> lines = request.Pick == 0 ? engine.ExportCurrent(request.Display)
-                                                             : engine.ExportFound(request.Pick - 1, request.Display);
+    const std::vector<std::string> lines = session.ExportShown(request.Pick, request.Display);
     if (lines.empty()) {
         std::cerr << "zenkari-cli: nothing to write: list position " << request.Pick << " holds no solid\n";
         return 1;
@@ -86,13 +47,12 @@ int Run(const TCliRequest& request)
         ListCatalogue(request.English);
         return 0;
     }
-    auto engine = std::make_unique<TVRML>();
-    TBuildDriver driver;
+    TBuildSession session;
     TLinePane pane;
     TBuildReport report;
-    const bool refused = BuildAndShow(request, *engine, driver, pane, report);
+    const bool refused = BuildAndShow(request, session, pane, report);
     if (request.Command == TCliCommand::Vrml && !refused)
-        return WriteVrmlFile(request, *engine);
+        return WriteVrmlFile(request, session);
     if (request.Json)
         WriteJsonReport(report, std::cout);
     else

@@ -13,10 +13,11 @@ void AppendRadiusLines(const TPreparation& engine, TInfoPane& pane)
     pane.AppendLine(SeparatorLine);
 }
 
-bool TBuildDriver::BuildAll(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane)
+bool TBuildDriver::BuildAll(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane,
+                            TSearchControl* control)
 {
     BuildStep = OneShotStep;
-    return Press(engine, config, pane);
+    return Press(engine, config, pane, control);
 }
 
 bool TBuildDriver::StartSteps(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane)
@@ -32,7 +33,8 @@ bool TBuildDriver::ContinueSteps(TBuild& engine, const TVertexConfiguration& con
     return Press(engine, config, pane);
 }
 
-bool TBuildDriver::Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane)
+bool TBuildDriver::Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane,
+                         TSearchControl* control)
 {
     if (BuildStep < 1) {
         pane.Clear();
@@ -40,6 +42,6 @@ bool TBuildDriver::Press(TBuild& engine, const TVertexConfiguration& config, TIn
             return true;
         AppendRadiusLines(engine, pane);
     }
-    engine.Search(BuildStep);
+    engine.Search(BuildStep, pane, control);
     return false;
 }

@@ -9,9 +9,10 @@ void AppendRadiusLines(const TPreparation& engine, TInfoPane& pane);
 
 class TBuildDriver {
 public:
-    // "一括構築": clears the pane and runs a new search until it ends or pauses.
-    // True when preparation refused the configuration.
-    bool BuildAll(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
+    // "一括構築": clears the pane and runs a new search until it ends or pauses (at 100
+    // solids, or when control asks it to). True when preparation refused the configuration.
+    bool BuildAll(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane,
+                  TSearchControl* control = nullptr);
     // "構築開始": clears the pane, prepares, places and completes the first vertex.
     bool StartSteps(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
     // "構築続行": one more step; a new step build when none is under way.
@@ -19,7 +20,8 @@ public:
 
     // One press with BuildStep as it stands: a new build (pane cleared, preparation, the
     // radius lines) when it is below 1, then one call of the search.
-    bool Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
+    bool Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane,
+               TSearchControl* control = nullptr);
 
     // True once the search has nothing left to try: a further press changes nothing.
     [[nodiscard]] bool SearchEnded(const TBuild& engine) const

@@ -35,7 +35,7 @@ void TBuild::StartWork()
     Work.NextChoice = Current.NextChoice;
 }
 
-void TBuild::Search(int& step)
+void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
 {
     if (step <= 0) {
         // Preparation has just emptied Current; the search starts afresh from it.
@@ -45,12 +45,16 @@ void TBuild::Search(int& step)
     }
     int n = step < 0 ? 0 : step;
     for (;;) {
+        if (control != nullptr && step == OneShotStep && PauseOnRequest(n, *control, pane)) {
+            step = n;
+            break;
+        }
         if (n < Work.VertexCount()) {
             bool failed = CheckAllVertices();
             if (!failed)
                 failed = CompleteVertex(n);
             if (failed && Work.SavedCount() == 0) {
-                AppendEndLines();
+                AppendEndLines(pane);
                 step = SearchEndedAfterFailure;
                 break;
             }
@@ -60,7 +64,7 @@ void TBuild::Search(int& step)
                 if (step == OneShotStep)
                     continue;
                 step = n;
-                InfoPane->AppendLine(BacktrackLine);
+                pane.AppendLine(BacktrackLine);
                 break;
             }
             n = n + 1;
@@ -75,20 +79,20 @@ void TBuild::Search(int& step)
         // Every vertex is complete, so the solid is closed.
         RecordFoundSolid();
         if (Work.SavedCount() == 0) {
-            InfoPane->AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
-            AppendEndLines();
+            pane.AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
+            AppendEndLines(pane);
             step = Work.VertexCount() + 1;
             break;
         }
         n = Work.Restore(Work.NextChoice);
         SavedCount = Work.SavedCount();
-        InfoPane->AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
+        pane.AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
         if (step != OneShotStep) {
             step = n;
             break;
         }
         if (FoundCount >= FoundSolidCap) {
-            InfoPane->AppendLine(PauseLine);
+            pane.AppendLine(PauseLine);
             step = n;
             break;
         }
@@ -96,12 +100,25 @@ void TBuild::Search(int& step)
     FinishCall();
 }
 
-void TBuild::AppendEndLines()
+bool TBuild::PauseOnRequest(int n, TSearchControl& control, TInfoPane& pane)
+{
+    control.Completions.fetch_add(1, std::memory_order_relaxed);
+    control.Vertices.store(Work.VertexCount(), std::memory_order_relaxed);
+    control.Found.store(FoundCount, std::memory_order_relaxed);
+    // Never before the first vertex is complete: step 0 would start a new build.
+    if (n < 1 || !control.StopRequested.load(std::memory_order_relaxed))
+        return false;
+    control.Stopped = true;
+    pane.AppendLine(StoppedLine);
+    return true;
+}
+
+void TBuild::AppendEndLines(TInfoPane& pane)
 {
     if (LimitCut)
-        InfoPane->AppendLine(VertexLimitCutLine(VertexLimit));
-    InfoPane->AppendLine(AllTriedLine);
-    InfoPane->AppendLine(SeparatorLine);
+        pane.AppendLine(VertexLimitCutLine(VertexLimit));
+    pane.AppendLine(AllTriedLine);
+    pane.AppendLine(SeparatorLine);
 }
 
 void TBuild::RecordFoundSolid()

@@ -2,7 +2,8 @@
 // The search: assembles closed solids face by face round one vertex after another,
 // backtracking through the readings of the configuration, in one go or one vertex a call.
 
-#include "measure/PolyhedronCalc.h"
+#include "construction/PolyhedronPreparation.h"
+#include "construction/SearchControl.h"
 #include "construction/SearchSolid.h"
 
 #include <climits>
@@ -18,15 +19,20 @@ inline constexpr int OneShotStep = -1;
 [[nodiscard]] double DualScaleFactor(TVector3 m, TVector3 d, TVector3 w);
 
 inline constexpr const char* DualAbandonedLine = "無限遠点を含むため双対図形処理を中断しました";
+// The line of a one-shot search paused on request: it goes on as after the 100-solid pause.
+inline constexpr const char* StoppedLine = "中止しました。「構築続行」で続きを調べます。";
 
 // The line that warns, before the end lines, that some branch stopped at the vertex limit.
 [[nodiscard]] std::string VertexLimitCutLine(int limit);
 
-class TBuild : public TCalc {
+class TBuild : public TPreparation {
 public:
-    // One call of the search. step: -1 one-shot; 0 start a step build; 1 ... the vertex
-    // to complete next; VertexCount + 1 or SearchEndedAfterFailure once it has ended.
-    void Search(int& step);
+    // One call of the search, its lines appended to pane. step: -1 one-shot; 0 start a
+    // step build; 1 ... the vertex to complete next; VertexCount + 1 or
+    // SearchEndedAfterFailure once it has ended. A one-shot search reports its progress to
+    // control, when given, and pauses there when asked to, leaving step at the vertex to
+    // complete next as a step build would.
+    void Search(int& step, TInfoPane& pane, TSearchControl* control = nullptr);
     // True when some branch of this search failed only because it reached VertexLimit.
     bool LimitCut = false;
     // True when some vertex can no longer be completed.
@@ -40,13 +46,13 @@ public:
     // display := raw with every star or backward face replaced by triangles round its centre.
     void BuildDisplayForm(const TPolyFace& raw, TPolyFace& display) const;
 
-    // The dual of the solid under construction; true when it was abandoned.
-    bool BuildCurrentDual();
+    // The dual of the solid under construction; true when it was abandoned (the pane says so).
+    bool BuildCurrentDual(TInfoPane& pane);
     // The dual of found solid k; true when it was abandoned or k is not a found solid.
-    bool BuildListedDual(int k);
+    bool BuildListedDual(int k, TInfoPane& pane);
     // Dual := the reciprocal of source, scaled so that its edges cross the source's at
     // their midpoints. True when it had to be abandoned (points at infinity).
-    bool BuildDual(const TPolyFace& source);
+    bool BuildDual(const TPolyFace& source, TInfoPane& pane);
     // A vertex of Dual within 1e-9 of point, never one of the two reference entries.
     int FindOrAddDualVertex(TVector3 point);
 
@@ -56,9 +62,11 @@ private:
     [[nodiscard]] double RecurrenceFactor(int n, int d);
     void RecordFoundSolid();
     void FinishCall();
-    void AppendEndLines();
+    void AppendEndLines(TInfoPane& pane);
+    // Counts one step for the progress line; true (with the pane line) when a stop was asked for.
+    bool PauseOnRequest(int n, TSearchControl& control, TInfoPane& pane);
 
-    [[nodiscard]] bool AbandonDual(const TPolyFace& source);
+    [[nodiscard]] bool AbandonDual(const TPolyFace& source, TInfoPane& pane);
     void ResetDual(const TPolyFace& source);
     [[nodiscard]] std::vector<bool> PolygonsThroughCentre() const;
     [[nodiscard]] bool FaceThroughCentre(const TPolyFace& source, int f, const std::vector<bool>& marked) const;

@@ -21,15 +21,15 @@ double DualScaleFactor(TVector3 m, TVector3 d, TVector3 w)
     return (m.Y * d.Z - m.Z * d.Y) / (w.Y * d.Z - w.Z * d.Y);
 }
 
-bool TBuild::BuildCurrentDual()
+bool TBuild::BuildCurrentDual(TInfoPane& pane)
 {
-    return BuildDual(Current);
+    return BuildDual(Current, pane);
 }
 
-bool TBuild::BuildListedDual(int k)
+bool TBuild::BuildListedDual(int k, TInfoPane& pane)
 {
     if (k >= 0 && k < FoundCount)
-        return BuildDual(FoundSolids[k]);
+        return BuildDual(FoundSolids[k], pane);
     DualPieces = 1;
     DualFaceKind = 0;
     return true;
@@ -51,13 +51,13 @@ void TBuild::ResetDual(const TPolyFace& source)
     Dual.AppendVertex(source.Vertices[1]);
 }
 
-bool TBuild::AbandonDual(const TPolyFace& source)
+bool TBuild::AbandonDual(const TPolyFace& source, TInfoPane& pane)
 {
     ResetDual(source);
     DualPieces = 1;
     DualFaceKind = 0;
     DualRadius = SphereRadius;
-    InfoPane->AppendLine(DualAbandonedLine);
+    pane.AppendLine(DualAbandonedLine);
     return true;
 }
 
@@ -78,7 +78,7 @@ bool TBuild::FaceThroughCentre(const TPolyFace& source, int f, const std::vector
     return false;
 }
 
-bool TBuild::BuildDual(const TPolyFace& source)
+bool TBuild::BuildDual(const TPolyFace& source, TInfoPane& pane)
 {
     DualPieces = 1;
     DualFaceKind = 0;
@@ -95,7 +95,7 @@ bool TBuild::BuildDual(const TPolyFace& source)
         for (int j = 0; j + 1 < PolygonCount; ++j)
             alternate = alternate && marked[j] != marked[j + 1];
         if (!alternate)
-            return AbandonDual(source);
+            return AbandonDual(source, pane);
     }
     for (int v = 0; v < source.VertexCount; ++v) {
         if (source.FanCount[v] != PolygonCount)
@@ -110,7 +110,7 @@ bool TBuild::BuildDual(const TPolyFace& source)
     for (int v = 2; v < Dual.VertexCount; ++v) {
         const TVector3 p = Dual.Vertices[v];
         if (!std::isfinite(p.X) || !std::isfinite(p.Y) || !std::isfinite(p.Z))
-            return AbandonDual(source);  // a pole that is not at infinity nor finite enough to draw
+            return AbandonDual(source, pane);  // a pole that is not at infinity nor finite enough to draw
     }
     DualRadius = 0.0;
     for (int v = 2; v < Dual.VertexCount && v <= PolygonCount + 1; ++v)

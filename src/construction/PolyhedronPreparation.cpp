@@ -32,7 +32,6 @@ double ArcCos(double x)
 
 bool TPreparation::Prepare(const TVertexConfiguration& config, TInfoPane& pane)
 {
-    InfoPane = &pane;
     VertexLimit = config.VertexLimit;
     Winding = config.Winding;
 
@@ -55,7 +54,7 @@ bool TPreparation::Prepare(const TVertexConfiguration& config, TInfoPane& pane)
         LastAdded = true;
     }
     BuildArrangements();
-    if (SolveVertexFigure())
+    if (SolveVertexFigure(pane))
         return true;
     PlaneOffset = SphereRadius - std::sqrt(1.0 - NeighbourRadius * NeighbourRadius);
     return false;
@@ -132,7 +131,7 @@ double TPreparation::AngleSum(double diameter) const
     return sum;
 }
 
-bool TPreparation::SolveVertexFigure()
+bool TPreparation::SolveVertexFigure(TInfoPane& pane)
 {
     const int k = PolygonCount;
     double r = 0.0;
@@ -144,13 +143,13 @@ bool TPreparation::SolveVertexFigure()
         const double c = Chord[0];
         const double cosGamma = (b * b + c * c - a * a) / 2.0 / c / b;
         r = a / std::sqrt(1.0 - cosGamma * cosGamma) / 2.0;
-    } else if (SolveByBisection(r)) {
+    } else if (SolveByBisection(r, pane)) {
         return true;
     }
     // Checked for the added-last triangle too: a degenerate triangle gives r = NaN or
     // infinity, and r near 1 leaves no solid to build.
     if (!std::isfinite(r) || r > 0.99999) {
-        RefuseTooLarge();
+        RefuseTooLarge(pane);
         return true;
     }
     NeighbourRadius = r;
@@ -164,7 +163,7 @@ bool TPreparation::SolveVertexFigure()
     return false;
 }
 
-bool TPreparation::SolveByBisection(double& r) const
+bool TPreparation::SolveByBisection(double& r, TInfoPane& pane) const
 {
     const double target = M_PI * Winding;
     double cmax = Chord[0];
@@ -181,17 +180,17 @@ bool TPreparation::SolveByBisection(double& r) const
     double g = 0.0;
     if (s0 < target) {
         if (s2 < s0) {
-            InfoPane->AppendLine("構築不能です。(001)");
+            pane.AppendLine("構築不能です。(001)");
             // The angle sum shrinks as the circle of neighbours grows: it never reaches W half turns.
-            InfoPane->AppendLine("多角形の角を合わせても頂点の周りを指定の周数だけ回りきれず、頂点図形が閉じません。");
+            pane.AppendLine("多角形の角を合わせても頂点の周りを指定の周数だけ回りきれず、頂点図形が閉じません。");
             return true;
         }
         g = -1.0;
     } else {
         if (s2 > s0) {
-            InfoPane->AppendLine("構築不能です。(002)");
+            pane.AppendLine("構築不能です。(002)");
             // The angle sum grows with the circle: it stays above W half turns.
-            InfoPane->AppendLine("多角形の角を合わせると頂点の周りを指定の周数より多く回ってしまい、頂点図形が閉じません。");
+            pane.AppendLine("多角形の角を合わせると頂点の周りを指定の周数より多く回ってしまい、頂点図形が閉じません。");
             return true;
         }
         g = 1.0;
@@ -215,9 +214,9 @@ bool TPreparation::SolveByBisection(double& r) const
     return false;
 }
 
-void TPreparation::RefuseTooLarge()
+void TPreparation::RefuseTooLarge(TInfoPane& pane)
 {
     for (const char* line : TooLargeLines)
-        InfoPane->AppendLine(line);
-    InfoPane->AppendLine(SeparatorLine);
+        pane.AppendLine(line);
+    pane.AppendLine(SeparatorLine);
 }

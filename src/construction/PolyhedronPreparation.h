@@ -3,6 +3,7 @@
 // neighbours, the central angle each polygon takes on it, the circumsphere, and the
 // table of distinct cyclic readings of the configuration that the search matches.
 
+#include "common/InfoPane.h"
 #include "construction/VertexConfiguration.h"
 #include "geometry/PolyhedronFunc.h"
 
@@ -32,10 +33,10 @@ public:
 private:
     void FillPolygonTables(const TVertexConfiguration& config);
     void BuildArrangements();
-    [[nodiscard]] bool SolveVertexFigure();
-    [[nodiscard]] bool SolveByBisection(double& r) const;
+    [[nodiscard]] bool SolveVertexFigure(TInfoPane& pane);
+    [[nodiscard]] bool SolveByBisection(double& r, TInfoPane& pane) const;
     [[nodiscard]] double AngleSum(double diameter) const;
-    void RefuseTooLarge();
+    static void RefuseTooLarge(TInfoPane& pane);
 };
 
 // 2 pi / n formed in extended precision and rounded to double, as every polygon angle starts.

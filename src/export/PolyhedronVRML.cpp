@@ -75,38 +75,50 @@ int ColourIndex(const TDisplaySettings& settings, bool isDual, int n, int d)
 
 }  // namespace
 
-std::vector<std::string> TVRML::ExportCurrent(const TDisplaySettings& settings) const
+namespace {
+std::string CameraDistance(const TBuild& engine, const TDisplaySettings& settings);
+void WriteFaceShape(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
+                    const TDisplaySettings& settings);
+void WriteEdgeShape(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
+                    const TDisplaySettings& settings);
+}  // namespace
+
+std::vector<std::string> ExportCurrent(const TBuild& engine, const TDisplaySettings& settings)
 {
-    return WriteVRML(Current, CurrentDisplay, settings);
+    return WriteVRML(engine, engine.Current, engine.CurrentDisplay, settings);
 }
 
-std::vector<std::string> TVRML::ExportFound(int i, const TDisplaySettings& settings) const
+std::vector<std::string> ExportFound(const TBuild& engine, int i, const TDisplaySettings& settings)
 {
-    if (i < 0 || i >= FoundCount)
+    if (i < 0 || i >= engine.FoundCount)
         return {};
-    return WriteVRML(FoundSolids[i], FoundDisplay[i], settings);
+    return WriteVRML(engine, engine.FoundSolids[i], engine.FoundDisplay[i], settings);
 }
 
-std::string TVRML::CameraDistance(const TDisplaySettings& settings) const
+namespace {
+
+std::string CameraDistance(const TBuild& engine, const TDisplaySettings& settings)
 {
     // The fitted modes stand the camera at five radii of what is shown; the fixed ones
     // let the apparent size grow with R, as on screen.
     switch (settings.ZoomMode) {
     case 1:
-        return settings.DualShown ? CoordinateText(10.0 * DualRadius / SphereRadius) : "10";
+        return settings.DualShown ? CoordinateText(10.0 * engine.DualRadius / engine.SphereRadius) : "10";
     case 2:
-        return CoordinateText(20.0 / SphereRadius);
+        return CoordinateText(20.0 / engine.SphereRadius);
     case 3:
-        return CoordinateText(10.0 / SphereRadius);
+        return CoordinateText(10.0 / engine.SphereRadius);
     case 4:
-        return CoordinateText(5.0 / SphereRadius);
+        return CoordinateText(5.0 / engine.SphereRadius);
     default:
         return "10";
     }
 }
 
-std::vector<std::string> TVRML::WriteVRML(const TPolyFace& raw, const TPolyFace& display,
-                                          const TDisplaySettings& settings) const
+}  // namespace
+
+std::vector<std::string> WriteVRML(const TBuild& engine, const TPolyFace& raw, const TPolyFace& display,
+                                   const TDisplaySettings& settings)
 {
     if (display.VertexCount == 0)
         return {};
@@ -120,26 +132,28 @@ std::vector<std::string> TVRML::WriteVRML(const TPolyFace& raw, const TPolyFace&
         "  skyColor     [" + ColourText(settings.Background) + "]",
         "}",
         "Viewpoint {",
-        "  position 0 0 " + CameraDistance(settings),
+        "  position 0 0 " + CameraDistance(engine, settings),
         "}",
     };
     if (!(settings.DualShown && !settings.CompoundShown))
-        WriteSolidShapes(lines, raw, display, false, settings);
+        WriteSolidShapes(engine, lines, raw, display, false, settings);
     if (settings.CompoundShown || settings.DualShown)
-        WriteSolidShapes(lines, Dual, Dual, true, settings);
+        WriteSolidShapes(engine, lines, engine.Dual, engine.Dual, true, settings);
     return lines;
 }
 
-void TVRML::WriteSolidShapes(std::vector<std::string>& lines, const TPolyFace& raw, const TPolyFace& display,
-                             bool isDual, const TDisplaySettings& settings) const
+void WriteSolidShapes(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& raw,
+                      const TPolyFace& display, bool isDual, const TDisplaySettings& settings)
 {
     if (settings.SurfaceMode < 4)
-        WriteFaceShape(lines, display, isDual, settings);
-    WriteEdgeShape(lines, raw, isDual, settings);
+        WriteFaceShape(engine, lines, display, isDual, settings);
+    WriteEdgeShape(engine, lines, raw, isDual, settings);
 }
 
-void TVRML::WriteFaceShape(std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
-                           const TDisplaySettings& settings) const
+namespace {
+
+void WriteFaceShape(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
+                    const TDisplaySettings& settings)
 {
     const int skipped = isDual ? 2 : 0;  // the dual's two reference entries are not written
     lines.insert(lines.end(), {"Shape {", "  appearance Appearance {", "    material Material {"});
@@ -147,7 +161,7 @@ void TVRML::WriteFaceShape(std::vector<std::string>& lines, const TPolyFace& dis
         lines.push_back("      transparency " + Transparency(isDual ? settings.DualAlpha : settings.SolidAlpha));
     lines.insert(lines.end(), {"    }", "  }", "  geometry IndexedFaceSet {", "    solid FALSE",
                                "    colorPerVertex FALSE", "    coord Coordinate {"});
-    WritePoints(lines, display, skipped, 2.0 / SphereRadius);
+    WritePoints(lines, display, skipped, 2.0 / engine.SphereRadius);
     lines.insert(lines.end(), {"    }", "    color Color {", ColourList(settings, isDual), "    }", "    coordIndex ["});
     for (int f = 0; f < display.FaceCount; ++f) {
         std::string line = Blanks8;
@@ -161,15 +175,19 @@ void TVRML::WriteFaceShape(std::vector<std::string>& lines, const TPolyFace& dis
     lines.insert(lines.end(), {"    ]", "  }", "}"});
 }
 
-void TVRML::WriteEdgeShape(std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
-                           const TDisplaySettings& settings) const
+}  // namespace
+
+namespace {
+
+void WriteEdgeShape(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
+                    const TDisplaySettings& settings)
 {
     const int skipped = isDual ? 2 : 0;
     // Edges float 0.5 % outwards so that the faces do not bury them.
     const double lift = settings.FloatLines ? 1.005 : 1.0;
     lines.insert(lines.end(), {"Shape {", "  geometry IndexedLineSet {", "    colorPerVertex FALSE",
                                "    coord Coordinate {"});
-    WritePoints(lines, raw, skipped, 2.0 * lift / SphereRadius);
+    WritePoints(lines, raw, skipped, 2.0 * lift / engine.SphereRadius);
     lines.insert(lines.end(), {"    }", "    color Color {",
                                "      color [" + ColourText(isDual ? settings.DualEdge : settings.SolidEdge) + "]",
                                "    }", "    coordIndex ["});
@@ -181,3 +199,5 @@ void TVRML::WriteEdgeShape(std::vector<std::string>& lines, const TPolyFace& raw
         lines.emplace_back("        0");
     lines.insert(lines.end(), {"    ]", "  }", "}"});
 }
+
+}  // namespace

@@ -9,26 +9,16 @@
 #include <string>
 #include <vector>
 
-class TVRML : public TBuild {
-public:
-    // The lines for the solid under construction; none when it has no vertex.
-    [[nodiscard]] std::vector<std::string> ExportCurrent(const TDisplaySettings& settings) const;
-    // The lines for found solid i; none when i is not a found solid.
-    [[nodiscard]] std::vector<std::string> ExportFound(int i, const TDisplaySettings& settings) const;
-    // The whole file for a raw solid and its display form, with Dual as formed for it.
-    [[nodiscard]] std::vector<std::string> WriteVRML(const TPolyFace& raw, const TPolyFace& display,
-                                                     const TDisplaySettings& settings) const;
-    // Appends the face shape (unless the surface mode draws frames only) and the edge shape.
-    void WriteSolidShapes(std::vector<std::string>& lines, const TPolyFace& raw, const TPolyFace& display,
-                          bool isDual, const TDisplaySettings& settings) const;
-
-private:
-    void WriteFaceShape(std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
-                        const TDisplaySettings& settings) const;
-    void WriteEdgeShape(std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
-                        const TDisplaySettings& settings) const;
-    [[nodiscard]] std::string CameraDistance(const TDisplaySettings& settings) const;
-};
+// The lines for the solid under construction; none when it has no vertex.
+[[nodiscard]] std::vector<std::string> ExportCurrent(const TBuild& engine, const TDisplaySettings& settings);
+// The lines for found solid i; none when i is not a found solid.
+[[nodiscard]] std::vector<std::string> ExportFound(const TBuild& engine, int i, const TDisplaySettings& settings);
+// The whole file for a raw solid and its display form, with engine's Dual as formed for it.
+[[nodiscard]] std::vector<std::string> WriteVRML(const TBuild& engine, const TPolyFace& raw, const TPolyFace& display,
+                                                 const TDisplaySettings& settings);
+// Appends the face shape (unless the surface mode draws frames only) and the edge shape.
+void WriteSolidShapes(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& raw,
+                      const TPolyFace& display, bool isDual, const TDisplaySettings& settings);
 
 // "d.dddddddE+ddd": eight significant digits, the exponent signed with at least three digits.
 [[nodiscard]] std::string CoordinateText(double x);

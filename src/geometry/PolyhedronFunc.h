@@ -1,7 +1,6 @@
 #pragma once
 // The root of the engine object: the solids, the found list and the axis frame.
 
-#include "common/InfoPane.h"
 #include "geometry/VectorFunc.h"
 
 #include <vector>
@@ -23,12 +22,8 @@ public:
     int ArrangementCount = 0;
     std::vector<std::vector<int>> ArrangementD;  // the d's of each reading, same order
 
-    std::vector<double> DualEdgeLengths;
-
     int SavedCount = 0;  // saved search states on the stack
-    TInfoPane* InfoPane = nullptr;
 
-    TPolyFace ViewSolid;
     TPolyFace Current;         // the solid under construction, raw form
     TPolyFace CurrentDisplay;  // Current with star faces split into triangles
     TPolyFace Dual;

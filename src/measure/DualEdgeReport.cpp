@@ -31,42 +31,44 @@ int GroupOf(const std::vector<double>& means, double length)
 
 }  // namespace
 
-std::string TCalc::DualEdgeReport()
+std::string DualEdgeReport(const TBuild& engine, std::vector<double>* groupLengths)
 {
-    if (Dual.FaceCount == 0)
+    if (engine.Dual.FaceCount == 0)
         return "双対図形の辺の長さは計算不能です。";
-    if (DualFaceKind == -1 && DualPieces != 2)
+    if (engine.DualFaceKind == -1 && engine.DualPieces != 2)
         return "双対図形の辺の長さは無限大です。";
 
-    DualEdgeLengths.clear();
+    std::vector<double> means;
     std::vector<int> members;
     double deviation = 0.0;
-    for (int e = 0; e < Dual.EdgeCount; ++e) {
-        const double length = EdgeLength(Dual, e);
+    for (int e = 0; e < engine.Dual.EdgeCount; ++e) {
+        const double length = EdgeLength(engine.Dual, e);
         int g = 0;
-        while (g < static_cast<int>(DualEdgeLengths.size()) && std::fabs(DualEdgeLengths[g] - length) > GroupTolerance)
+        while (g < static_cast<int>(means.size()) && std::fabs(means[g] - length) > GroupTolerance)
             ++g;
-        if (g == static_cast<int>(DualEdgeLengths.size())) {
-            DualEdgeLengths.push_back(length);
+        if (g == static_cast<int>(means.size())) {
+            means.push_back(length);
             members.push_back(1);
             continue;
         }
-        DualEdgeLengths[g] = (members[g] * DualEdgeLengths[g] + length) / (members[g] + 1);
+        means[g] = (members[g] * means[g] + length) / (members[g] + 1);
         ++members[g];
-        deviation = std::max(deviation, std::fabs(DualEdgeLengths[g] - length));
+        deviation = std::max(deviation, std::fabs(means[g] - length));
     }
+    if (groupLengths != nullptr)
+        *groupLengths = means;
     const int digit = deviation != 0.0 ? static_cast<int>(std::ceil(std::log10(deviation))) : ExactDigit;
 
     // The first k edges are the sides of the first dual face, in order.
     std::string text = "双対立体の辺の長さ：\r\n";
-    const int entries = std::min(PolygonCount, Dual.EdgeCount);
+    const int entries = std::min(engine.PolygonCount, engine.Dual.EdgeCount);
     for (int i = 0; i < entries; ++i) {
-        const double mean = DualEdgeLengths[GroupOf(DualEdgeLengths, EdgeLength(Dual, i))];
+        const double mean = means[GroupOf(means, EdgeLength(engine.Dual, i))];
         text += "辺 " + std::to_string(i + 1) + " = " + FormatGeneral(RoundToDigit(mean, digit));
         if (i < entries - 1)
             text += ", \r\n";
     }
-    if (Dual.EdgeCount <= PolygonCount)
+    if (engine.Dual.EdgeCount <= engine.PolygonCount)
         return text + "\r\n（誤差は計算不能です）";
     if (deviation == 0.0)
         return text + "\r\n（誤差は検出されませんでした）";

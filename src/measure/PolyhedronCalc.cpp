@@ -4,125 +4,134 @@
 
 #include <cmath>
 
-const TPolyFace* TCalc::SolidAt(int s) const
+namespace {
+
+const TPolyFace* SolidAt(const TBuild& engine, int s)
 {
     if (s == 0)
-        return &Current;
-    if (s < 0 || s > FoundCount)
+        return &engine.Current;
+    if (s < 0 || s > engine.FoundCount)
         return nullptr;
-    return &FoundSolids[s - 1];
+    return &engine.FoundSolids[s - 1];
 }
 
-int TCalc::CountFaces(int s) const
+}  // namespace
+
+int CountFaces(const TBuild& engine, int s)
 {
-    const TPolyFace* solid = SolidAt(s);
+    const TPolyFace* solid = SolidAt(engine, s);
     return solid ? solid->FaceCount : 0;
 }
 
-int TCalc::CountEdges(int s) const
+int CountEdges(const TBuild& engine, int s)
 {
-    const TPolyFace* solid = SolidAt(s);
+    const TPolyFace* solid = SolidAt(engine, s);
     return solid ? solid->EdgeCount : 0;
 }
 
-int TCalc::CountVertices(int s) const
+int CountVertices(const TBuild& engine, int s)
 {
-    const TPolyFace* solid = SolidAt(s);
+    const TPolyFace* solid = SolidAt(engine, s);
     return solid ? solid->VertexCount : 0;
 }
 
-int TCalc::CountDualFaces() const
+int CountDualFaces(const TBuild& engine)
 {
-    return DualPieces > 0 ? Dual.FaceCount / DualPieces : 0;
+    return engine.DualPieces > 0 ? engine.Dual.FaceCount / engine.DualPieces : 0;
 }
 
-int TCalc::CountDualVertices() const
+int CountDualVertices(const TBuild& engine)
 {
-    if (Dual.FaceCount == 0)
+    if (engine.Dual.FaceCount == 0)
         return 0;
-    if (DualFaceKind == -1)
-        return DualVertexCount;
+    if (engine.DualFaceKind == -1)
+        return engine.DualVertexCount;
     // Drop the two reference entries and, for fans, the centre added to every dual face.
-    return Dual.VertexCount - CountDualFaces() * DualFaceKind - 2;
+    return engine.Dual.VertexCount - CountDualFaces(engine) * engine.DualFaceKind - 2;
 }
 
-int TCalc::PolygonOfFace(const TPolyFace& solid, int f) const
+namespace {
+
+// The configuration polygon a face is, matched by n and d; -1 when none.
+int PolygonOfFace(const TBuild& engine, const TPolyFace& solid, int f)
 {
     // {5} and {5/2} have the same side count but not the same area: match n and d both.
-    for (std::size_t j = 0; j < PolyN.size(); ++j)
-        if (PolyN[j] == solid.FaceN[f] && PolyD[j] == solid.FaceD[f])
+    for (std::size_t j = 0; j < engine.PolyN.size(); ++j)
+        if (engine.PolyN[j] == solid.FaceN[f] && engine.PolyD[j] == solid.FaceD[f])
             return static_cast<int>(j);
     return -1;
 }
 
-double TCalc::SurfaceArea(int s) const
+}  // namespace
+
+double SurfaceArea(const TBuild& engine, int s)
 {
-    const TPolyFace* solid = SolidAt(s);
+    const TPolyFace* solid = SolidAt(engine, s);
     if (solid == nullptr)
         return 0.0;
     double area = 0.0;
     for (int f = 0; f < solid->FaceCount; ++f) {
-        const int j = PolygonOfFace(*solid, f);
+        const int j = PolygonOfFace(engine, *solid, f);
         if (j < 0)
             return 0.0;
-        area += PolygonArea[j];
+        area += engine.PolygonArea[j];
     }
     return area;
 }
 
-double TCalc::Volume(int s) const
+double Volume(const TBuild& engine, int s)
 {
-    const TPolyFace* solid = SolidAt(s);
+    const TPolyFace* solid = SolidAt(engine, s);
     if (solid == nullptr)
         return 0.0;
     // One pyramid from the centre to every face; a face with circumradius r lies at
     // sqrt(R^2 - r^2) from the centre of the sphere through its corners.
     double volume = 0.0;
-    const double big = SphereRadius * SphereRadius;
+    const double big = engine.SphereRadius * engine.SphereRadius;
     for (int f = 0; f < solid->FaceCount; ++f) {
-        const int j = PolygonOfFace(*solid, f);
+        const int j = PolygonOfFace(engine, *solid, f);
         if (j < 0)
             return 0.0;
-        const double height = std::sqrt(std::fabs(big - PolygonRadius[j] * PolygonRadius[j]));
-        volume += height * PolygonArea[j] / 3.0;
+        const double height = std::sqrt(std::fabs(big - engine.PolygonRadius[j] * engine.PolygonRadius[j]));
+        volume += height * engine.PolygonArea[j] / 3.0;
     }
     return volume;
 }
 
-std::vector<std::vector<std::string>> TCalc::PolygonTableRows() const
+std::vector<std::vector<std::string>> PolygonTableRows(const TBuild& engine)
 {
     std::vector<std::vector<std::string>> rows = {{"正n角形"}, {"対角線"}, {"外接円半径"}, {"面積"}};
-    for (int j = 0; j < PolygonCount; ++j) {
-        std::string symbol = std::to_string(PolyN[j]);
-        if (PolyD[j] >= 2) {
+    for (int j = 0; j < engine.PolygonCount; ++j) {
+        std::string symbol = std::to_string(engine.PolyN[j]);
+        if (engine.PolyD[j] >= 2) {
             symbol += '/';
-            symbol += std::to_string(PolyD[j]);
+            symbol += std::to_string(engine.PolyD[j]);
         }
         rows[0].push_back(symbol);
-        rows[1].push_back(FormatGeneral(Chord[j]));
-        rows[2].push_back(FormatGeneral(PolygonRadius[j]));
-        rows[3].push_back(FormatGeneral(PolygonArea[j]));
+        rows[1].push_back(FormatGeneral(engine.Chord[j]));
+        rows[2].push_back(FormatGeneral(engine.PolygonRadius[j]));
+        rows[3].push_back(FormatGeneral(engine.PolygonArea[j]));
     }
     return rows;
 }
 
-std::array<std::string, 6> TCalc::SolidFigureTexts(int s, bool dualShown, bool areaBlank) const
+std::array<std::string, 6> SolidFigureTexts(const TBuild& engine, int s, bool dualShown, bool areaBlank)
 {
     if (dualShown)
-        return {"面の数：" + std::to_string(CountDualFaces()), "頂点の数：" + std::to_string(CountDualVertices()),
-                "辺の数：" + std::to_string(Dual.EdgeCount),   "表面積：",
-                "体積：",                                       "内接球半径：" + FormatGeneral(SphereRadius)};
-    return {"面の数：" + std::to_string(CountFaces(s)),
-            "頂点の数：" + std::to_string(CountVertices(s)),
-            "辺の数：" + std::to_string(CountEdges(s)),
-            areaBlank ? "表面積：" : "表面積：" + FormatGeneral(SurfaceArea(s)),
-            areaBlank ? "体積：" : "体積：" + FormatGeneral(Volume(s)),
-            "外接球半径：" + FormatGeneral(SphereRadius)};
+        return {"面の数：" + std::to_string(CountDualFaces(engine)), "頂点の数：" + std::to_string(CountDualVertices(engine)),
+                "辺の数：" + std::to_string(engine.Dual.EdgeCount),   "表面積：",
+                "体積：",                                       "内接球半径：" + FormatGeneral(engine.SphereRadius)};
+    return {"面の数：" + std::to_string(CountFaces(engine, s)),
+            "頂点の数：" + std::to_string(CountVertices(engine, s)),
+            "辺の数：" + std::to_string(CountEdges(engine, s)),
+            areaBlank ? "表面積：" : "表面積：" + FormatGeneral(SurfaceArea(engine, s)),
+            areaBlank ? "体積：" : "体積：" + FormatGeneral(Volume(engine, s)),
+            "外接球半径：" + FormatGeneral(engine.SphereRadius)};
 }
 
-void AppendDualReport(TCalc& engine, TInfoPane& pane)
+void AppendDualReport(const TBuild& engine, TInfoPane& pane)
 {
-    const std::string report = engine.DualEdgeReport();
+    const std::string report = DualEdgeReport(engine);
     std::size_t start = 0;
     for (std::size_t end = report.find("\r\n"); end != std::string::npos; end = report.find("\r\n", start)) {
         pane.AppendLine(report.substr(start, end - start));

@@ -56,16 +56,23 @@ TColour GroupBaseColour(const TDisplaySettings& settings, int group, int n)
     return colours.Palette[n - 3];
 }
 
-void TView::DrawPolyFace(const TPolyFace& solid, bool isDual, double r, const TDrawTarget& target)
+namespace {
+void DrawFace(const TPolyFace& solid, int f, bool isDual, const TViewFrame& frame, const TDrawTarget& target);
+void DrawEdge(TVector3 a, TVector3 b, bool dualEdge, const TViewFrame& frame, const TDrawTarget& target);
+}  // namespace
+
+void DrawPolyFace(const TPolyFace& solid, bool isDual, double sphereRadius, double dualRadius, double r,
+                  const TDrawTarget& target)
 {
     TDrawSurface& surface = target.Surface;
     const TDisplaySettings& settings = target.Settings;
     if (!surface.IsReady())
         return;
-    ViewFrame.SetUp(surface.SurfaceWidth(), surface.SurfaceHeight(), settings, SphereRadius, DualRadius, r);
+    TViewFrame frame;
+    frame.SetUp(surface.SurfaceWidth(), surface.SurfaceHeight(), settings, sphereRadius, dualRadius, r);
     surface.DisableBlending();
     for (int e = 0; e < solid.EdgeCount; ++e)
-        DrawEdge(solid.Vertices[solid.EdgeA[e]], solid.Vertices[solid.EdgeB[e]], solid.EdgeFlag[e], target);
+        DrawEdge(solid.Vertices[solid.EdgeA[e]], solid.Vertices[solid.EdgeB[e]], solid.EdgeFlag[e], frame, target);
     if (settings.SurfaceMode == 4 || solid.FaceCount == 0)
         return;
 
@@ -80,10 +87,12 @@ void TView::DrawPolyFace(const TPolyFace& solid, bool isDual, double r, const TD
     }
     SortFacesByDepth(keys, order, 0, solid.FaceCount - 1);
     for (const int f : order)
-        DrawFace(solid, f, isDual, target);
+        DrawFace(solid, f, isDual, frame, target);
 }
 
-void TView::DrawFace(const TPolyFace& solid, int f, bool isDual, const TDrawTarget& target) const
+namespace {
+
+void DrawFace(const TPolyFace& solid, int f, bool isDual, const TViewFrame& frame, const TDrawTarget& target)
 {
     const TDisplaySettings& settings = target.Settings;
     const int size = solid.FaceSize[f];
@@ -93,16 +102,16 @@ void TView::DrawFace(const TPolyFace& solid, int f, bool isDual, const TDrawTarg
     const TVector3 p0 = solid.Vertices[corners[0]];
     const TVector3 p1 = solid.Vertices[corners[1]];
     const TVector3 p2 = solid.Vertices[corners[2]];
-    const TVector3 q0 = ViewFrame.PerspectivePoint(p0);
-    const TVector3 q1 = ViewFrame.PerspectivePoint(p1);
-    const TVector3 q2 = ViewFrame.PerspectivePoint(p2);
+    const TVector3 q0 = frame.PerspectivePoint(p0);
+    const TVector3 q1 = frame.PerspectivePoint(p1);
+    const TVector3 q2 = frame.PerspectivePoint(p2);
     // Counter-clockwise on the screen when the normal of the projected corners points away.
     const bool reversed = CrossProduct(SubtractVectors(q1, q0), SubtractVectors(q1, q2)).X > 0.0;
     const TVector3 normal = reversed ? CrossProduct(SubtractVectors(p1, p2), SubtractVectors(p1, p0))
                                      : CrossProduct(SubtractVectors(p1, p0), SubtractVectors(p1, p2));
     TVector3 points[MaxFanCorners];
     for (int j = 0; j < size; ++j)
-        points[reversed ? size - 1 - j : j] = ViewFrame.ProjectVertex(solid.Vertices[corners[j]]);
+        points[reversed ? size - 1 - j : j] = frame.ProjectVertex(solid.Vertices[corners[j]]);
 
     switch (settings.SurfaceMode) {
     case 1:
@@ -133,14 +142,14 @@ void TView::DrawFace(const TPolyFace& solid, int f, bool isDual, const TDrawTarg
     PutPolygon(target.Surface, std::span<const TVector3>(points, static_cast<std::size_t>(size)), colour);
 }
 
-void TView::DrawEdge(TVector3 a, TVector3 b, bool dualEdge, const TDrawTarget& target) const
+void DrawEdge(TVector3 a, TVector3 b, bool dualEdge, const TViewFrame& frame, const TDrawTarget& target)
 {
     const TDisplaySettings& settings = target.Settings;
     const int width = dualEdge ? settings.DualEdgeWidth : settings.EdgeWidth;
     if (width <= 0)
         return;
-    const TVector3 a1 = ViewFrame.ProjectEdgePoint(a);
-    const TVector3 b1 = ViewFrame.ProjectEdgePoint(b);
+    const TVector3 a1 = frame.ProjectEdgePoint(a);
+    const TVector3 b1 = frame.ProjectEdgePoint(b);
     const TVector3 d = SubtractVectors(b1, a1);
     const double length2 = DotProduct(d, d);
     if (length2 == 0.0)
@@ -155,9 +164,11 @@ void TView::DrawEdge(TVector3 a, TVector3 b, bool dualEdge, const TDrawTarget& t
     const bool behind = q.Z > 0.0;
     const TColour base = dualEdge ? (behind ? settings.DualEdgeBack : settings.DualEdge)
                                   : (behind ? settings.SolidEdgeBack : settings.SolidEdge);
-    c = ScaleVector(c, (behind ? -1.0 : 1.0) * width / (cLength * ViewFrame.ViewScale));
+    c = ScaleVector(c, (behind ? -1.0 : 1.0) * width / (cLength * frame.ViewScale));
     const TVector3 corners[4] = {
-        ViewFrame.EdgePointToScreen(SubtractVectors(a1, c)), ViewFrame.EdgePointToScreen(AddVectors(a1, c)),
-        ViewFrame.EdgePointToScreen(AddVectors(b1, c)), ViewFrame.EdgePointToScreen(SubtractVectors(b1, c))};
+        frame.EdgePointToScreen(SubtractVectors(a1, c)), frame.EdgePointToScreen(AddVectors(a1, c)),
+        frame.EdgePointToScreen(AddVectors(b1, c)), frame.EdgePointToScreen(SubtractVectors(b1, c))};
     PutPolygon(target.Surface, corners, ShadeColor(base, angle, 255, settings.Shading));
 }
+
+}  // namespace

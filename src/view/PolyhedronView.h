@@ -1,10 +1,10 @@
 #pragma once
 // The view level of the engine: turns a rotated solid into screen-space fans on a drawing
-// surface (edge ribbons first, then faces back to front), and holds the compound of a
-// solid and its dual.
+// surface (edge ribbons first, then faces back to front), and forms the compound of a
+// solid and its dual. It reads the engine and never changes it.
 
 #include "common/DisplaySettings.h"
-#include "construction/PolyhedronPreparation.h"
+#include "construction/PolyhedronBuild.h"
 #include "surface/DrawSurface.h"
 #include "view/ViewTransform.h"
 
@@ -19,29 +19,23 @@ struct TDrawTarget {
     TMatrix3 ViewMatrix;
 };
 
-class TView : public TPreparation {
-public:
-    TPolyFace Compound;    // a solid's display form merged with its dual
-    TViewFrame ViewFrame;  // the context of the solid being drawn
+// Compound := displaySource plus the dual's faces and edges, sharing vertices that
+// coincide within 1e-9. The dual's two reference entries are not copied.
+[[nodiscard]] TPolyFace BuildCompound(const TPolyFace& displaySource, const TPolyFace& dual);
+// The compound of list position sel (0: the solid under construction) with engine's Dual,
+// written to compound when there is something to merge; otherwise compound stays as it is.
+void FormCompound(const TBuild& engine, int sel, TPolyFace& compound);
 
-    // Compound := displaySource plus the dual's faces and edges, sharing vertices that
-    // coincide within 1e-9. The dual's two reference entries are not copied.
-    void BuildCompound(const TPolyFace& displaySource, const TPolyFace& dual);
-    // Forms the compound of list position sel (0: the solid under construction) with Dual,
-    // when there is something to merge.
-    void FormCompound(int sel);
-
-    // Draws one solid already in view coordinates; r is its radius for the depth range.
-    void DrawPolyFace(const TPolyFace& solid, bool isDual, double r, const TDrawTarget& target);
-    void DrawCurrentSolid(const TDrawTarget& target);
-    void DrawFoundSolid(int sel, const TDrawTarget& target);
-    void DrawDual(const TDrawTarget& target);
-    void DrawCompound(const TDrawTarget& target);
-
-private:
-    void DrawEdge(TVector3 a, TVector3 b, bool dualEdge, const TDrawTarget& target) const;
-    void DrawFace(const TPolyFace& solid, int f, bool isDual, const TDrawTarget& target) const;
-};
+// Draws one solid already in view coordinates; r is its radius for the depth range, and
+// sphereRadius and dualRadius those of the solid and its dual for the zoom.
+void DrawPolyFace(const TPolyFace& solid, bool isDual, double sphereRadius, double dualRadius, double r,
+                  const TDrawTarget& target);
+// The solid under construction, found solid sel - 1, the dual and the compound, each
+// turned by the target's view matrix. Nothing is changed but the surface.
+void DrawCurrentSolid(const TBuild& engine, const TDrawTarget& target);
+void DrawFoundSolid(const TBuild& engine, int sel, const TDrawTarget& target);
+void DrawDual(const TBuild& engine, const TDrawTarget& target);
+void DrawCompound(const TBuild& engine, const TPolyFace& compound, const TDrawTarget& target);
 
 // Hands one fan of (screen x, screen y, nearness) points to the surface; more than 100
 // corners are not drawn.

@@ -7,21 +7,21 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-TViewerWindow::TViewerWindow(std::unique_ptr<TBuild> engine, int pick, const TDisplaySettings& settings)
-    : Settings(settings), Engine(std::move(engine)), View(new TGlSurface(this)), Pick(pick)
+TViewerWindow::TViewerWindow(std::unique_ptr<TBuildSession> session, int pick, const TDisplaySettings& settings)
+    : Settings(settings), Session(std::move(session)), View(new TGlSurface(this)), Pick(pick)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(View);
     View->DXDraw1InitializeSurface = [this] { Redraw(); };
-    setWindowTitle(QStringLiteral("Zenkari — ") + QString::fromStdString(std::to_string(Engine->FoundCount))
+    setWindowTitle(QStringLiteral("Zenkari — ") + QString::fromStdString(std::to_string(Session->Engine().FoundCount))
                    + QStringLiteral(" solids"));
     resize(600, 600);
 }
 
 void TViewerWindow::Redraw()
 {
-    RedrawView(*Engine, Marks, Pick, TDrawTarget{*View, Settings, ViewMatrix}, Pane);
+    Session->Redraw(Pick, TDrawTarget{*View, Settings, ViewMatrix}, Pane);
 }
 
 void TViewerWindow::TurnBy(double angle)
@@ -47,9 +47,11 @@ void TViewerWindow::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_D:
         Settings.DualShown = !Settings.DualShown;
+        Session->SelectionChanged(Settings);
         break;
     case Qt::Key_C:
         Settings.CompoundShown = !Settings.CompoundShown;
+        Session->SelectionChanged(Settings);
         break;
     case Qt::Key_M:
         Settings.SurfaceMode = (Settings.SurfaceMode + 1) % 5;

@@ -4,9 +4,8 @@
 // screenshots of it are made.
 
 #include "common/DisplaySettings.h"
-#include "construction/BuildDriver.h"
+#include "session/BuildSession.h"
 #include "surface/GlSurface.h"
-#include "view/FrameDrawing.h"
 
 #include <QWidget>
 
@@ -15,7 +14,7 @@
 
 class TViewerWindow : public QWidget {
 public:
-    TViewerWindow(std::unique_ptr<TBuild> engine, int pick, const TDisplaySettings& settings);
+    TViewerWindow(std::unique_ptr<TBuildSession> session, int pick, const TDisplaySettings& settings);
 
     void Redraw();
     // Turns about the vertical, then the horizontal screen axis, by angle radians each.
@@ -30,10 +29,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::unique_ptr<TBuild> Engine;
+    std::unique_ptr<TBuildSession> Session;
     TGlSurface* View;
     TLinePane Pane;
-    TFrameMarks Marks;
     TMatrix3 ViewMatrix{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
     int Pick;
 };

@@ -124,22 +124,22 @@ int main(int argc, char** argv)
         std::cout << Usage << std::flush;
         return std::cout ? 0 : Fail("cannot write to standard output", 1);
     }
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
+    auto session = std::make_unique<TBuildSession>();
     TLinePane pane;
-    if (driver.BuildAll(*engine, options.Config, pane)) {
+    if (session->Press(TBuildMode::OneShot, options.Config, options.Settings, pane)) {
         for (const std::string& line : pane.Lines)
             std::cerr << line << '\n';
         return 1;
     }
-    if (options.Pick > engine->FoundCount)
+    const int found = session->Engine().FoundCount;
+    if (options.Pick > found)
         return Fail("--pick " + std::to_string(options.Pick) + " is beyond the list: the build found "
-                        + std::to_string(engine->FoundCount) + " solids",
+                        + std::to_string(found) + " solids",
                     2);
 
     SetDefaultSurfaceFormat();
     QApplication application(argc, argv);
-    TViewerWindow window(std::move(engine), options.Pick, options.Settings);
+    TViewerWindow window(std::move(session), options.Pick, options.Settings);
     window.show();
     if (options.Turn != 0.0)
         window.TurnBy(options.Turn);  // a three-quarter view shows more than the start orientation

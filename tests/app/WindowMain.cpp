@@ -22,6 +22,7 @@ void Window::Start()
     Form.reset();
     QDir::setCurrent(Directory);
     Form = std::make_unique<TFrmPolyhedron>();
+    Form->SyncBuildWaitMs = -1;  // results are read at once; the worker tests set their own
     Form->show();
     for (int i = 0; i < 500 && !Form->DXDraw1->IsReady(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);

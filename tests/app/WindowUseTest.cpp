@@ -3,6 +3,7 @@
 // that opens centred and never shrinks below its design size.
 
 #include "app/WindowFixture.h"
+#include "export/PolyhedronVRML.h"
 
 #include <QAbstractItemView>
 #include <QColorDialog>
@@ -103,8 +104,8 @@ TEST_F(Window, ViewFollowsTheListRowHoweverItChanges)
     list->setCurrentRow(4);
     EXPECT_EQ(Form->DXDraw1->Presented, presented + 1);
     EXPECT_EQ(Form->Selection(), 4);
-    EXPECT_EQ(Form->Engine->ExportFound(3, Form->ReadDisplaySettings()),
-              Form->Engine->ExportFound(Form->Selection() - 1, Form->ReadDisplaySettings()));
+    EXPECT_EQ(Form->Session.ExportShown(Form->Selection(), Form->ReadDisplaySettings()),
+              ExportFound(Form->Session.Engine(), 3, Form->ReadDisplaySettings()));
 
     // The build buttons choose their row and draw it once.
     presented = Form->DXDraw1->Presented;

@@ -1,4 +1,6 @@
 #include "catalogue/PolyhedronInfo.h"
+#include "measure/PolyhedronCalc.h"
+#include "view/PolyhedronView.h"
 #include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +25,7 @@ std::unique_ptr<TDualRun> DualOf(const TVertexConfiguration& config, int pick)
     auto run = std::make_unique<TDualRun>();
     run->Pick = pick;
     EXPECT_FALSE(run->Driver.BuildAll(*run->Engine, config, run->Pane));
-    run->Aborted = pick == 0 ? run->Engine->BuildCurrentDual() : run->Engine->BuildListedDual(pick - 1);
+    run->Aborted = pick == 0 ? run->Engine->BuildCurrentDual(run->Pane) : run->Engine->BuildListedDual(pick - 1, run->Pane);
     return run;
 }
 
@@ -89,8 +91,8 @@ TEST(PolyhedronDual, CubeGivesTheOctahedronThroughItsEdgeMidpoints)
     const auto run = DualOf("(4, 4, 4)");
     const TBuild& e = *run->Engine;
     ASSERT_FALSE(run->Aborted);
-    EXPECT_EQ(e.CountDualVertices(), 6);
-    EXPECT_EQ(e.CountDualFaces(), 8);
+    EXPECT_EQ(CountDualVertices(e), 6);
+    EXPECT_EQ(CountDualFaces(e), 8);
     EXPECT_EQ(e.Dual.EdgeCount, 12);
     EXPECT_EQ(e.DualFaceKind, 0);
     EXPECT_EQ(e.DualPieces, 1);
@@ -114,7 +116,7 @@ TEST(PolyhedronDual, HemiPolyhedronUsesFarPoints)
     ASSERT_FALSE(run->Aborted);
     EXPECT_EQ(e.DualFaceKind, -1);
     EXPECT_EQ(e.DualPieces, 6);
-    EXPECT_EQ(e.CountDualVertices(), 7);  // 4 poles and 3 lines of directions
+    EXPECT_EQ(CountDualVertices(e), 7);  // 4 poles and 3 lines of directions
     EXPECT_EQ(EdgesMissingMidpoints(e.FoundSolids[0], e.Dual), 0);
     // Far points lie on the sphere of ten circumradii, scaled with the rest.
     double farthest = 0.0;
@@ -135,9 +137,9 @@ TEST(PolyhedronDual, NeighbouringFacesThroughTheCentreAbandonTheDual)
     EXPECT_EQ(e.Dual.EdgeCount, 0);
     EXPECT_EQ(e.DualRadius, e.SphereRadius);
     EXPECT_EQ(e.DualScale, 1.0);
-    EXPECT_EQ(e.CountDualFaces(), 0);
-    EXPECT_EQ(e.CountDualVertices(), 0);
-    EXPECT_EQ(run->Engine->DualEdgeReport(), "双対図形の辺の長さは計算不能です。");
+    EXPECT_EQ(CountDualFaces(e), 0);
+    EXPECT_EQ(CountDualVertices(e), 0);
+    EXPECT_EQ(DualEdgeReport(*run->Engine), "双対図形の辺の長さは計算不能です。");
 }
 
 TEST(PolyhedronDual, CrossedAndConcaveQuadrilateralsAreSplit)
@@ -149,17 +151,17 @@ TEST(PolyhedronDual, CrossedAndConcaveQuadrilateralsAreSplit)
         EXPECT_EQ(e.DualFaceKind, -1) << entry;
         EXPECT_EQ(e.DualPieces, 2) << entry;
         // Crossing points end no edge and are not counted; the poles are.
-        EXPECT_EQ(e.CountDualVertices(), EdgeEnds(e.Dual)) << entry;
-        EXPECT_LT(e.CountDualVertices(), e.Dual.VertexCount - 2) << entry;
-        EXPECT_EQ(e.CountDualFaces(), e.FoundSolids[run->Pick - 1].VertexCount) << entry;
+        EXPECT_EQ(CountDualVertices(e), EdgeEnds(e.Dual)) << entry;
+        EXPECT_LT(CountDualVertices(e), e.Dual.VertexCount - 2) << entry;
+        EXPECT_EQ(CountDualFaces(e), e.FoundSolids[run->Pick - 1].VertexCount) << entry;
     }
     for (int entry = 115; entry <= 120; ++entry) {
         const auto run = CatalogueDual(entry);
         const TBuild& e = *run->Engine;
         EXPECT_EQ(e.DualFaceKind, 0) << entry;
         EXPECT_EQ(e.DualPieces, 2) << entry;
-        EXPECT_EQ(e.CountDualFaces(), e.FoundSolids[run->Pick - 1].VertexCount) << entry;
-        EXPECT_EQ(e.CountDualVertices(), e.FoundSolids[run->Pick - 1].FaceCount) << entry;
+        EXPECT_EQ(CountDualFaces(e), e.FoundSolids[run->Pick - 1].VertexCount) << entry;
+        EXPECT_EQ(CountDualVertices(e), e.FoundSolids[run->Pick - 1].FaceCount) << entry;
     }
 }
 
@@ -172,15 +174,15 @@ TEST(PolyhedronDual, CrossingJudgedAlongTheVertexNotAWorldAxis)
         const auto run = CatalogueDual(entry);
         TBuild& e = *run->Engine;
         const int faces = e.Dual.FaceCount;
-        const int vertices = e.CountDualVertices();
+        const int vertices = CountDualVertices(e);
         for (const TMatrix3& turn : turns) {
             TPolyFace turned;
             e.TransformSolid(turn, e.FoundSolids[run->Pick - 1], turned);
-            ASSERT_FALSE(e.BuildDual(turned));
+            ASSERT_FALSE(e.BuildDual(turned, run->Pane));
             EXPECT_EQ(e.DualFaceKind, -1) << entry;
             EXPECT_EQ(e.DualPieces, 2) << entry;
             EXPECT_EQ(e.Dual.FaceCount, faces) << entry;
-            EXPECT_EQ(e.CountDualVertices(), vertices) << entry;
+            EXPECT_EQ(CountDualVertices(e), vertices) << entry;
             EXPECT_EQ(EdgesMissingMidpoints(turned, e.Dual), 0) << entry;
         }
     }
@@ -199,7 +201,7 @@ TEST(PolyhedronDual, EveryCatalogueSolidFormsItsDualOrAbandonsIt)
             EXPECT_EQ(e.Dual.FaceCount, 0) << entry;
             continue;
         }
-        EXPECT_GT(e.CountDualFaces(), 0) << entry;
+        EXPECT_GT(CountDualFaces(e), 0) << entry;
         EXPECT_EQ(EdgesMissingMidpoints(e.FoundSolids[run->Pick - 1], e.Dual), 0) << entry;
     }
 }
@@ -214,18 +216,18 @@ TEST(PolyhedronDual, PartialSolidsGivePartialDualsWithoutNaN)
     const TVertexConfiguration config = Config("(4, 5, 3/2, 5, 5/3)", 60);
     ASSERT_FALSE(driver.StartSteps(*engine, config, pane));
     for (int press = 0; press < 60; ++press) {
-        (void)engine->BuildCurrentDual();
+        (void)engine->BuildCurrentDual(pane);
         EXPECT_TRUE(AllFinite(engine->Dual)) << press;
-        EXPECT_GE(engine->CountDualFaces(), 0);
+        EXPECT_GE(CountDualFaces(*engine), 0);
         ASSERT_FALSE(driver.ContinueSteps(*engine, config, pane));
     }
 
     // One complete vertex: a dual of one face, whose k edges give no error estimate.
     ASSERT_FALSE(driver.StartSteps(*engine, Config("(3, 4, 5, 4)"), pane));
-    ASSERT_FALSE(engine->BuildCurrentDual());
-    EXPECT_EQ(engine->CountDualFaces(), 1);
+    ASSERT_FALSE(engine->BuildCurrentDual(pane));
+    EXPECT_EQ(CountDualFaces(*engine), 1);
     EXPECT_EQ(engine->Dual.EdgeCount, 4);
-    const std::string report = engine->DualEdgeReport();
+    const std::string report = DualEdgeReport(*engine);
     EXPECT_EQ(report.substr(report.size() - std::string("\r\n（誤差は計算不能です）").size()),
               "\r\n（誤差は計算不能です）");
 
@@ -233,10 +235,10 @@ TEST(PolyhedronDual, PartialSolidsGivePartialDualsWithoutNaN)
     TPolyFace loose;
     loose.AppendVertex(MakeVector(1, 0, 0));
     loose.AppendVertex(MakeVector(0, 1, 0));
-    EXPECT_FALSE(engine->BuildDual(loose));
+    EXPECT_FALSE(engine->BuildDual(loose, pane));
     EXPECT_EQ(engine->Dual.VertexCount, 2);
     EXPECT_EQ(engine->Dual.FaceCount, 0);
-    EXPECT_EQ(engine->CountDualVertices(), 0);
+    EXPECT_EQ(CountDualVertices(*engine), 0);
     EXPECT_TRUE(std::isfinite(engine->DualScale));
 }
 
@@ -245,8 +247,8 @@ TEST(PolyhedronDual, ListedDualOutsideTheListTouchesNothing)
     const auto run = DualOf("(4, 4, 4)");
     TBuild& e = *run->Engine;
     const std::string before = DumpSolid(e.Dual);
-    EXPECT_TRUE(e.BuildListedDual(1));
-    EXPECT_TRUE(e.BuildListedDual(-1));
+    EXPECT_TRUE(e.BuildListedDual(1, run->Pane));
+    EXPECT_TRUE(e.BuildListedDual(-1, run->Pane));
     EXPECT_EQ(DumpSolid(e.Dual), before);
     EXPECT_EQ(e.DualPieces, 1);
     EXPECT_EQ(e.DualFaceKind, 0);
@@ -262,21 +264,23 @@ TEST(PolyhedronView, CompoundSharesCoincidentVerticesAndKeepsFlags)
 {
     auto run = DualOf("(4, 4, 4)");
     TBuild& e = *run->Engine;
-    e.FormCompound(1);
-    EXPECT_EQ(e.Compound.VertexCount, 14);
-    EXPECT_EQ(e.Compound.FaceCount, 14);
-    EXPECT_EQ(e.Compound.EdgeCount, 24);
+    TPolyFace compound;
+    FormCompound(e, 1, compound);
+    EXPECT_EQ(compound.VertexCount, 14);
+    EXPECT_EQ(compound.FaceCount, 14);
+    EXPECT_EQ(compound.EdgeCount, 24);
     int flagged = 0;
-    for (int i = 0; i < e.Compound.EdgeCount; ++i)
-        flagged += e.Compound.EdgeFlag[i] ? 1 : 0;
+    for (int i = 0; i < compound.EdgeCount; ++i)
+        flagged += compound.EdgeFlag[i] ? 1 : 0;
     EXPECT_EQ(flagged, 12);
 
     // The tetrahedron's dual is a tetrahedron whose vertices are nowhere near its own.
     auto tetra = DualOf("(3, 3, 3)");
-    tetra->Engine->FormCompound(1);
-    EXPECT_EQ(tetra->Engine->Compound.VertexCount, 8);
-    const std::string formed = DumpSolid(tetra->Engine->Compound);
-    tetra->Engine->FormCompound(2);  // beyond the list: nothing
-    tetra->Engine->FormCompound(-1);
-    EXPECT_EQ(DumpSolid(tetra->Engine->Compound), formed);
+    TPolyFace tetraCompound;
+    FormCompound(*tetra->Engine, 1, tetraCompound);
+    EXPECT_EQ(tetraCompound.VertexCount, 8);
+    const std::string formed = DumpSolid(tetraCompound);
+    FormCompound(*tetra->Engine, 2, tetraCompound);  // beyond the list: nothing
+    FormCompound(*tetra->Engine, -1, tetraCompound);
+    EXPECT_EQ(DumpSolid(tetraCompound), formed);
 }

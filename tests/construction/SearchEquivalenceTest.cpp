@@ -28,9 +28,9 @@ TOutcome OneShot(const TVertexConfiguration& config, int continues)
         return outcome;
     }
     int step = OneShotStep;
-    engine->Search(step);
+    engine->Search(step, pane);
     for (int i = 0; i < continues && step >= 1; ++i)
-        engine->Search(step);
+        engine->Search(step, pane);
     for (int i = 0; i < engine->FoundCount; ++i) {
         outcome.Solids.push_back(DumpSolid(engine->FoundSolids[i]));
         outcome.Solids.push_back(DumpSolid(engine->FoundDisplay[i]));
@@ -52,7 +52,7 @@ std::vector<std::string> Steps(const TVertexConfiguration& config, int presses)
         return pane.Lines;
     int step = 0;
     for (int i = 0; i < presses; ++i) {
-        engine->Search(step);
+        engine->Search(step, pane);
         states.push_back(std::to_string(step) + " found " + std::to_string(engine->FoundCount) + "\n"
                          + DumpSolid(engine->Current) + DumpSolid(engine->CurrentDisplay));
     }

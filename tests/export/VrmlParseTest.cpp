@@ -23,7 +23,7 @@ void CollectReadError(const SoError* error, void*)
 
 std::string ExportText(const std::string& config, bool dual, bool compound)
 {
-    auto engine = std::make_unique<TVRML>();
+    auto engine = std::make_unique<TBuild>();
     TBuildDriver driver;
     TLinePane pane;
     EXPECT_FALSE(driver.BuildAll(*engine, Config(config), pane));
@@ -31,9 +31,9 @@ std::string ExportText(const std::string& config, bool dual, bool compound)
     settings.DualShown = dual;
     settings.CompoundShown = compound;
     if (dual || compound)
-        (void)engine->BuildListedDual(0);
+        (void)engine->BuildListedDual(0, NoLines);
     std::string text;
-    for (const std::string& line : engine->ExportFound(0, settings))
+    for (const std::string& line : ExportFound(*engine, 0, settings))
         text += line + "\r\n";
     return text;
 }

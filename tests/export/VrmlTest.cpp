@@ -15,17 +15,17 @@
 
 namespace {
 
-std::unique_ptr<TVRML> Built(const std::string& text, const TDisplaySettings& settings)
+std::unique_ptr<TBuild> Built(const std::string& text, const TDisplaySettings& settings)
 {
-    auto engine = BuiltEngine<TVRML>(text);
+    auto engine = BuiltEngine<TBuild>(text);
     if (settings.DualShown || settings.CompoundShown)
-        (void)engine->BuildListedDual(0);
+        (void)engine->BuildListedDual(0, NoLines);
     return engine;
 }
 
 std::vector<std::string> Export(const std::string& text, const TDisplaySettings& settings)
 {
-    return Built(text, settings)->ExportFound(0, settings);
+    return ExportFound(*Built(text, settings), 0, settings);
 }
 
 std::string Joined(const std::vector<std::string>& lines)
@@ -167,10 +167,10 @@ TEST(PolyhedronVRML, NothingToWriteForAnEmptySelection)
 {
     const TDisplaySettings settings = FirstStartDisplaySettings();
     auto engine = Built("(4, 4, 4)", settings);
-    EXPECT_TRUE(engine->ExportFound(1, settings).empty());
-    EXPECT_TRUE(engine->ExportFound(-1, settings).empty());
-    TVRML fresh;
-    EXPECT_TRUE(fresh.ExportCurrent(settings).empty());
+    EXPECT_TRUE(ExportFound(*engine, 1, settings).empty());
+    EXPECT_TRUE(ExportFound(*engine, -1, settings).empty());
+    TBuild fresh;
+    EXPECT_TRUE(ExportCurrent(fresh, settings).empty());
 }
 
 TEST(VrmlText, SaveWritesCrLfAndNeverLeavesHalfAFile)

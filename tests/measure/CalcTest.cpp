@@ -1,4 +1,5 @@
 #include "common/NumberFormat.h"
+#include "measure/PolyhedronCalc.h"
 #include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +42,8 @@ TEST(PolyhedronCalc, AreaAndVolumeOfKnownSolids)
     };
     for (const auto& row : rows) {
         const auto engine = Built(row.Text);
-        ExpectRelative(engine->SurfaceArea(1), row.Area, std::string(row.Text) + " area");
-        ExpectRelative(engine->Volume(1), row.Volume, std::string(row.Text) + " volume");
+        ExpectRelative(SurfaceArea(*engine, 1), row.Area, std::string(row.Text) + " area");
+        ExpectRelative(Volume(*engine, 1), row.Volume, std::string(row.Text) + " volume");
     }
 }
 
@@ -53,10 +54,10 @@ TEST(PolyhedronCalc, StarFacesAreMatchedByDensityToo)
     const double pentagon = std::sqrt(25 + 10 * Root5) / 4;
     const double pentagram = std::sqrt(25 - 10 * Root5) / 4;  // inner pentagon counted twice
     ExpectRelative(engine->SphereRadius, 1.0, "R");
-    ExpectRelative(engine->SurfaceArea(1), 12 * pentagon + 12 * pentagram, "area");
+    ExpectRelative(SurfaceArea(*engine, 1), 12 * pentagon + 12 * pentagram, "area");
     const double pentagonRadius2 = (5 + Root5) / 10;
     const double pentagramRadius2 = (5 - Root5) / 10;
-    ExpectRelative(engine->Volume(1),
+    ExpectRelative(Volume(*engine, 1),
                    12 * std::sqrt(1 - pentagonRadius2) * pentagon / 3 + 12 * std::sqrt(1 - pentagramRadius2) * pentagram / 3,
                    "volume");
 }
@@ -64,7 +65,7 @@ TEST(PolyhedronCalc, StarFacesAreMatchedByDensityToo)
 TEST(PolyhedronCalc, FigureTextsForSolidDualAndConstruction)
 {
     auto engine = Built("(4, 4, 4)");
-    const auto solid = engine->SolidFigureTexts(1, false, false);
+    const auto solid = SolidFigureTexts(*engine, 1, false, false);
     EXPECT_EQ(solid[0], "面の数：6");
     EXPECT_EQ(solid[1], "頂点の数：8");
     EXPECT_EQ(solid[2], "辺の数：12");
@@ -74,16 +75,16 @@ TEST(PolyhedronCalc, FigureTextsForSolidDualAndConstruction)
     EXPECT_EQ(solid[5], "外接球半径：" + FormatGeneral(engine->SphereRadius));
     EXPECT_EQ(solid[5].substr(0, std::string("外接球半径：0.8660254").size()), "外接球半径：0.8660254");
 
-    const auto blank = engine->SolidFigureTexts(1, false, true);
+    const auto blank = SolidFigureTexts(*engine, 1, false, true);
     EXPECT_EQ(blank[3], "表面積：");
     EXPECT_EQ(blank[4], "体積：");
-    const auto beyond = engine->SolidFigureTexts(5, false, true);
+    const auto beyond = SolidFigureTexts(*engine, 5, false, true);
     EXPECT_EQ(beyond[0], "面の数：0");
     EXPECT_EQ(beyond[1], "頂点の数：0");
     EXPECT_EQ(beyond[2], "辺の数：0");
 
-    ASSERT_FALSE(engine->BuildListedDual(0));
-    const auto dual = engine->SolidFigureTexts(1, true, false);
+    ASSERT_FALSE(engine->BuildListedDual(0, NoLines));
+    const auto dual = SolidFigureTexts(*engine, 1, true, false);
     EXPECT_EQ(dual[0], "面の数：8");
     EXPECT_EQ(dual[1], "頂点の数：6");
     EXPECT_EQ(dual[2], "辺の数：12");
@@ -95,7 +96,7 @@ TEST(PolyhedronCalc, FigureTextsForSolidDualAndConstruction)
 TEST(PolyhedronCalc, PolygonTableWritesSymbolsAndValues)
 {
     const auto engine = Built("(5/2, 4, 4)");
-    const auto rows = engine->PolygonTableRows();
+    const auto rows = PolygonTableRows(*engine);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"正n角形", "5/2", "4", "4"}));
     EXPECT_EQ(rows[1][0], "対角線");
@@ -107,16 +108,17 @@ TEST(PolyhedronCalc, PolygonTableWritesSymbolsAndValues)
     auto twelve = std::make_unique<TBuild>();
     TNullPane pane;
     (void)twelve->Prepare(Config("(3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4)/3"), pane);
-    EXPECT_EQ(twelve->PolygonTableRows()[0].size(), 13u);
+    EXPECT_EQ(PolygonTableRows(*twelve)[0].size(), 13u);
 }
 
 TEST(DualEdgeReport, CubeListsThreeEqualSidesAndTheError)
 {
     auto engine = Built("(4, 4, 4)");
-    ASSERT_FALSE(engine->BuildListedDual(0));
-    const std::string report = engine->DualEdgeReport();
-    const std::string side = FormatGeneral(RoundToDigit(engine->DualEdgeLengths[0], -14));
-    EXPECT_EQ(engine->DualEdgeLengths.size(), 1u);
+    ASSERT_FALSE(engine->BuildListedDual(0, NoLines));
+    std::vector<double> groups;
+    const std::string report = DualEdgeReport(*engine, &groups);
+    const std::string side = FormatGeneral(RoundToDigit(groups[0], -14));
+    EXPECT_EQ(groups.size(), 1u);
     EXPECT_EQ(report.rfind("双対立体の辺の長さ：\r\n辺 1 = 1.41421356237", 0), 0u) << report;
     const std::size_t second = report.find(", \r\n辺 2 = ");
     const std::size_t third = report.find(", \r\n辺 3 = ");
@@ -132,12 +134,12 @@ TEST(DualEdgeReport, CubeListsThreeEqualSidesAndTheError)
 TEST(DualEdgeReport, FarPointsAndCrossedFaces)
 {
     auto hemi = Built("(3, 4, 3/2, 4)");
-    ASSERT_FALSE(hemi->BuildListedDual(0));
-    EXPECT_EQ(hemi->DualEdgeReport(), "双対図形の辺の長さは無限大です。");
+    ASSERT_FALSE(hemi->BuildListedDual(0, NoLines));
+    EXPECT_EQ(DualEdgeReport(*hemi), "双対図形の辺の長さは無限大です。");
 
     auto crossed = Built("(4, 8, 4/3, 8/7 [,3])/0");
-    ASSERT_FALSE(crossed->BuildListedDual(0));
-    EXPECT_EQ(crossed->DualEdgeReport().rfind("双対立体の辺の長さ：\r\n辺 1 = ", 0), 0u);
+    ASSERT_FALSE(crossed->BuildListedDual(0, NoLines));
+    EXPECT_EQ(DualEdgeReport(*crossed).rfind("双対立体の辺の長さ：\r\n辺 1 = ", 0), 0u);
 }
 
 TEST(DualEdgeReport, ExactLengthsAndDriftingGroupsStayReadable)
@@ -156,7 +158,7 @@ TEST(DualEdgeReport, ExactLengthsAndDriftingGroupsStayReadable)
         dual.AppendEdge(2 + i, 2 + (i + 1) % 4, true);
     engine->DualPieces = 1;
     engine->DualFaceKind = 0;
-    EXPECT_EQ(engine->DualEdgeReport(),
+    EXPECT_EQ(DualEdgeReport(*engine),
               "双対立体の辺の長さ：\r\n辺 1 = 1, \r\n辺 2 = 1, \r\n辺 3 = 1\r\n（誤差は検出されませんでした）");
 
     // Lengths 1, 1 + 0.9e-6 ... 1 + 1.9e-6: the group mean drifts more than 1e-6 from the
@@ -170,8 +172,9 @@ TEST(DualEdgeReport, ExactLengthsAndDriftingGroupsStayReadable)
         dual.AppendEdge(2, end, true);
     }
     dual.AppendFace(square, 3, 3, 0);
-    const std::string report = engine->DualEdgeReport();
-    EXPECT_EQ(engine->DualEdgeLengths.size(), 1u);
+    std::vector<double> groups;
+    const std::string report = DualEdgeReport(*engine, &groups);
+    EXPECT_EQ(groups.size(), 1u);
     EXPECT_EQ(report.find("NAN"), std::string::npos);
     EXPECT_EQ(report.rfind("双対立体の辺の長さ：\r\n辺 1 = 1.00000", 0), 0u) << report;
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-void TReferenceBuild::Search(int& step)
+void TReferenceBuild::Search(int& step, TInfoPane& pane)
 {
     if (step <= 0) {
         LimitCut = false;
@@ -19,9 +19,9 @@ void TReferenceBuild::Search(int& step)
                 failed = CompleteVertex(n);
             if (failed && SavedCount == 0) {
                 if (LimitCut)
-                    InfoPane->AppendLine(VertexLimitCutLine(VertexLimit));
-                InfoPane->AppendLine("全通り調べ終わりました。");
-                InfoPane->AppendLine(SeparatorLine);
+                    pane.AppendLine(VertexLimitCutLine(VertexLimit));
+                pane.AppendLine("全通り調べ終わりました。");
+                pane.AppendLine(SeparatorLine);
                 step = SearchEndedAfterFailure;
                 break;
             }
@@ -31,7 +31,7 @@ void TReferenceBuild::Search(int& step)
                 if (step == -1)
                     continue;
                 step = n;
-                InfoPane->AppendLine("少し前に戻り別の置き方を試します。");
+                pane.AppendLine("少し前に戻り別の置き方を試します。");
                 break;
             }
             n = n + 1;
@@ -46,23 +46,23 @@ void TReferenceBuild::Search(int& step)
             FoundCount = FoundCount + 1;
             const std::string found = std::to_string(FoundCount) + "個この形の立体がありました。";
             if (SavedCount == 0) {
-                InfoPane->AppendLine(found);
+                pane.AppendLine(found);
                 if (LimitCut)
-                    InfoPane->AppendLine(VertexLimitCutLine(VertexLimit));
-                InfoPane->AppendLine("全通り調べ終わりました。");
-                InfoPane->AppendLine(SeparatorLine);
+                    pane.AppendLine(VertexLimitCutLine(VertexLimit));
+                pane.AppendLine("全通り調べ終わりました。");
+                pane.AppendLine(SeparatorLine);
                 step = Current.VertexCount + 1;
                 break;
             }
             SavedCount = SavedCount - 1;
             n = PopState(Current, Saved, SavedCount);
-            InfoPane->AppendLine(found);
+            pane.AppendLine(found);
             if (step != -1) {
                 step = n;
                 break;
             }
             if (FoundCount >= 100) {
-                InfoPane->AppendLine("たくさん立体がみつかったのでとりあえず中断します。");
+                pane.AppendLine("たくさん立体がみつかったのでとりあえず中断します。");
                 step = n;
                 break;
             }

@@ -7,7 +7,7 @@
 
 class TReferenceBuild : public TBuild {
 public:
-    void Search(int& step);
+    void Search(int& step, TInfoPane& pane);
 
 private:
     bool CheckAllVertices();

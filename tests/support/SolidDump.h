@@ -24,10 +24,13 @@ std::unique_ptr<TEngine> BuiltEngine(const std::string& text, int limit = 200)
 {
     auto engine = std::make_unique<TEngine>();
     TBuildDriver driver;
-    static TNullPane pane;  // the engine keeps writing to its pane (the dual's messages) after the build
+    TNullPane pane;
     EXPECT_FALSE(driver.BuildAll(*engine, Config(text, limit), pane)) << text;
     return engine;
 }
+
+// A pane for duals formed where no test reads the lines.
+inline TNullPane NoLines;
 
 // The whole file, bytes as they are; empty when it cannot be read.
 std::string ReadWholeFile(const std::string& path);

@@ -34,9 +34,8 @@ protected:
     QImage Draw(int mode)
     {
         Settings.SurfaceMode = mode;
-        TFrameMarks marks;
         const TMatrix3 view = TiltMatrix(0.3);
-        RedrawView(*Engine, marks, 1, TDrawTarget{View, Settings, view}, Pane);
+        DrawFrame(*Engine, TPolyFace{}, 1, TDrawTarget{View, Settings, view});
         return View.grabFramebuffer();
     }
 

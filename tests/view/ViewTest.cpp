@@ -1,6 +1,6 @@
 #include "surface/RecordingSurface.h"
 #include "support/SolidDump.h"
-#include "view/FrameDrawing.h"
+#include "session/BuildSession.h"
 
 #include <gtest/gtest.h>
 
@@ -123,8 +123,7 @@ TEST(ViewTransform, StepsTurnAboutTheScreenAxes)
 
 TEST(PolyhedronRenderer, WorkedSquareGoesClockwiseEitherWayRound)
 {
-    TView view;
-    view.SphereRadius = 1.0;
+    const double sphereRadius = 1.0;
     TRecordingSurface surface;
     TDisplaySettings settings = Plain(3, 0);
     settings.Groups[0].Mono = true;
@@ -134,7 +133,7 @@ TEST(PolyhedronRenderer, WorkedSquareGoesClockwiseEitherWayRound)
         surface.ClearScreen(0);
         const TPolyFace square = backwards ? OneFace({{-1, -1, 1}, {-1, 1, 1}, {-1, 1, -1}, {-1, -1, -1}})
                                            : OneFace({{-1, -1, -1}, {-1, 1, -1}, {-1, 1, 1}, {-1, -1, 1}});
-        view.DrawPolyFace(square, false, 1.0, target);
+        DrawPolyFace(square, false, sphereRadius, 1.0, 1.0, target);
         const TSurfaceCommand& fan = LastFan(surface);
         ASSERT_EQ(fan.Points.size(), 4u);
         ExpectPoint(fan.Points[0], 108, 118, 0.0);
@@ -147,8 +146,7 @@ TEST(PolyhedronRenderer, WorkedSquareGoesClockwiseEitherWayRound)
 
 TEST(PolyhedronRenderer, WorkedEdgeRibbon)
 {
-    TView view;
-    view.SphereRadius = 2.0;
+    const double sphereRadius = 2.0;
     TRecordingSurface surface;
     TDisplaySettings settings = Plain(3, 0);
     TPolyFace edge;
@@ -156,7 +154,7 @@ TEST(PolyhedronRenderer, WorkedEdgeRibbon)
     edge.AppendVertex(MakeVector(-1, 1, 0));
     edge.AppendEdge(0, 1, false);
     surface.ClearScreen(0);
-    view.DrawPolyFace(edge, false, 2.0, TDrawTarget{surface, settings, Identity()});
+    DrawPolyFace(edge, false, sphereRadius, 1.0, 2.0, TDrawTarget{surface, settings, Identity()});
     const TSurfaceCommand& ribbon = LastFan(surface);
     ASSERT_EQ(ribbon.Points.size(), 4u);
     ExpectPoint(ribbon.Points[0], 108, 220, 0.25);
@@ -168,14 +166,13 @@ TEST(PolyhedronRenderer, WorkedEdgeRibbon)
     settings.EdgeWidth = 0;  // no ribbons at width 0, and no faces in frame mode
     settings.SurfaceMode = 4;
     surface.ClearScreen(0);
-    view.DrawPolyFace(edge, false, 2.0, TDrawTarget{surface, settings, Identity()});
+    DrawPolyFace(edge, false, sphereRadius, 1.0, 2.0, TDrawTarget{surface, settings, Identity()});
     EXPECT_EQ(surface.FanCount(), 0);
 }
 
 TEST(PolyhedronRenderer, FarFacesFirstAndBlendingByMode)
 {
-    TView view;
-    view.SphereRadius = 2.0;
+    const double sphereRadius = 2.0;
     TPolyFace two = OneFace({{1, 0, 0}, {1, 1, 0}, {1, 1, 1}});
     const int near[3] = {two.AppendVertex({-1, 0, 0}), two.AppendVertex({-1, 1, 0}), two.AppendVertex({-1, 1, 1})};
     two.AppendFace(near, 3, 3, 1);
@@ -183,7 +180,7 @@ TEST(PolyhedronRenderer, FarFacesFirstAndBlendingByMode)
     TDisplaySettings settings = Plain(3, 0);
     settings.SurfaceMode = 2;
     surface.ClearScreen(0);
-    view.DrawPolyFace(two, false, 2.0, TDrawTarget{surface, settings, Identity()});
+    DrawPolyFace(two, false, sphereRadius, 1.0, 2.0, TDrawTarget{surface, settings, Identity()});
     // blend off for the (absent) edges, then on for each face; the far face (depth 0.75) first.
     EXPECT_EQ(surface.Commands[1].Kind, TSurfaceCommand::TKind::NoBlend);
     EXPECT_EQ(surface.Commands[2].Kind, TSurfaceCommand::TKind::Blend);
@@ -215,17 +212,16 @@ TEST(PolyhedronRenderer, FaceColoursComeFromTheirGroups)
 
 TEST(FrameDrawing, WhatIsDrawnFollowsTheCheckBoxes)
 {
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
+    TBuildSession session;
     TLinePane pane;
-    ASSERT_FALSE(driver.BuildAll(*engine, Config("(4, 4, 4)"), pane));
     TRecordingSurface surface;
     TDisplaySettings settings = FirstStartDisplaySettings();
+    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config("(4, 4, 4)"), settings, pane));
     settings.Background = 0x000000FFu;
-    TFrameMarks marks;
+    const TFrameMarks& marks = session.Marks();
     const TDrawTarget target{surface, settings, TiltMatrix(0.3)};
 
-    RedrawView(*engine, marks, 1, target, pane);
+    session.Redraw(1, target, pane);
     EXPECT_EQ(surface.Commands[0].Colour, 0xFFFF0000u);  // red background
     EXPECT_EQ(surface.FanCount(), 12 + 6);               // the cube's ribbons and faces
     EXPECT_EQ(surface.Presented, 1);
@@ -233,19 +229,19 @@ TEST(FrameDrawing, WhatIsDrawnFollowsTheCheckBoxes)
 
     settings.DualShown = true;  // the dual alone: 12 ribbons and 8 triangles
     const std::size_t lines = pane.Lines.size();
-    RedrawView(*engine, marks, 1, target, pane);
+    session.Redraw(1, target, pane);
     EXPECT_EQ(surface.FanCount(), 12 + 8);
     EXPECT_TRUE(marks.DualBuilt);
     EXPECT_EQ(pane.Lines.size(), lines + 6);  // the report once, with its separator
-    RedrawView(*engine, marks, 1, target, pane);
+    session.Redraw(1, target, pane);
     EXPECT_EQ(pane.Lines.size(), lines + 6);
 
     settings.CompoundShown = true;  // mode 1: the solid transparent first, then the dual
-    RedrawView(*engine, marks, 1, target, pane);
+    session.Redraw(1, target, pane);
     EXPECT_EQ(surface.FanCount(), 12 + 6 + 12 + 8);
     EXPECT_EQ(surface.Commands[1 + 12 + 1].Kind, TSurfaceCommand::TKind::Blend);
     settings.SurfaceMode = 0;  // other modes: the merged compound in one call
-    RedrawView(*engine, marks, 1, target, pane);
+    session.Redraw(1, target, pane);
     EXPECT_TRUE(marks.CompoundBuilt);
     EXPECT_EQ(surface.FanCount(), 24 + 14);
 }

@@ -1,0 +1,106 @@
+// One-shot builds on a worker thread. The search runs on its own engine and touches no Qt
+// object; the window polls it, shows its progress after a short while, can ask it to
+// pause ("中止"), and takes the finished engine over in one piece.
+
+#include "app/PolyhedronMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+}  // namespace
+
+void TFrmPolyhedron::CreateProgressPanel()
+{
+    ProgressPanel = new QWidget(this);
+    auto* row = new QHBoxLayout(ProgressPanel);
+    row->setContentsMargins(4, 1, 4, 1);
+    ProgressLbl = new QLabel(ProgressPanel);
+    row->addWidget(ProgressLbl, 1);
+    StopBuildBtn = new QPushButton(QStringLiteral("中止"), ProgressPanel);
+    StopBuildBtn->setFixedSize(50, 20);
+    StopBuildBtn->setToolTip(QStringLiteral("構築を一時中止します。「構築続行」で続きを調べられます"));
+    row->addWidget(StopBuildBtn);
+    ProgressPanel->hide();
+    ProgressTimer = new QTimer(this);
+    ProgressTimer->setInterval(100);
+    connect(ProgressTimer, &QTimer::timeout, this, [this] { ProgressTimerTimer(); });
+    connect(StopBuildBtn, &QPushButton::clicked, this, [this] { StopBuildBtnClick(); });
+}
+
+void TFrmPolyhedron::StartOneShot(QObject* sender)
+{
+    RunningSender = sender;
+    RunningBuild = std::make_unique<TOneShotBuild>(ReadVertexConfiguration());
+    RunningControl = std::make_unique<TSearchControl>();
+    RunningSince = TClock::now();
+    TOneShotBuild* build = RunningBuild.get();
+    TSearchControl* control = RunningControl.get();
+    RunningWorker = std::async(std::launch::async, [build, control] { build->Run(control); });
+    // A short build is over before anyone could notice: it is shown as if it had run here.
+    if (SyncBuildWaitMs < 0)
+        RunningWorker.wait();
+    if (RunningWorker.wait_for(std::chrono::milliseconds(std::max(SyncBuildWaitMs, 0))) == std::future_status::ready) {
+        FinishOneShot();
+        return;
+    }
+    MemoPane->Clear();  // a new build has begun; its lines come when it is done
+    SetBuilding(true);
+    ProgressTimerTimer();
+    ProgressTimer->start();
+}
+
+void TFrmPolyhedron::ProgressTimerTimer()
+{
+    if (!Building())
+        return;
+    if (RunningWorker.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        FinishOneShot();
+        return;
+    }
+    const double seconds = std::chrono::duration<double>(TClock::now() - RunningSince).count();
+    const TSearchControl& control = *RunningControl;
+    ProgressLbl->setText(QStringLiteral("構築中：頂点を%1回完成・いまの頂点数 %2・見つかった立体 %3個・%4秒")
+                             .arg(control.Completions.load(std::memory_order_relaxed))
+                             .arg(control.Vertices.load(std::memory_order_relaxed))
+                             .arg(control.Found.load(std::memory_order_relaxed))
+                             .arg(seconds, 0, 'f', 1));
+}
+
+void TFrmPolyhedron::StopBuildBtnClick()
+{
+    if (Building())
+        RunningControl->StopRequested = true;
+}
+
+void TFrmPolyhedron::FinishOneShot()
+{
+    RunningWorker.get();
+    ProgressTimer->stop();
+    SetBuilding(false);
+    std::unique_ptr<TOneShotBuild> build = std::move(RunningBuild);
+    RunningControl.reset();
+    const bool refused = Session.Adopt(*build, *MemoPane);
+    AfterPress(RunningSender, refused);
+}
+
+void TFrmPolyhedron::SetBuilding(bool building)
+{
+    // What would change the configuration, the build or the solid shown waits; turning
+    // the view, the pages and the pane stay live.
+    TopPanel->setEnabled(!building);
+    for (QWidget* control : std::initializer_list<QWidget*>{BuildBtn, ResetBuildBtn, StepBuildBtn, VRMLBtn,
+                                                             ViewPNumCbBx, CompoundChBx})
+        control->setEnabled(!building);
+    ProgressPanel->setVisible(building);
+    if (!building)
+        ProgressLbl->clear();
+}

@@ -1,0 +1,99 @@
+#include "cli/CliBuild.h"
+
+#include "construction/ConfigurationText.h"
+#include "measure/PolyhedronCalc.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <future>
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+constexpr auto QuietTime = std::chrono::milliseconds(150);  // shorter searches show no progress
+constexpr auto PollTime = std::chrono::milliseconds(50);
+
+volatile std::sig_atomic_t Interrupts = 0;
+
+// The first Ctrl-C pauses the search as the time limit does; a second one ends the program.
+extern "C" void OnInterrupt(int)
+{
+    Interrupts = Interrupts + 1;
+    if (Interrupts >= 2)
+        _exit(130);
+}
+
+void ShowProgress(const TSearchControl& control, double seconds)
+{
+    std::fprintf(stderr, "\r\033[Kbuilding: %lld completions, %d vertices, %d found, %.1f s",
+                 control.Completions.load(std::memory_order_relaxed), control.Vertices.load(std::memory_order_relaxed),
+                 control.Found.load(std::memory_order_relaxed), seconds);
+    std::fflush(stderr);
+}
+
+// The one-shot search on a worker; this thread watches the clock, Ctrl-C and the terminal.
+bool RunOneShot(const TCliRequest& request, TBuildSession& session, TLinePane& pane, bool& stopped)
+{
+    TOneShotBuild build(request.Config);
+    TSearchControl control;
+    Interrupts = 0;
+    const auto previous = std::signal(SIGINT, OnInterrupt);
+    const auto start = TClock::now();
+    const bool terminal = isatty(STDERR_FILENO) == 1;
+    bool lineShown = false;
+    std::future<void> worker = std::async(std::launch::async, [&build, &control] { build.Run(&control); });
+    while (worker.wait_for(PollTime) != std::future_status::ready) {
+        const std::chrono::duration<double> elapsed = TClock::now() - start;
+        if (Interrupts > 0 || (request.TimeLimit > 0.0 && elapsed.count() >= request.TimeLimit))
+            control.StopRequested = true;
+        if (terminal && TClock::now() - start >= QuietTime) {
+            ShowProgress(control, elapsed.count());
+            lineShown = true;
+        }
+    }
+    worker.get();
+    std::signal(SIGINT, previous);
+    if (lineShown)
+        std::fputs("\r\033[K", stderr);
+    stopped = control.Stopped;
+    return session.Adopt(build, pane);
+}
+
+}  // namespace
+
+bool BuildAndShow(const TCliRequest& request, TBuildSession& session, TLinePane& pane, TBuildReport& report)
+{
+    const TDisplaySettings& settings = request.Display;
+    bool stopped = false;
+    bool refused = request.Steps > 0 ? session.Press(TBuildMode::Start, request.Config, settings, pane)
+                                     : RunOneShot(request, session, pane, stopped);
+    // Presses after the search has ended change nothing: they are not made.
+    const int presses = (request.Steps > 0 ? request.Steps - 1 : 0) + request.Continues;
+    for (int i = 0; i < presses && !refused && !session.SearchEnded(); ++i)
+        refused = session.Press(TBuildMode::Continue, request.Config, settings, pane);
+
+    const TBuild& engine = session.Engine();
+    report.Configuration = ConfigurationText(request.Config);
+    report.Config = &request.Config;
+    report.Refused = refused;
+    report.BuildStep = session.BuildStep();
+    report.Pane = &pane.Lines;
+    report.Engine = &engine;
+    report.Pick = request.Pick;
+    report.Stopped = stopped;
+    if (refused || !(request.Dual || request.Compound))
+        return refused;
+    // What the window's first redraw forms: the dual, the compound, the report once.
+    session.FormShown(request.Pick, settings, pane);
+    report.DualFormed = true;
+    report.DualAborted = session.Marks().DualAborted;
+    report.CompoundFormed = request.Compound;
+    report.Compound = &session.Compound();
+    if (request.Dual)
+        report.DualReport = DualEdgeReport(engine);
+    return false;
+}
