@@ -80,9 +80,9 @@ TFrmPolyhedron::TFrmPolyhedron(QWidget* parent) : QWidget(parent)
 TFrmPolyhedron::~TFrmPolyhedron()
 {
     // A build still running is paused and waited for before anything it uses goes.
-    if (RunningWorker.valid()) {
+    if (Building()) {
         RunningControl->StopRequested = true;
-        RunningWorker.wait();
+        Worker->Wait();
     }
 }
 

@@ -7,13 +7,13 @@
 #include "app/ColourSwatch.h"
 #include "app/IniFile.h"
 #include "common/DisplaySettings.h"
+#include "common/WorkerThread.h"
 #include "session/BuildSession.h"
 
 #include <QWidget>
 
 #include <array>
 #include <chrono>
-#include <future>
 #include <memory>
 #include <vector>
 
@@ -235,7 +235,7 @@ private:
     [[nodiscard]] std::array<std::pair<const char*, TColourSwatch*>, 8> ColourKeys() const;
     void WarnIfUnwritable(bool written);
     void CreateProgressPanel();
-    void FinishOneShot();
+    void FinishOneShot(TOneShotBuild& build);
     void SetBuilding(bool building);
     // What follows every press: the list, its row, the table, the view and the figures.
     void AfterPress(QObject* sender, bool refused);
@@ -243,7 +243,7 @@ private:
 
     std::unique_ptr<TOneShotBuild> RunningBuild;
     std::unique_ptr<TSearchControl> RunningControl;
-    std::future<void> RunningWorker;
+    std::unique_ptr<TWorkerThread> Worker;  // made with the first long build
     std::chrono::steady_clock::time_point RunningSince;
     QObject* RunningSender = nullptr;
     int PendingPick = 0;       // the catalogue choice waiting for its build

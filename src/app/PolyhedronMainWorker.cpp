@@ -39,19 +39,23 @@ void TFrmPolyhedron::CreateProgressPanel()
 void TFrmPolyhedron::StartOneShot(QObject* sender)
 {
     RunningSender = sender;
-    RunningBuild = std::make_unique<TOneShotBuild>(ReadVertexConfiguration());
-    RunningControl = std::make_unique<TSearchControl>();
+    auto build = std::make_unique<TOneShotBuild>(ReadVertexConfiguration());
+    auto control = std::make_unique<TSearchControl>();
     RunningSince = TClock::now();
-    TOneShotBuild* build = RunningBuild.get();
-    TSearchControl* control = RunningControl.get();
-    RunningWorker = std::async(std::launch::async, [build, control] { build->Run(control); });
-    // A short build is over before anyone could notice: it is shown as if it had run here.
-    if (SyncBuildWaitMs < 0)
-        RunningWorker.wait();
-    if (RunningWorker.wait_for(std::chrono::milliseconds(std::max(SyncBuildWaitMs, 0))) == std::future_status::ready) {
-        FinishOneShot();
+    // A short build is over before anyone could notice: it runs here, in a time slice,
+    // and costs no thread. A longer one goes on from where the slice ended, on the worker.
+    if (SyncBuildWaitMs >= 0)
+        control->Deadline = RunningSince + std::chrono::milliseconds(SyncBuildWaitMs);
+    build->Run(control.get());
+    if (!control->TimedOut) {
+        FinishOneShot(*build);
         return;
     }
+    if (!Worker)
+        Worker = std::make_unique<TWorkerThread>();
+    RunningBuild = std::move(build);
+    RunningControl = std::move(control);
+    Worker->Run([build = RunningBuild.get(), control = RunningControl.get()] { build->Resume(*control); });
     MemoPane->Clear();  // a new build has begun; its lines come when it is done
     SetBuilding(true);
     ProgressTimerTimer();
@@ -62,8 +66,12 @@ void TFrmPolyhedron::ProgressTimerTimer()
 {
     if (!Building())
         return;
-    if (RunningWorker.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-        FinishOneShot();
+    if (Worker->Ready()) {
+        ProgressTimer->stop();
+        SetBuilding(false);
+        const std::unique_ptr<TOneShotBuild> build = std::move(RunningBuild);
+        RunningControl.reset();
+        FinishOneShot(*build);
         return;
     }
     const double seconds = std::chrono::duration<double>(TClock::now() - RunningSince).count();
@@ -81,14 +89,9 @@ void TFrmPolyhedron::StopBuildBtnClick()
         RunningControl->StopRequested = true;
 }
 
-void TFrmPolyhedron::FinishOneShot()
+void TFrmPolyhedron::FinishOneShot(TOneShotBuild& build)
 {
-    RunningWorker.get();
-    ProgressTimer->stop();
-    SetBuilding(false);
-    std::unique_ptr<TOneShotBuild> build = std::move(RunningBuild);
-    RunningControl.reset();
-    const bool refused = Session.Adopt(*build, *MemoPane);
+    const bool refused = Session.Adopt(build, *MemoPane);
     AfterPress(RunningSender, refused);
 }
 

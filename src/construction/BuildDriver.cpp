@@ -33,6 +33,12 @@ bool TBuildDriver::ContinueSteps(TBuild& engine, const TVertexConfiguration& con
     return Press(engine, config, pane);
 }
 
+void TBuildDriver::ResumeOneShot(TBuild& engine, TInfoPane& pane, TSearchControl& control)
+{
+    BuildStep = OneShotStep;
+    engine.Search(BuildStep, pane, &control);
+}
+
 bool TBuildDriver::Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane,
                          TSearchControl* control)
 {

@@ -18,6 +18,10 @@ public:
     // "構築続行": one more step; a new step build when none is under way.
     bool ContinueSteps(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane);
 
+    // Carries on a one-shot search that paused at the deadline of control, in one-shot
+    // mode, until it ends, pauses at 100 solids, or control stops or times it out again.
+    void ResumeOneShot(TBuild& engine, TInfoPane& pane, TSearchControl& control);
+
     // One press with BuildStep as it stands: a new build (pane cleared, preparation, the
     // radius lines) when it is below 1, then one call of the search.
     bool Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane,

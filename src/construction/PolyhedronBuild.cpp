@@ -37,15 +37,22 @@ void TBuild::StartWork()
 
 void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
 {
-    if (step <= 0) {
+    const bool resuming = step == OneShotStep && control != nullptr && control->ResumeVertex >= 1;
+    if (step <= 0 && !resuming) {
         // Preparation has just emptied Current; the search starts afresh from it.
         StartWork();
         LimitCut = false;
         Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
     }
-    int n = step < 0 ? 0 : step;
+    int n = resuming ? control->ResumeVertex : step < 0 ? 0 : step;
+    if (resuming) {
+        control->ResumeVertex = 0;
+        control->TimedOut = false;
+    }
+    long long steps = resuming ? control->Completions.load(std::memory_order_relaxed) : 0;
     for (;;) {
-        if (control != nullptr && step == OneShotStep && PauseOnRequest(n, *control, pane)) {
+        // Every 64 steps a watched one-shot search shows how far it is, and pauses if asked.
+        if (control != nullptr && step == OneShotStep && (++steps & 63) == 0 && PauseOnRequest(n, steps, *control, pane)) {
             step = n;
             break;
         }
@@ -100,14 +107,21 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
     FinishCall();
 }
 
-bool TBuild::PauseOnRequest(int n, TSearchControl& control, TInfoPane& pane)
+bool TBuild::PauseOnRequest(int n, long long steps, TSearchControl& control, TInfoPane& pane)
 {
-    control.Completions.fetch_add(1, std::memory_order_relaxed);
+    control.Completions.store(steps, std::memory_order_relaxed);
     control.Vertices.store(Work.VertexCount(), std::memory_order_relaxed);
     control.Found.store(FoundCount, std::memory_order_relaxed);
     // Never before the first vertex is complete: step 0 would start a new build.
-    if (n < 1 || !control.StopRequested.load(std::memory_order_relaxed))
+    if (n < 1)
         return false;
+    if (!control.StopRequested.load(std::memory_order_relaxed)) {
+        if (std::chrono::steady_clock::now() < control.Deadline)
+            return false;
+        control.TimedOut = true;
+        control.ResumeVertex = n;
+        return true;
+    }
     control.Stopped = true;
     pane.AppendLine(StoppedLine);
     return true;

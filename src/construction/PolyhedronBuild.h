@@ -63,8 +63,8 @@ private:
     void RecordFoundSolid();
     void FinishCall();
     void AppendEndLines(TInfoPane& pane);
-    // Counts one step for the progress line; true (with the pane line) when a stop was asked for.
-    bool PauseOnRequest(int n, TSearchControl& control, TInfoPane& pane);
+    // Publishes the progress after steps steps; true (with the pane line) when a stop was asked for.
+    bool PauseOnRequest(int n, long long steps, TSearchControl& control, TInfoPane& pane);
 
     [[nodiscard]] bool AbandonDual(const TPolyFace& source, TInfoPane& pane);
     void ResetDual(const TPolyFace& source);

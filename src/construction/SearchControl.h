@@ -1,14 +1,22 @@
 #pragma once
 // What another thread may see of a running one-shot search, and how it asks the search to
-// stop. The search writes the figures as it goes (relaxed: they are for a progress line,
-// not for synchronisation) and reads the request at every completion.
+// stop. The search writes the figures every 64 steps (relaxed: they are for a progress
+// line, not for synchronisation) and reads the request then.
 
 #include <atomic>
+#include <chrono>
 
 struct TSearchControl {
     std::atomic<bool> StopRequested{false};  // set by anyone; the search pauses at its next step
-    std::atomic<long long> Completions{0};   // vertices completed or tried so far
+    std::atomic<long long> Completions{0};   // steps of the search so far (vertices completed or tried)
     std::atomic<int> Vertices{0};            // vertices of the partial solid now
     std::atomic<int> Found{0};               // solids found so far
     bool Stopped = false;                    // set by the search when it paused on request
+
+    // A one-shot search may be given a time slice: when Deadline passes it pauses without a
+    // word (TimedOut), and is carried on in one-shot mode from ResumeVertex, on this thread
+    // or another, exactly as if it had never paused. Both are set before the search runs.
+    std::chrono::steady_clock::time_point Deadline = std::chrono::steady_clock::time_point::max();
+    bool TimedOut = false;
+    int ResumeVertex = 0;  // >= 1: where a one-shot search paused by its deadline goes on
 };

@@ -30,8 +30,15 @@ enum class TBuildMode {
 // nothing else until it is handed over with TBuildSession::Adopt.
 struct TOneShotBuild {
     explicit TOneShotBuild(const TVertexConfiguration& config) : Config(config) {}
-    // Runs the search to its end or pause; control (when given) watches and may stop it.
+    // Runs the search to its end or pause; control (when given) watches and may stop it,
+    // or give it a time slice.
     void Run(TSearchControl* control = nullptr) { Refused = Driver.BuildAll(*Engine, Config, Pane, control); }
+    // After a pause at the deadline of control: carries the same search on to its end or pause.
+    void Resume(TSearchControl& control)
+    {
+        control.Deadline = std::chrono::steady_clock::time_point::max();
+        Driver.ResumeOneShot(*Engine, Pane, control);
+    }
 
     TVertexConfiguration Config;
     std::unique_ptr<TBuild> Engine = std::make_unique<TBuild>();

@@ -294,3 +294,25 @@ TEST(Cli, OptionsACommandDoesNotTakeOrGivenTwiceAreRefused)
     }
     EXPECT_FALSE(std::ifstream(path).good());
 }
+
+TEST(Cli, TimeLimitPausesTheSearchAsStopDoes)
+{
+    const TResult text = RunCli({"build", "(3/2, 6, 6, 6)", "--limit", "1000", "--time-limit", "1"});
+    EXPECT_EQ(text.Status, 0) << text.Err;
+    EXPECT_NE(text.Out.find("\n中止しました。「構築続行」で続きを調べます。\n"), std::string::npos) << text.Out;
+    const TResult json = RunCli({"build", "(3/2, 6, 6, 6)", "--limit", "1000", "--time-limit", "0.5", "--json"});
+    EXPECT_NE(json.Out.find("\"stopped\": true,"), std::string::npos);
+    EXPECT_NE(RunCli({"build", "(3, 4, 5, 4)", "--json"}).Out.find("\"stopped\": false,"), std::string::npos);
+    for (const char* bad : {"0", "-1", "x", "nan"})
+        EXPECT_EQ(RunCli({"build", "(3, 4, 5, 4)", "--time-limit", bad}).Status, 2) << bad;
+}
+
+TEST(Cli, InterruptPausesTheSearchOnce)
+{
+    // The first Ctrl-C pauses the search: the build is reported and the program ends well.
+    const std::string command = ShellQuote(ZENKARI_CLI_PATH) + " build '(3/2, 6, 6, 6)' --limit 1000 & pid=$!; "
+                                "sleep 1; kill -INT $pid; wait $pid; echo \"exit $?\"";
+    const TResult run = RunProgram("sh", {"-c", command});
+    EXPECT_NE(run.Out.find("\n中止しました。「構築続行」で続きを調べます。\n"), std::string::npos) << run.Out << run.Err;
+    EXPECT_NE(run.Out.find("exit 0\n"), std::string::npos) << run.Out;
+}

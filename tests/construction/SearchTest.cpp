@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 
 namespace {
@@ -243,4 +244,51 @@ TEST(Lookups, FacesMatchEitherWayRoundAndEdgesAreUnordered)
     AddEdge(2, 1, true, solid);
     EXPECT_EQ(solid.EdgeCount, 1);
     EXPECT_FALSE(solid.EdgeFlag[0]);
+}
+
+TEST(PolyhedronBuild, StopPausesLikeTheCapAndContinuingFindsTheSameSolids)
+{
+    const auto whole = BuildAll("(3, 4, 4, 4)");
+    TRun run;
+    TSearchControl control;
+    control.StopRequested = true;  // asked before the search begins: it pauses at its first look
+    ASSERT_FALSE(run.Driver.BuildAll(*run.Engine, Config("(3, 4, 4, 4)"), run.Pane, &control));
+    EXPECT_TRUE(control.Stopped);
+    EXPECT_EQ(run.Pane.Lines.back(), "中止しました。「構築続行」で続きを調べます。");
+    EXPECT_GE(run.Driver.BuildStep, 1);  // a vertex to complete next, as between step presses
+    EXPECT_EQ(control.Completions.load(), 64);
+    int presses = 0;
+    while (!run.Driver.SearchEnded(*run.Engine) && presses < 10000) {
+        ASSERT_FALSE(run.Driver.ContinueSteps(*run.Engine, Config("(3, 4, 4, 4)"), run.Pane));
+        ++presses;
+    }
+    ASSERT_EQ(run.Engine->FoundCount, whole->Engine->FoundCount);
+    for (int i = 0; i < whole->Engine->FoundCount; ++i)
+        EXPECT_EQ(DumpSolid(run.Engine->FoundSolids[i]), DumpSolid(whole->Engine->FoundSolids[i])) << i;
+    EXPECT_EQ(run.Pane.Lines.end()[-2], "全通り調べ終わりました。");
+}
+
+TEST(PolyhedronBuild, TimeSlicedOneShotIsTheSameSearch)
+{
+    // A one-shot search paused at every look (its deadline long past) and carried on each
+    // time must end exactly as the search run in one go: lines, solids, step.
+    for (const char* text : {"(3, 4, 4, 4)", "(3, 3, 3, 3, 3, 5/2)", "(5/2, 5/2, 5/2, 5/2, 5/3)"}) {
+        const auto whole = BuildAll(text, 60);
+        TRun run;
+        TSearchControl control;
+        control.Deadline = std::chrono::steady_clock::time_point::min();
+        ASSERT_FALSE(run.Driver.BuildAll(*run.Engine, Config(text, 60), run.Pane, &control));
+        int slices = 1;
+        while (control.TimedOut && slices < 100000) {
+            run.Driver.ResumeOneShot(*run.Engine, run.Pane, control);
+            ++slices;
+        }
+        EXPECT_GT(slices, 1) << text;
+        EXPECT_EQ(run.Pane.Lines, whole->Pane.Lines) << text;
+        EXPECT_EQ(run.Driver.BuildStep, whole->Driver.BuildStep) << text;
+        ASSERT_EQ(run.Engine->FoundCount, whole->Engine->FoundCount) << text;
+        for (int i = 0; i < whole->Engine->FoundCount; ++i)
+            EXPECT_EQ(DumpSolid(run.Engine->FoundSolids[i]), DumpSolid(whole->Engine->FoundSolids[i])) << text << i;
+        EXPECT_EQ(DumpSolid(run.Engine->Current), DumpSolid(whole->Engine->Current)) << text;
+    }
 }

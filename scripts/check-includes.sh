@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The folders of src/ depend in one direction:
+#   common, geometry -> construction -> measure, view, export, catalogue -> session -> app, cli, viewer
+# with surface (the drawing-surface interface) beside construction. Every #include "folder/..."
+# of a source file must name its own folder or one it may depend on, and Qt headers
+# appear only in app, viewer and the OpenGL surface. Prints each offence; fails on any.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+
+declare -A allowed=(
+    [common]="common"
+    [geometry]="common geometry"
+    [construction]="common geometry construction"
+    [surface]="common geometry surface"
+    [measure]="common geometry construction measure"
+    [view]="common geometry construction surface view"
+    [export]="common geometry construction export"
+    [catalogue]="common geometry construction catalogue"
+    [session]="common geometry construction surface measure view export session"
+    [app]="common geometry construction surface measure view export catalogue session app"
+    [cli]="common geometry construction measure view export catalogue session cli"
+    [viewer]="common geometry construction surface measure view export catalogue session viewer"
+)
+
+failures=0
+for file in $(find . -name '*.h' -o -name '*.cpp' | sort); do
+    folder=$(echo "$file" | cut -d/ -f2)
+    if [ -z "${allowed[$folder]+x}" ]; then
+        echo "$file: folder '$folder' has no place in the order"
+        failures=$((failures + 1))
+        continue
+    fi
+    while IFS= read -r included; do
+        target=${included%%/*}
+        if [[ " ${allowed[$folder]} " != *" $target "* ]]; then
+            echo "$file includes \"$included\": $folder may not depend on $target"
+            failures=$((failures + 1))
+        fi
+    done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\/[^"]*\)".*/\1/p' "$file")
+    case "$folder/$(basename "$file")" in
+        app/* | viewer/* | surface/GlSurface.*) ;;
+        *)
+            if grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file" >/dev/null; then
+                echo "$file: a Qt header outside the window, the viewer and the OpenGL surface"
+                failures=$((failures + 1))
+            fi
+            ;;
+    esac
+done
+if [ "$failures" -gt 0 ]; then
+    echo "$failures include(s) against the order of the folders"
+    exit 1
+fi
+echo "includes follow the order of the folders"
