@@ -76,7 +76,7 @@ void TFrmPolyhedron::ProgressTimerTimer()
     }
     const double seconds = std::chrono::duration<double>(TClock::now() - RunningSince).count();
     const TSearchControl& control = *RunningControl;
-    ProgressLbl->setText(QStringLiteral("構築中：頂点を%1回完成・いまの頂点数 %2・見つかった立体 %3個・%4秒")
+    ProgressLbl->setText(QStringLiteral("構築中：頂点を%1回試行・いまの頂点数 %2・見つかった立体 %3個・%4秒")
                              .arg(control.Completions.load(std::memory_order_relaxed))
                              .arg(control.Vertices.load(std::memory_order_relaxed))
                              .arg(control.Found.load(std::memory_order_relaxed))

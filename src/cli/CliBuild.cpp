@@ -29,7 +29,7 @@ extern "C" void OnInterrupt(int)
 
 void ShowProgress(const TSearchControl& control, double seconds)
 {
-    std::fprintf(stderr, "\r\033[Kbuilding: %lld completions, %d vertices, %d found, %.1f s",
+    std::fprintf(stderr, "\r\033[Kbuilding: %lld steps, %d vertices, %d found, %.1f s",
                  control.Completions.load(std::memory_order_relaxed), control.Vertices.load(std::memory_order_relaxed),
                  control.Found.load(std::memory_order_relaxed), seconds);
     std::fflush(stderr);

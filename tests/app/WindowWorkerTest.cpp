@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 
 namespace {
 
@@ -69,6 +70,8 @@ TEST_F(WindowWorker, LongBuildKeepsTheWindowLiveAndStopsOnRequest)
     const QString progress = Form->ProgressLbl->text();
     EXPECT_TRUE(RunEventsUntil([&] { return Form->ProgressLbl->text() != progress; }));
     EXPECT_TRUE(Form->Building());
+    if (const char* directory = std::getenv("ZENKARI_SCREENSHOTS"))
+        Form->grab().save(QDir(directory).filePath(QStringLiteral("building.png")));
 
     Form->StopBuildBtn->click();
     ASSERT_TRUE(RunEventsUntil([&] { return !Form->Building(); }));
