@@ -21,7 +21,11 @@ namespace {
 struct TTiming {
     double Milliseconds = 0.0;
     int Found = 0;
+    bool Finished = true;
 };
+
+// A search that passes this is reported as unfinished rather than waited for.
+constexpr auto SearchBudget = std::chrono::seconds(60);
 
 // watched: as the window runs it: with the progress counters and the stop request read
 // every 64 steps, in a time slice of 150 ms on this thread, the rest on the worker.
@@ -35,7 +39,10 @@ TTiming TimeBuild(const TVertexConfiguration& config, int repeats, bool watched 
         TNullPane pane;
         TSearchControl control;
         const auto start = std::chrono::steady_clock::now();
-        if (watched) {
+        if (!watched) {
+            control.Deadline = start + SearchBudget;
+            (void)driver.BuildAll(*engine, config, pane, &control);
+        } else {
             control.Deadline = start + std::chrono::milliseconds(150);
             (void)driver.BuildAll(*engine, config, pane, &control);
             if (control.TimedOut) {
@@ -44,11 +51,10 @@ TTiming TimeBuild(const TVertexConfiguration& config, int repeats, bool watched 
                 worker.Wait();
             }
         }
-        else
-            (void)driver.BuildAll(*engine, config, pane);
         const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
         best.Milliseconds = std::min(best.Milliseconds, elapsed.count());
         best.Found = engine->FoundCount;
+        best.Finished = !control.TimedOut;
     }
     return best;
 }
@@ -67,15 +73,18 @@ void WanderingSearches(bool quick)
         int Limit;
         double TargetMs;
     } rows[] = {
-        {"(3/2, 6, 6, 6)", 200, 5000.0},
+        {"(3/2, 6, 6, 6)", 200, 30.0},
+        {"(4/3, 5, 5, 5)", 200, 30.0},
         {"(3, 3, 3, 3, 3, 5/2)", 100, 0.0},
-        {"(3, 3, 3, 3, 3, 5/2)", 120, 300.0},
+        {"(3, 3, 3, 3, 3, 5/2)", 120, 0.0},
         {"(3, 3, 3, 3, 3, 5/2)", 150, 0.0},
-        {"(4/3, 5, 5, 5)", 200, 150.0},
+        {"(3, 3, 3, 3, 3, 5/2)", 200, 1000.0},
+        {"(3/2, 6, 6, 6)", 1000, 10000.0},
+        {"(4/3, 5, 5, 5)", 1000, 5000.0},
     };
     std::printf("%-26s %6s %12s %8s %10s\n", "configuration", "limit", "ms", "found", "target ms");
     for (const auto& row : rows) {
-        if (quick && row.Limit > 120)
+        if (quick && row.Limit > 200)
             continue;
         TVertexConfiguration config;
         if (!ParseConfigurationText(row.Text, config).empty())
@@ -85,8 +94,36 @@ void WanderingSearches(bool quick)
         char target[32] = "-";
         if (row.TargetMs > 0)
             std::snprintf(target, sizeof target, "%.0f", row.TargetMs);
-        std::printf("%-26s %6d %12.1f %8d %10s\n", row.Text, row.Limit, t.Milliseconds, t.Found, target);
+        std::printf("%-26s %6d %12.1f %8d %10s%s\n", row.Text, row.Limit, t.Milliseconds, t.Found, target,
+                    t.Finished ? "" : "  (stopped at the 60 s budget)");
     }
+}
+
+void CatalogueAtLimit1000()
+{
+    double slowest = 0.0;
+    int slowestEntry = -1;
+    int over = 0;
+    for (int e = 0; e < CatalogueEntryCount; ++e) {
+        TVertexConfiguration config;
+        int pick = 0;
+        if (!ParseCodeString(PolyhedronCatalogue()[e].Code, config, pick).empty())
+            continue;
+        if (ConfigurationText(config) == "(3, 3, 3, 3, 3, 5/2)")
+            continue;  // the two snub rows wander far longer at this limit
+        config.VertexLimit = 1000;
+        const TTiming t = TimeBuild(config, 1);
+        over += t.Milliseconds > 1000.0 ? 1 : 0;
+        if (t.Milliseconds > slowest) {
+            slowest = t.Milliseconds;
+            slowestEntry = e;
+        }
+        if (t.Milliseconds > 1000.0 || !t.Finished)
+            std::printf("  entry %d %s at 1000: %.0f ms%s\n", e, ConfigurationText(config).c_str(), t.Milliseconds,
+                        t.Finished ? "" : " (stopped at the budget)");
+    }
+    std::printf("catalogue at limit 1000 (but the snub rows): slowest entry %d at %.1f ms, %d over 1 s (target: none)\n",
+                slowestEntry, slowest, over);
 }
 
 void CatalogueConfigurations(bool watched)
@@ -122,6 +159,8 @@ int main(int argc, char** argv)
     WanderingSearches(quick);
     CatalogueConfigurations(false);
     CatalogueConfigurations(true);
+    if (!quick)
+        CatalogueAtLimit1000();
     std::printf("peak resident memory: %ld MB (target < 100 MB)\n", PeakResidentMegabytes());
     return 0;
 }

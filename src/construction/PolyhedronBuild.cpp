@@ -2,6 +2,7 @@
 
 #include "construction/Lookups.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -42,6 +43,12 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
         // Preparation has just emptied Current; the search starts afresh from it.
         StartWork();
         LimitCut = false;
+        TailWalk = false;
+        MarkedDepth = -1;
+        LostClosures = 0;
+        PruningCuts = 0;
+        PruningChecks = 0;
+        EnablePruning();
         Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
     }
     int n = resuming ? control->ResumeVertex : step < 0 ? 0 : step;
@@ -52,13 +59,15 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
     long long steps = resuming ? control->Completions.load(std::memory_order_relaxed) : 0;
     for (;;) {
         // Every 64 steps a watched one-shot search shows how far it is, and pauses if asked.
-        if (control != nullptr && step == OneShotStep && (++steps & 63) == 0 && PauseOnRequest(n, steps, *control, pane)) {
+        if (step == OneShotStep && (++steps & 63) == 0 && control != nullptr && PauseOnRequest(n, steps, *control, pane)) {
             step = n;
             break;
         }
         if (n < Work.VertexCount()) {
             bool failed = CheckAllVertices();
-            if (!failed)
+            if (!failed && step == OneShotStep && CutBelow(n, steps))
+                failed = true;  // no solid below within the limit: fail and pop, as a failed completion does
+            else if (!failed)
                 failed = CompleteVertex(n);
             if (failed && Work.SavedCount() == 0) {
                 AppendEndLines(pane);
@@ -67,6 +76,8 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
             }
             if (failed) {
                 n = Work.Restore(Work.NextChoice);
+                if (MarkedDepth >= 0 && Work.SavedCount() < MarkedDepth)
+                    MarkedDepth = -1;  // out of the marked subtree
                 SavedCount = Work.SavedCount();
                 if (step == OneShotStep)
                     continue;
@@ -92,6 +103,8 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
             break;
         }
         n = Work.Restore(Work.NextChoice);
+        if (MarkedDepth >= 0 && Work.SavedCount() < MarkedDepth)
+            MarkedDepth = -1;
         SavedCount = Work.SavedCount();
         pane.AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
         if (step != OneShotStep) {
@@ -105,6 +118,40 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
         }
     }
     FinishCall();
+}
+
+bool TBuild::CutBelow(int n, long long steps)
+{
+    if (TailWalk) {
+        SetLastCandidate(n);
+        return false;
+    }
+    if (!CheckDue(n, steps))
+        return false;
+    ++PruningChecks;
+    if (!SubtreeExceedsLimit(n))
+        return false;
+    ++PruningCuts;
+    if (PruningDiagnosis) {
+        if (MarkedDepth < 0)
+            MarkedDepth = Work.SavedCount();
+        return false;
+    }
+    if (Work.SavedCount() > 0)
+        return true;
+    // Nothing is saved above: the plain search would end on this subtree's last path, with
+    // the last candidate at every vertex, and list item 0 shows where. Walk it.
+    TailWalk = true;
+    SetLastCandidate(n);
+    return false;
+}
+
+void TBuild::SetLastCandidate(int n)
+{
+    // Only where the completion will read the choice: a completion refused at the limit,
+    // or with no candidate, leaves NextChoice as the plain search leaves it.
+    if (Work.VertexCount() <= VertexLimit && Work.FanCount(n) >= 1 && !FindCandidates(n))
+        Work.NextChoice = std::max(Work.NextChoice, CandidateCount - 1);
 }
 
 bool TBuild::PauseOnRequest(int n, long long steps, TSearchControl& control, TInfoPane& pane)
@@ -137,6 +184,8 @@ void TBuild::AppendEndLines(TInfoPane& pane)
 
 void TBuild::RecordFoundSolid()
 {
+    if (MarkedDepth >= 0)
+        ++LostClosures;  // diagnosis: a cut at the marked node would have lost this solid
     Work.ExportTo(Current);
     BuildDisplayForm(Current, CurrentDisplay);
     PushState(FoundSolids, FoundCount, 0, Current);

@@ -35,6 +35,18 @@ public:
     void Search(int& step, TInfoPane& pane, TSearchControl* control = nullptr);
     // True when some branch of this search failed only because it reached VertexLimit.
     bool LimitCut = false;
+    // One-shot searches cut subtrees that provably hold no solid within the limit; every
+    // line, solid and state stays that of the plain search. Step builds never prune.
+    bool Pruning = true;
+    // Checks begin at this step of a search: a search that ends sooner (every catalogue row
+    // at its own limit) runs exactly as it did without them, and pays nothing. Any schedule is sound.
+    long long PruningFromStep = 4096;
+    // For tests: instead of cutting, mark the subtree and count the solids found in it,
+    // which a cut there would have lost (always 0 when the bound is sound).
+    bool PruningDiagnosis = false;
+    int LostClosures = 0;
+    long long PruningCuts = 0;    // cuts (or marked subtrees) of the last search
+    long long PruningChecks = 0;  // bounds worked out in the last search
     // True when some vertex can no longer be completed.
     [[nodiscard]] bool CheckAllVertices() const;
     // Fills the candidate lists for vertex v; true when there is none.
@@ -63,6 +75,15 @@ private:
     void RecordFoundSolid();
     void FinishCall();
     void AppendEndLines(TInfoPane& pane);
+    // Pruning (SearchPruning.cpp).
+    void EnablePruning();
+    [[nodiscard]] bool CheckDue(int n, long long steps);
+    [[nodiscard]] bool SubtreeExceedsLimit(int n);
+    int PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners);
+    [[nodiscard]] int NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh) const;
+    // Decides, at vertex n of a one-shot search, whether to go on, cut, or walk the tail.
+    [[nodiscard]] bool CutBelow(int n, long long steps);
+    void SetLastCandidate(int n);
     // Publishes the progress after steps steps; true (with the pane line) when a stop was asked for.
     bool PauseOnRequest(int n, long long steps, TSearchControl& control, TInfoPane& pane);
 
@@ -79,6 +100,9 @@ private:
     void AddArcFans(TDualWork& work);
     void ScaleDual(const TPolyFace& source, bool centreCase);
 
+    bool PruningApplies = false;
+    bool TailWalk = false;          // a cut emptied the stack: the last candidates to the end
+    int MarkedDepth = -1;           // diagnosis: the saved-state depth of a marked subtree
     TArrangementTable Table;
     TSearchSolid Work;  // Current as the search holds it; copied into Current when shown
     std::vector<double> Factors = std::vector<double>((MaxPolygonCorners + 1) * (MaxPolygonCorners + 1), NAN);

@@ -151,6 +151,38 @@ int TSearchSolid::LowestVertexInCell(std::uint64_t cell, TVector3 point, int fou
     return found;
 }
 
+int TSearchSolid::CountVerticesNear(TVector3 point, double radius, int& nearest, double& nearestDistance) const
+{
+    int count = 0;
+    nearest = -1;
+    nearestDistance = radius;
+    const double margin = 2.0 * radius;  // twice over, for rounding
+    const std::int64_t x0 = CellIndex(point.X - margin), x1 = CellIndex(point.X + margin);
+    const std::int64_t y0 = CellIndex(point.Y - margin), y1 = CellIndex(point.Y + margin);
+    const std::int64_t z0 = CellIndex(point.Z - margin), z1 = CellIndex(point.Z + margin);
+    for (std::int64_t cx = x0; cx <= x1; ++cx) {
+        for (std::int64_t cy = y0; cy <= y1; ++cy) {
+            for (std::int64_t cz = z0; cz <= z1; ++cz) {
+                for (int v = CellHead.Find(CellKey(cx, cy, cz)); v >= 0; v = CellNext[v]) {
+                    const double dx = Points[v].X - point.X, dy = Points[v].Y - point.Y, dz = Points[v].Z - point.Z;
+                    if (dx * dx + dy * dy + dz * dz > 4.0 * radius * radius)
+                        continue;
+                    const double distance = VectorLength(SubtractVectors(Points[v], point));
+                    if (distance > radius)
+                        continue;
+                    if (distance <= nearestDistance) {
+                        nearest = v;
+                        nearestDistance = distance;
+                    }
+                    if (++count >= 2)
+                        return count;
+                }
+            }
+        }
+    }
+    return count;
+}
+
 int TSearchSolid::FindOrAddVertex(TVector3 point)
 {
     int found = -1;

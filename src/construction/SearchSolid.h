@@ -62,6 +62,9 @@ public:
 
     // The lowest-numbered vertex within 1e-9 of point, or a new one.
     int FindOrAddVertex(TVector3 point);
+    // How many vertices lie within radius of point (radius well below a grid cell, 1/64),
+    // counting no further than two; nearest gets the closest of them and its distance.
+    int CountVerticesNear(TVector3 point, double radius, int& nearest, double& nearestDistance) const;
     // The lowest-numbered face with the same cyclic vertex list either way, or a new one.
     int FindOrAddFace(const int* indices, int size, int n, int d);
     void AddEdge(int a, int b);

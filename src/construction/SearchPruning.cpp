@@ -1,0 +1,235 @@
+// Exact pruning of the one-shot search: a lower bound on the vertices of every solid that
+// can still be reached from a search node. When the bound passes the vertex limit the
+// node fails as a failed completion does, and nothing the plain search would record is
+// lost.
+//
+// The geometry behind it: a regular polygon with three consecutive corners on the sphere
+// is carried onto itself by a rotation about an axis through the centre, so for each
+// reading (candidate) of an unfinished vertex u the polygons still missing at u are
+// exactly those that completing u with that reading would place now, whoever places them
+// later. Their corners that lie near no vertex (NEW) are distinct new vertices of every
+// solid that completes u that way; w_u is the fewest over u's candidates. One new vertex
+// may serve several unfinished vertices; with M_u the most requirements near any one of
+// u's predicted points, y_u = 1/M_u is a feasible dual of that covering problem, so
+// V + sum w_u / M_u vertices at least are needed. Points that are neither clearly at one
+// vertex nor clearly new make the vertex abstain.
+
+#include "construction/PolyhedronBuild.h"
+
+#include <cmath>
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+
+namespace {
+
+constexpr double AtDistance = 1e-10;       // a predicted point this close to one vertex is that vertex
+constexpr double ClearDistance = 1e-5;     // nothing this close: the point is new
+constexpr double SameCorner = 1e-9;        // corners of one candidate this close are one corner
+
+enum class TPointKind { At, New, Ambiguous };
+
+double SquaredDistance(TVector3 a, TVector3 b)
+{
+    const double dx = a.X - b.X, dy = a.Y - b.Y, dz = a.Z - b.Z;
+    return dx * dx + dy * dy + dz * dz;
+}
+
+std::uint64_t NearKey(std::int64_t x, std::int64_t y, std::int64_t z)
+{
+    const auto part = [](std::int64_t i) { return static_cast<std::uint64_t>(i) & 0x1FFFFFu; };
+    return (part(x) << 42) | (part(y) << 21) | part(z);
+}
+
+constexpr double NearCellSize = 1.0 / 64.0;
+
+std::int64_t NearCell(double coordinate)
+{
+    return static_cast<std::int64_t>(std::floor(coordinate / NearCellSize));
+}
+
+// The cells a ball of ClearDistance round the coordinate touches along one axis.
+void NearRange(double coordinate, std::int64_t& low, std::int64_t& high)
+{
+    low = NearCell(coordinate - 2.0 * ClearDistance);
+    high = NearCell(coordinate + 2.0 * ClearDistance);
+}
+
+// The new points every contributing vertex may use, bucketed so that the vertices
+// predicting a point near a given one are found at once.
+class TRequirementGrid {
+public:
+    void Add(TVector3 p, int owner)
+    {
+        Points.push_back(p);
+        Owners.push_back(owner);
+        Cells[NearKey(NearCell(p.X), NearCell(p.Y), NearCell(p.Z))].push_back(static_cast<int>(Points.size()) - 1);
+    }
+    // How many distinct owners have a point within ClearDistance of p.
+    [[nodiscard]] int OwnersNear(TVector3 p, std::vector<int>& seen) const
+    {
+        seen.clear();
+        std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0, z0 = 0, z1 = 0;
+        NearRange(p.X, x0, x1);
+        NearRange(p.Y, y0, y1);
+        NearRange(p.Z, z0, z1);
+        for (std::int64_t cx = x0; cx <= x1; ++cx)
+            for (std::int64_t cy = y0; cy <= y1; ++cy)
+                for (std::int64_t cz = z0; cz <= z1; ++cz) {
+                    const auto found = Cells.find(NearKey(cx, cy, cz));
+                    if (found == Cells.end())
+                        continue;
+                    for (const int i : found->second)
+                        if (SquaredDistance(Points[i], p) <= ClearDistance * ClearDistance
+                            && std::find(seen.begin(), seen.end(), Owners[i]) == seen.end())
+                            seen.push_back(Owners[i]);
+                }
+        return static_cast<int>(seen.size());
+    }
+
+    std::vector<TVector3> Points;
+    std::vector<int> Owners;
+
+private:
+    std::unordered_map<std::uint64_t, std::vector<int>> Cells;
+};
+
+}  // namespace
+
+void TBuild::EnablePruning()
+{
+    // The rotation argument needs every placed chord within the circle of neighbours.
+    PruningApplies = true;
+    for (int i = 0; i < PolygonCount; ++i)
+        PruningApplies = PruningApplies && Chord[i] <= 2.0 * NeighbourRadius;
+}
+
+bool TBuild::CheckDue(int n, long long steps)
+{
+    if (!Pruning || !PruningApplies || !LimitCut || steps < PruningFromStep || Work.FanCount(n) < 1)
+        return false;
+    // Only where the vertex about to be completed still has a choice to make.
+    if (FindCandidates(n))
+        return false;
+    return CandidateCount - Work.NextChoice >= 2;
+}
+
+int TBuild::PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners)
+{
+    const int k = PolygonCount;
+    if (const double* frame = Work.KnownFrame(u)) {
+        FrameSinA = frame[0];
+        FrameCosA = frame[1];
+        FrameSinB = frame[2];
+        FrameCosB = frame[3];
+    } else {
+        SetAxisFrame(Work.Vertex(u));
+        Work.KeepFrame(u, FrameSinA, FrameCosA, FrameSinB, FrameCosB);
+    }
+    // The same arithmetic as CompleteVertex, so that the points agree with what it would place.
+    const TVector3 w = ToAxisFrame(Work.Vertex(Work.FanLast(u)));
+    double phi = std::atan2(w.Z, w.Y);
+    TVector3 corner[MaxPolygonCount];
+    for (int i = 0; i < k; ++i) {
+        const int q = ((i * dir + k + offset) % k + k) % k;
+        phi += CentralAngle[q];
+        corner[i] = FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
+    }
+    corners.clear();
+    const int missing = k - Work.FanCount(u);
+    for (int b = 0; b < missing; ++b) {
+        const int q = ((b * dir + k + offset) % k + k) % k;
+        const int n = PolyN[q];
+        if (n < 3 || n > MaxPolygonCorners)
+            return -1;
+        const double f = RecurrenceFactor(n, PolyD[q]);
+        TVector3 points[MaxPolygonCorners];
+        points[0] = corner[b];
+        points[1] = Work.Vertex(u);
+        points[2] = corner[(b + k - 1) % k];
+        for (int j = 3; j < n; ++j)
+            points[j] = AddVectors(points[j - 3], ScaleVector(SubtractVectors(points[j - 1], points[j - 2]), f));
+        for (int j = 0; j < n; ++j)
+            if (j != 1)
+                corners.push_back(points[j]);
+    }
+    return missing;
+}
+
+int TBuild::NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh) const
+{
+    // -1: some point is neither clearly at one vertex nor clearly new.
+    fresh.clear();
+    for (const TVector3 p : corners) {
+        int nearest = -1;
+        double distance = 0.0;
+        const int count = Work.CountVerticesNear(p, ClearDistance, nearest, distance);
+        TPointKind kind = TPointKind::New;
+        if (count >= 1)
+            kind = count == 1 && distance <= AtDistance ? TPointKind::At : TPointKind::Ambiguous;
+        if (kind == TPointKind::Ambiguous)
+            return -1;
+        if (kind == TPointKind::At)
+            continue;
+        bool seen = false;
+        for (const TVector3 q : fresh) {
+            const double apart = SquaredDistance(p, q);
+            if (apart > ClearDistance * ClearDistance)
+                continue;
+            if (apart > SameCorner * SameCorner)
+                return -1;
+            seen = true;
+        }
+        if (!seen)
+            fresh.push_back(p);
+    }
+    return static_cast<int>(fresh.size());
+}
+
+bool TBuild::SubtreeExceedsLimit(int n)
+{
+    const int k = PolygonCount;
+    const int vertices = Work.VertexCount();
+    TRequirementGrid grid;
+    std::vector<int> need;  // w_u of each contributing vertex, by owner index
+    std::vector<TVector3> corners, fresh, usable;
+    for (int u = n; u < vertices; ++u) {
+        const int m = Work.FanCount(u);
+        if (m < 1 || m >= k)
+            continue;  // nothing missing, or nothing to rotate from
+        const std::uint32_t matching = Work.MatchingReadings(u);
+        int fewest = -1;
+        int c = -1;
+        bool abstain = false;
+        usable.clear();
+        for (int a = 0; a < Table.Count() && !abstain; ++a) {
+            if ((matching & (1u << a)) == 0)
+                continue;
+            ++c;
+            if (u == n && c < Work.NextChoice)
+                continue;  // tried already, or left to the saved states above this node
+            const int dir = Table.DirectionOf(a);
+            const int offset = (((m * dir + Table.StartOf(a) + k) % k) + k) % k;
+            const int count = PredictMissingCorners(u, offset, dir, corners) < 0 ? -1 : NewCornerCount(corners, fresh);
+            abstain = count < 0;
+            fewest = fewest < 0 ? count : std::min(fewest, count);
+            usable.insert(usable.end(), fresh.begin(), fresh.end());
+        }
+        if (abstain || fewest <= 0)
+            continue;  // requires nothing that can be counted
+        const int owner = static_cast<int>(need.size());
+        for (const TVector3 p : usable)
+            grid.Add(p, owner);
+        need.push_back(fewest);
+    }
+    double bound = vertices;
+    std::vector<int> seen;
+    std::vector<int> most(need.size(), 1);
+    for (std::size_t i = 0; i < grid.Points.size(); ++i) {
+        const int owner = grid.Owners[i];
+        most[owner] = std::max(most[owner], grid.OwnersNear(grid.Points[i], seen));
+    }
+    for (std::size_t u = 0; u < need.size(); ++u)
+        bound += static_cast<double>(need[u]) / most[u];
+    return bound > VertexLimit + 1e-9;
+}
