@@ -129,7 +129,7 @@ bool TBuild::CutBelow(int n, long long steps)
     if (!CheckDue(n, steps))
         return false;
     ++PruningChecks;
-    if (!SubtreeExceedsLimit(n))
+    if (!CutAfterForcing(n))
         return false;
     ++PruningCuts;
     if (PruningDiagnosis) {

@@ -78,7 +78,9 @@ private:
     // Pruning (SearchPruning.cpp).
     void EnablePruning();
     [[nodiscard]] bool CheckDue(int n, long long steps);
-    [[nodiscard]] bool SubtreeExceedsLimit(int n);
+    // Whether no solid below vertex n (its candidates from firstChoice on) fits the limit.
+    [[nodiscard]] bool SubtreeExceedsLimit(int n, int firstChoice);
+    [[nodiscard]] bool CutAfterForcing(int n);
     int PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners);
     [[nodiscard]] int NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh) const;
     // Decides, at vertex n of a one-shot search, whether to go on, cut, or walk the tail.
@@ -101,6 +103,7 @@ private:
     void ScaleDual(const TPolyFace& source, bool centreCase);
 
     bool PruningApplies = false;
+    bool ForcingApplies = false;
     bool TailWalk = false;          // a cut emptied the stack: the last candidates to the end
     int MarkedDepth = -1;           // diagnosis: the saved-state depth of a marked subtree
     TArrangementTable Table;

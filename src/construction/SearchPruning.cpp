@@ -99,9 +99,57 @@ private:
 void TBuild::EnablePruning()
 {
     // The rotation argument needs every placed chord within the circle of neighbours.
+    const int k = PolygonCount;
     PruningApplies = true;
-    for (int i = 0; i < PolygonCount; ++i)
+    for (int i = 0; i < k; ++i)
         PruningApplies = PruningApplies && Chord[i] <= 2.0 * NeighbourRadius;
+    // Forcing needs distinct junctions: no proper run of the configuration closes a full
+    // turn, so that a fan can only close with all its polygons.
+    ForcingApplies = PruningApplies;
+    for (int start = 0; start < k && ForcingApplies; ++start) {
+        double sum = 0.0;
+        for (int length = 1; length < k && ForcingApplies; ++length) {
+            sum += CentralAngle[(start + length - 1) % k];
+            const double turns = sum / (2.0 * M_PI);
+            ForcingApplies = std::fabs(turns - std::round(turns)) > 1e-9;
+        }
+    }
+}
+
+bool TBuild::CutAfterForcing(int n)
+{
+    // A vertex with one reading left has that reading's polygons in every solid below:
+    // place them on the state (undone afterwards), as long as any vertex is so forced.
+    // A forced vertex that cannot close, a fan no reading continues, or too many vertices
+    // means no solid; otherwise the count bound is taken on the richer state.
+    const int k = PolygonCount;
+    const int choice = Work.NextChoice;
+    const int fanCount = Work.FanCount(n), fanFirst = Work.FanFirst(n), fanLast = Work.FanLast(n);
+    const int pending = Work.PendingCount(n);
+    Work.Save(n, choice);
+    bool cut = false;
+    bool placed = ForcingApplies;
+    while (placed && !cut) {
+        placed = false;
+        for (int u = n + 1; u < Work.VertexCount() - 1 && !cut; ++u) {
+            const int m = Work.FanCount(u);
+            const std::uint32_t matching = Work.MatchingReadings(u);
+            if (m < 1 || m >= k || matching == 0 || (matching & (matching - 1)) != 0)
+                continue;
+            Work.NextChoice = 0;
+            cut = CompleteVertex(u) || Work.AnyVertexStuck();
+            placed = true;
+        }
+    }
+    // Vertex n's choices keep their numbers only while its fan is as it was.
+    const bool nUnchanged = Work.FanCount(n) == fanCount && Work.FanFirst(n) == fanFirst
+                            && Work.FanLast(n) == fanLast && Work.PendingCount(n) == pending;
+    if (!cut)
+        cut = SubtreeExceedsLimit(n, nUnchanged ? choice : 0);
+    int restored = 0;
+    Work.Restore(restored);
+    Work.NextChoice = choice;
+    return cut;
 }
 
 bool TBuild::CheckDue(int n, long long steps)
@@ -186,7 +234,7 @@ int TBuild::NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVe
     return static_cast<int>(fresh.size());
 }
 
-bool TBuild::SubtreeExceedsLimit(int n)
+bool TBuild::SubtreeExceedsLimit(int n, int firstChoice)
 {
     const int k = PolygonCount;
     const int vertices = Work.VertexCount();
@@ -206,7 +254,7 @@ bool TBuild::SubtreeExceedsLimit(int n)
             if ((matching & (1u << a)) == 0)
                 continue;
             ++c;
-            if (u == n && c < Work.NextChoice)
+            if (u == n && c < firstChoice)
                 continue;  // tried already, or left to the saved states above this node
             const int dir = Table.DirectionOf(a);
             const int offset = (((m * dir + Table.StartOf(a) + k) % k) + k) % k;
