@@ -31,26 +31,25 @@ double TBuild::RecurrenceFactor(int n, int d)
 
 void TBuild::StartWork()
 {
+    // Preparation has just emptied Current; the search starts afresh from it.
     Table.Build(PolygonCount, Arrangements, ArrangementD);
     Work.Reset(Table);
     Work.NextChoice = Current.NextChoice;
+    LimitCut = false;
+    TailWalk = false;
+    MarkedDepth = -1;
+    LostClosures = 0;
+    PruningCuts = 0;
+    PruningChecks = 0;
+    EnablePruning();
+    Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
 }
 
 void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
 {
     const bool resuming = step == OneShotStep && control != nullptr && control->ResumeVertex >= 1;
-    if (step <= 0 && !resuming) {
-        // Preparation has just emptied Current; the search starts afresh from it.
+    if (step <= 0 && !resuming)
         StartWork();
-        LimitCut = false;
-        TailWalk = false;
-        MarkedDepth = -1;
-        LostClosures = 0;
-        PruningCuts = 0;
-        PruningChecks = 0;
-        EnablePruning();
-        Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
-    }
     int n = resuming ? control->ResumeVertex : step < 0 ? 0 : step;
     if (resuming) {
         control->ResumeVertex = 0;
