@@ -5,12 +5,12 @@
 
 #include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
+#include "support/RandomConfiguration.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -70,28 +70,12 @@ int main(int argc, char** argv)
 {
     const int wanted = argc > 1 ? std::atoi(argv[1]) : 1000;
     std::mt19937 random(argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 20261208u);
-    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     int compared = 0, differing = 0, unfinished = 0;
     long long tried = 0;
     double plainTime = 0, prunedTime = 0;
     while (compared < wanted) {
         ++tried;
-        TVertexConfiguration config;
-        config.PolygonCount = pick(3, 8);
-        for (int i = 0; i < config.PolygonCount; ++i) {
-            const int n = pick(3, 12);
-            int d = 1;
-            if (pick(0, 9) < 4) {
-                d = pick(2, n - 1);
-                while (std::gcd(n, d) != 1)
-                    d = d % (n - 1) + 1;
-            }
-            config.N[i] = n;
-            config.D[i] = d;
-        }
-        config.Winding = pick(0, 9) < 6 ? 1 : pick(0, 3);
-        config.AddLast = config.PolygonCount > 3 && pick(0, 4) == 0;
-        config.VertexLimit = pick(3, 20) * 10;
+        const TVertexConfiguration config = RandomConfiguration(random);
         const TOutcome pruned = Build(config, true);
         if (pruned.Cuts == 0)
             continue;

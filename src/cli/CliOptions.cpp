@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "catalogue/PolyhedronInfo.h"
+#include "common/TextNumbers.h"
 #include "construction/ConfigurationText.h"
 
 #include <algorithm>
@@ -67,12 +68,6 @@ const TOptionTable& OptionsOf(const TCliRequest& request)
     return BuildOptions();
 }
 
-bool ReadCount(const std::string& text, int low, int high, int& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc{} && at == end && value >= low && value <= high;
-}
 
 std::string ReadConfiguration(const std::string& text, TCliRequest& request)
 {
@@ -85,9 +80,7 @@ std::string ReadConfiguration(const std::string& text, TCliRequest& request)
 
 bool ReadSeconds(const std::string& text, double& seconds)
 {
-    const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, seconds);
-    return error == std::errc{} && at == end && std::isfinite(seconds) && seconds > 0.0 && seconds <= 1e9;
+    return ReadFinite(text, seconds) && seconds > 0.0 && seconds <= 1e9;
 }
 
 // "0,2": the colour groups shown in their single colour.
@@ -125,7 +118,7 @@ void TakeFlag(const std::string& option, TCliRequest& request)
 // pick, and the dual for odd items.
 std::string ReadCatalogueItem(const std::string& text, TCliRequest& request)
 {
-    if (!ReadCount(text, 0, CatalogueItemCount - 1, request.CatalogueItem))
+    if (!ReadInteger(text, 0, CatalogueItemCount - 1, request.CatalogueItem))
         return "a catalogue item is 0 ... 241, not " + QuotedInput(text);
     const std::string error = ParseCodeString(PolyhedronCatalogue()[request.CatalogueItem / 2].Code,
                                               request.Config, request.Pick);
@@ -144,17 +137,17 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
     const bool vrml = request.Command == TCliCommand::Vrml;
     if (option == "--limit") {
         int limit = 0;
-        if (!ReadCount(value, 10, 1000, limit) || limit % 10 != 0)
+        if (!ReadInteger(value, 10, 1000, limit) || limit % 10 != 0)
             return RangeError(option, "10 ... 1000 in steps of 10", value);
         request.Config.VertexLimit = limit;
     } else if (option == "--pick") {
-        if (!ReadCount(value, 0, 1000000, request.Pick))
+        if (!ReadInteger(value, 0, 1000000, request.Pick))
             return RangeError(option, "0 or more", value);
     } else if (option == "--steps") {
-        if (!ReadCount(value, 1, MaxPresses, request.Steps))
+        if (!ReadInteger(value, 1, MaxPresses, request.Steps))
             return RangeError(option, "1 ... " + std::to_string(MaxPresses), value);
     } else if (option == "--continue") {
-        if (!ReadCount(value, 0, MaxPresses, request.Continues))
+        if (!ReadInteger(value, 0, MaxPresses, request.Continues))
             return RangeError(option, "0 ... " + std::to_string(MaxPresses), value);
     } else if (option == "--time-limit") {
         if (!ReadSeconds(value, request.TimeLimit))
@@ -164,13 +157,13 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
             return "-o needs a file name (- for standard output)";
         request.OutputFile = value;
     } else if (vrml && option == "--mode") {
-        if (!ReadCount(value, 0, 4, display.SurfaceMode))
+        if (!ReadInteger(value, 0, 4, display.SurfaceMode))
             return RangeError(option, "0 ... 4", value);
     } else if (vrml && (option == "--alpha" || option == "--dual-alpha")) {
-        if (!ReadCount(value, 0, 3, option == "--alpha" ? display.SolidAlpha : display.DualAlpha))
+        if (!ReadInteger(value, 0, 3, option == "--alpha" ? display.SolidAlpha : display.DualAlpha))
             return RangeError(option, "0 ... 3", value);
     } else if (vrml && option == "--zoom") {
-        if (!ReadCount(value, 0, 4, display.ZoomMode))
+        if (!ReadInteger(value, 0, 4, display.ZoomMode))
             return RangeError(option, "0 ... 4", value);
     } else if (vrml && option == "--mono") {
         if (!ReadMonoGroups(value, display))

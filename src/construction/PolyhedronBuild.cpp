@@ -227,6 +227,20 @@ bool TBuild::FindCandidates(int v)
     return CandidateCount == 0;
 }
 
+void TBuild::UseAxisFrameOf(int v)
+{
+    // A vertex never moves, so its frame is worked out once however often it is used.
+    if (const double* frame = Work.KnownFrame(v)) {
+        FrameSinA = frame[0];
+        FrameCosA = frame[1];
+        FrameSinB = frame[2];
+        FrameCosB = frame[3];
+        return;
+    }
+    SetAxisFrame(Work.Vertex(v));
+    Work.KeepFrame(v, FrameSinA, FrameCosA, FrameSinB, FrameCosB);
+}
+
 bool TBuild::CompleteVertex(int v)
 {
     const int k = PolygonCount;
@@ -234,15 +248,7 @@ bool TBuild::CompleteVertex(int v)
         LimitCut = true;
         return true;
     }
-    if (const double* frame = Work.KnownFrame(v)) {
-        FrameSinA = frame[0];
-        FrameCosA = frame[1];
-        FrameSinB = frame[2];
-        FrameCosB = frame[3];
-    } else {
-        SetAxisFrame(Work.Vertex(v));
-        Work.KeepFrame(v, FrameSinA, FrameCosA, FrameSinB, FrameCosB);
-    }
+    UseAxisFrameOf(v);
     int offset = 0;
     int dir = 1;
     double phi = 0.0;

@@ -75,6 +75,8 @@ private:
     void RecordFoundSolid();
     void FinishCall();
     void AppendEndLines(TInfoPane& pane);
+    // Sets the axis frame (FrameSinA ...) of vertex v, from the cache where it is known.
+    void UseAxisFrameOf(int v);
     // Pruning (SearchPruning.cpp).
     void EnablePruning();
     [[nodiscard]] bool CheckDue(int n, long long steps);

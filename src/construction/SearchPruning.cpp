@@ -165,15 +165,7 @@ bool TBuild::CheckDue(int n, long long steps)
 int TBuild::PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners)
 {
     const int k = PolygonCount;
-    if (const double* frame = Work.KnownFrame(u)) {
-        FrameSinA = frame[0];
-        FrameCosA = frame[1];
-        FrameSinB = frame[2];
-        FrameCosB = frame[3];
-    } else {
-        SetAxisFrame(Work.Vertex(u));
-        Work.KeepFrame(u, FrameSinA, FrameCosA, FrameSinB, FrameCosB);
-    }
+    UseAxisFrameOf(u);
     // The same arithmetic as CompleteVertex, so that the points agree with what it would place.
     const TVector3 w = ToAxisFrame(Work.Vertex(Work.FanLast(u)));
     double phi = std::atan2(w.Z, w.Y);

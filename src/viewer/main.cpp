@@ -1,13 +1,12 @@
 // zenkari-view: builds one configuration and shows it in the OpenGL view; arrows turn it,
 // D the dual, C the compound, M the surface mode. With --png it saves one picture and exits.
 
+#include "common/TextNumbers.h"
 #include "construction/ConfigurationText.h"
 #include "viewer/ViewerWindow.h"
 
 #include <QApplication>
 
-#include <charconv>
-#include <cmath>
 #include <iostream>
 #include <set>
 #include <string>
@@ -34,20 +33,6 @@ struct TViewerOptions {
     bool WantPicture = false;
     QString Picture;
 };
-
-bool ReadInteger(const std::string& text, int low, int high, int& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc{} && at == end && value >= low && value <= high;
-}
-
-bool ReadFinite(const std::string& text, double& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc{} && at == end && std::isfinite(value);
-}
 
 std::string TakeValue(const std::string& option, const std::string& value, TViewerOptions& options)
 {

@@ -3,13 +3,13 @@
 // 100-solid pause must be the plain search's own.
 
 #include "catalogue/PolyhedronInfo.h"
+#include "support/RandomConfiguration.h"
 #include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <memory>
-#include <numeric>
 #include <random>
 
 namespace {
@@ -84,27 +84,6 @@ bool ExpectSameAsPlain(const TVertexConfiguration& config, int continues = 0)
     return pruned.Cuts > 0;
 }
 
-TVertexConfiguration RandomConfiguration(std::mt19937& random)
-{
-    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    TVertexConfiguration config;
-    config.PolygonCount = pick(3, 8);
-    for (int i = 0; i < config.PolygonCount; ++i) {
-        const int n = pick(3, 12);
-        int d = 1;
-        if (pick(0, 9) < 4) {
-            d = pick(2, n - 1);
-            while (std::gcd(n, d) != 1)
-                d = d % (n - 1) + 1;
-        }
-        config.N[i] = n;
-        config.D[i] = d;
-    }
-    config.Winding = pick(0, 9) < 6 ? 1 : pick(0, 3);
-    config.AddLast = config.PolygonCount > 3 && pick(0, 4) == 0;
-    config.VertexLimit = pick(6, 20) * 10;
-    return config;
-}
 
 }  // namespace
 
