@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libgtest-dev libcoin-dev
+    libgtest-dev libcoin-dev libassimp-dev libpng-dev
     qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri
     xvfb xauth fonts-ipafont-gothic qt6-translations-l10n
 )

@@ -53,6 +53,16 @@ const TOptionTable& VrmlOptions()
     return options;
 }
 
+const TOptionTable& ExportOptions()
+{
+    static const TOptionTable options = [] {
+        TOptionTable table = VrmlOptions();
+        table.insert(table.end(), {{"--format", true}, {"--size", true}});
+        return table;
+    }();
+    return options;
+}
+
 const TOptionTable& CatalogueListOptions()
 {
     static const TOptionTable options = {{"--english", false}};
@@ -63,6 +73,8 @@ const TOptionTable& OptionsOf(const TCliRequest& request)
 {
     if (request.Command == TCliCommand::Vrml)
         return VrmlOptions();
+    if (request.Command == TCliCommand::Export)
+        return ExportOptions();
     if (request.Command == TCliCommand::Catalogue && request.CatalogueItem < 0)
         return CatalogueListOptions();
     return BuildOptions();
@@ -81,6 +93,14 @@ std::string ReadConfiguration(const std::string& text, TCliRequest& request)
 bool ReadSeconds(const std::string& text, double& seconds)
 {
     return ReadFinite(text, seconds) && seconds > 0.0 && seconds <= 1e9;
+}
+
+// "800x600": a picture's size, each side 1 ... 8192 pixels.
+bool ReadPictureSize(const std::string& text, int& width, int& height)
+{
+    const std::size_t x = text.find('x');
+    return x != std::string::npos && ReadInteger(text.substr(0, x), 1, 8192, width)
+           && ReadInteger(text.substr(x + 1), 1, 8192, height);
 }
 
 // "0,2": the colour groups shown in their single colour.
@@ -134,7 +154,7 @@ std::string RangeError(const std::string& option, const std::string& range, cons
 std::string TakeValue(const std::string& option, const std::string& value, TCliRequest& request)
 {
     TDisplaySettings& display = request.Display;
-    const bool vrml = request.Command == TCliCommand::Vrml;
+    const bool vrml = request.Command == TCliCommand::Vrml || request.Command == TCliCommand::Export;
     if (option == "--limit") {
         int limit = 0;
         if (!ReadInteger(value, 10, 1000, limit) || limit % 10 != 0)
@@ -168,7 +188,27 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
     } else if (vrml && option == "--mono") {
         if (!ReadMonoGroups(value, display))
             return RangeError(option, "colour groups 0, 1, 2 separated by commas", value);
+    } else if (option == "--format") {
+        if (!ExportFormatFromName(value, request.Format))
+            return RangeError(option, "wrl, off, obj, stl, glb or png", value);
+        request.FormatGiven = true;
+    } else if (option == "--size") {
+        if (!ReadPictureSize(value, request.PictureWidth, request.PictureHeight))
+            return RangeError(option, "WIDTHxHEIGHT, each 1 ... 8192", value);
     }
+    return "";
+}
+
+// The format of an export: --format, or the file's extension.
+std::string CheckExportTarget(TCliRequest& request)
+{
+    if (request.OutputFile.empty())
+        return "export needs -o FILE";
+    if (!request.FormatGiven && !ExportFormatFromPath(request.OutputFile, request.Format))
+        return "cannot tell the format of " + QuotedInput(request.OutputFile)
+               + " from its name: give --format wrl|off|obj|stl|glb|png";
+    if (request.OutputFile == "-" && request.Format == TExportFormat::Obj)
+        return "obj writes two files (the .obj and its .mtl): -o - cannot take them";
     return "";
 }
 
@@ -206,6 +246,7 @@ std::string UsageText()
            "                        [--dual] [--compound] [--json] [--time-limit S]\n"
            "       zenkari-cli vrml CONFIG -o FILE [build options] [--mode M] [--alpha A]\n"
            "                        [--dual-alpha A] [--zoom Z] [--no-float-lines] [--mono G,G]\n"
+           "       zenkari-cli export CONFIG -o FILE [--format F] [--size WxH] [vrml options]\n"
            "       zenkari-cli catalogue [--english]\n"
            "       zenkari-cli catalogue ITEM [build options]\n"
            "  ITEM    a catalogue item, 0 ... 241: entry ITEM / 2, its dual when ITEM is odd\n"
@@ -234,7 +275,10 @@ std::string UsageText()
            "  --dual-alpha A  opacity of the dual (default 2)\n"
            "  --zoom Z        0 fit, 1 fit the dual too, 2 fixed 1/2, 3 fixed 1, 4 fixed 2 (default 1)\n"
            "  --no-float-lines  do not lift the edges 0.5% off the faces\n"
-           "  --mono G,G      colour groups in their single colour: 0 solid, 1 dual, 2 star polygons\n";
+           "  --mono G,G      colour groups in their single colour: 0 solid, 1 dual, 2 star polygons\n"
+           "  --format F      export: wrl (VRML 2.0), off, obj (with an .mtl beside it), stl (binary),\n"
+           "                  glb (binary glTF 2.0) or png; by default taken from FILE's extension\n"
+           "  --size WxH      export to png: the picture's size in pixels (default 800x800)\n";
 }
 
 std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)
@@ -255,9 +299,11 @@ std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& req
             first = 2;
         }
     } else {
-        if (argc < 2 || (command != "build" && command != "vrml"))
-            return "expected: zenkari-cli build|vrml CONFIG or catalogue [ITEM] (see --help)";
-        request.Command = command == "vrml" ? TCliCommand::Vrml : TCliCommand::Build;
+        if (argc < 2 || (command != "build" && command != "vrml" && command != "export"))
+            return "expected: zenkari-cli build|vrml|export CONFIG or catalogue [ITEM] (see --help)";
+        request.Command = command == "vrml"     ? TCliCommand::Vrml
+                          : command == "export" ? TCliCommand::Export
+                                                : TCliCommand::Build;
         const std::string error = ReadConfiguration(argv[1], request);
         if (!error.empty())
             return "bad configuration " + QuotedInput(argv[1]) + ": " + error;
@@ -286,5 +332,7 @@ std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& req
     }
     if (request.Command == TCliCommand::Vrml && request.OutputFile.empty())
         return "vrml needs -o FILE";
+    if (request.Command == TCliCommand::Export)
+        return CheckExportTarget(request);
     return "";
 }

@@ -3,6 +3,7 @@
 
 #include "common/DisplaySettings.h"
 #include "construction/VertexConfiguration.h"
+#include "session/ExportFile.h"
 
 #include <string>
 
@@ -10,7 +11,7 @@
 // enough that a wandering search cannot fill memory with its pane.
 inline constexpr int MaxPresses = 100000;
 
-enum class TCliCommand { Build, Vrml, Catalogue };
+enum class TCliCommand { Build, Vrml, Export, Catalogue };
 
 struct TCliRequest {
     TCliCommand Command = TCliCommand::Build;
@@ -25,7 +26,11 @@ struct TCliRequest {
     double TimeLimit = 0.0;  // seconds a one-shot search may run before it pauses; 0 for no limit
     int CatalogueItem = -1;  // catalogue: the item to build; -1 lists them all
     bool English = false;    // catalogue: names in English
-    std::string OutputFile;                                       // vrml: where to write
+    std::string OutputFile;                                       // vrml, export: where to write
+    TExportFormat Format = TExportFormat::Vrml;                   // export: --format, else from the file name
+    bool FormatGiven = false;
+    int PictureWidth = 800;                                       // export to PNG: --size
+    int PictureHeight = 800;
     TDisplaySettings Display = FirstStartDisplaySettings();       // vrml: how it looks
 };
 

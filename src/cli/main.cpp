@@ -35,6 +35,37 @@ int WriteVrmlFile(const TCliRequest& request, const TBuildSession& session)
     return 0;
 }
 
+int WriteExportFile(const TCliRequest& request, const TBuildSession& session)
+{
+    TPictureSettings picture;
+    picture.Width = request.PictureWidth;
+    picture.Height = request.PictureHeight;
+    if (request.OutputFile == "-") {
+        std::vector<TOutputFile> files;
+        const std::string error =
+            ExportShownBytes(session, request.Pick, request.Display, request.Format, "-", picture, files);
+        if (!error.empty()) {
+            std::cerr << "zenkari-cli: " << error << '\n';
+            return 1;
+        }
+        for (const TOutputFile& file : files)
+            std::cout << file.Bytes;
+        return 0;  // checked with every other write to standard output, at the end
+    }
+    const TExportResult result =
+        ExportShownFile(session, request.Pick, request.Display, request.Format, request.OutputFile, picture);
+    if (!result.Error.empty()) {
+        if (result.FailedPath.empty())
+            std::cerr << "zenkari-cli: " << result.Error << '\n';
+        else
+            std::cerr << "zenkari-cli: cannot write " << QuotedInput(result.FailedPath) << ": " << result.Error << '\n';
+        return 1;
+    }
+    for (const std::string& path : result.Written)
+        std::cout << "wrote " << path << '\n';
+    return 0;
+}
+
 void ListCatalogue(bool english)
 {
     for (int item = 0; item < CatalogueItemCount; ++item)
@@ -53,6 +84,8 @@ int Run(const TCliRequest& request)
     const bool refused = BuildAndShow(request, session, pane, report);
     if (request.Command == TCliCommand::Vrml && !refused)
         return WriteVrmlFile(request, session);
+    if (request.Command == TCliCommand::Export && !refused)
+        return WriteExportFile(request, session);
     if (request.Json)
         WriteJsonReport(report, std::cout);
     else

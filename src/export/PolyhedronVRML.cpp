@@ -1,5 +1,7 @@
 #include "export/PolyhedronVRML.h"
 
+#include "export/ExportColours.h"
+
 namespace {
 
 const char* const Blanks8 = "        ";
@@ -16,13 +18,6 @@ std::string Transparency(int alphaItem)
     default:
         return "0.75";
     }
-}
-
-bool Transparent(const TDisplaySettings& settings, bool isDual)
-{
-    // Mode 1 hollows one of the two: the solid when the dual is shown, else the dual.
-    return settings.SurfaceMode == 2 || settings.SurfaceMode == 3
-           || (settings.SurfaceMode == 1 && settings.DualShown != isDual);
 }
 
 std::string PointLine(TVector3 v, double factor, bool last)
@@ -157,7 +152,7 @@ void WriteFaceShape(const TBuild& engine, std::vector<std::string>& lines, const
 {
     const int skipped = isDual ? 2 : 0;  // the dual's two reference entries are not written
     lines.insert(lines.end(), {"Shape {", "  appearance Appearance {", "    material Material {"});
-    if (Transparent(settings, isDual))
+    if (ShownTransparent(settings, isDual))
         lines.push_back("      transparency " + Transparency(isDual ? settings.DualAlpha : settings.SolidAlpha));
     lines.insert(lines.end(), {"    }", "  }", "  geometry IndexedFaceSet {", "    solid FALSE",
                                "    colorPerVertex FALSE", "    coord Coordinate {"});

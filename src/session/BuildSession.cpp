@@ -90,3 +90,13 @@ std::vector<std::string> TBuildSession::ExportShown(int sel, const TDisplaySetti
         return {};
     return sel == 0 ? ExportCurrent(*EnginePtr, settings) : ExportFound(*EnginePtr, sel - 1, settings);
 }
+
+TExportScene TBuildSession::DescribeShown(int sel, const TDisplaySettings& settings) const
+{
+    const TBuild& engine = *EnginePtr;
+    if (sel < 0 || sel > engine.FoundCount)
+        return {};
+    if (sel == 0)
+        return ::DescribeShown(engine, engine.Current, engine.CurrentDisplay, settings);
+    return ::DescribeShown(engine, engine.FoundSolids[sel - 1], engine.FoundDisplay[sel - 1], settings);
+}

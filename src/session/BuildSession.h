@@ -6,6 +6,7 @@
 
 #include "common/DisplaySettings.h"
 #include "construction/BuildDriver.h"
+#include "export/ExportScene.h"
 #include "view/FrameDrawing.h"
 
 #include <memory>
@@ -67,6 +68,8 @@ public:
     void Redraw(int sel, const TDrawTarget& target, TInfoPane& pane);
     // The VRML lines of list position sel as shown; none when it holds no solid.
     [[nodiscard]] std::vector<std::string> ExportShown(int sel, const TDisplaySettings& settings) const;
+    // The faces and triangles of list position sel as shown, for the mesh formats.
+    [[nodiscard]] TExportScene DescribeShown(int sel, const TDisplaySettings& settings) const;
 
     [[nodiscard]] const TBuild& Engine() const { return *EnginePtr; }
     [[nodiscard]] int BuildStep() const { return Driver.BuildStep; }

@@ -1,0 +1,21 @@
+#pragma once
+// The container formats, written by Assimp's exporters from one scene built here: OBJ
+// (with its MTL beside it), binary STL and binary glTF 2.0. The bytes come back in memory,
+// so that every file is written as carefully as the VRML file.
+
+#include "export/ExportScene.h"
+
+#include <string>
+#include <vector>
+
+enum class TMeshFormat { Obj, Stl, Glb };
+
+struct TOutputFile {
+    std::string Path;
+    std::string Bytes;
+};
+
+// The files of scene in format, the one named path last (the OBJ's MTL takes path's name
+// with ".mtl" and comes first). Returns an empty string, or what went wrong.
+[[nodiscard]] std::string MeshFiles(const TExportScene& scene, TMeshFormat format, const std::string& path,
+                                    std::vector<TOutputFile>& files);

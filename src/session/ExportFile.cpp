@@ -1,0 +1,130 @@
+#include "session/ExportFile.h"
+
+#include "common/CarefulWrite.h"
+#include "export/OffWriter.h"
+#include "export/PngFile.h"
+#include "export/PolyhedronVRML.h"
+#include "surface/ImageSurface.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+struct TFormatName {
+    const char* Name;
+    TExportFormat Format;
+};
+
+constexpr TFormatName FormatNames[] = {
+    {"wrl", TExportFormat::Vrml}, {"off", TExportFormat::Off}, {"obj", TExportFormat::Obj},
+    {"stl", TExportFormat::Stl},  {"glb", TExportFormat::Glb}, {"png", TExportFormat::Png},
+};
+
+std::string Lowered(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+std::string VrmlBytes(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+std::string PictureBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                         const TPictureSettings& picture, std::string& bytes)
+{
+    if (picture.Width < 1 || picture.Height < 1 || picture.Width > 8192 || picture.Height > 8192)
+        return "the picture must be 1 ... 8192 pixels each way";
+    TImageSurface surface(picture.Width, picture.Height);
+    session.Draw(sel, TDrawTarget{surface, settings, picture.ViewMatrix});
+    return EncodePng(picture.Width, picture.Height, surface.Pixels(), bytes);
+}
+
+}  // namespace
+
+bool ExportFormatFromName(const std::string& name, TExportFormat& format)
+{
+    for (const TFormatName& entry : FormatNames)
+        if (name == entry.Name) {
+            format = entry.Format;
+            return true;
+        }
+    return false;
+}
+
+bool ExportFormatFromPath(const std::string& path, TExportFormat& format)
+{
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return false;
+    const std::string extension = Lowered(path.substr(dot + 1));
+    if (extension == "vrml") {
+        format = TExportFormat::Vrml;
+        return true;
+    }
+    return ExportFormatFromName(extension, format);
+}
+
+const char* ExportFormatName(TExportFormat format)
+{
+    for (const TFormatName& entry : FormatNames)
+        if (entry.Format == format)
+            return entry.Name;
+    return "";
+}
+
+std::string ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                             TExportFormat format, const std::string& path, const TPictureSettings& picture,
+                             std::vector<TOutputFile>& files)
+{
+    files.clear();
+    const TBuild& engine = session.Engine();
+    if (sel < 0 || sel > engine.FoundCount || (sel == 0 ? engine.Current : engine.FoundSolids[sel - 1]).VertexCount == 0)
+        return "nothing to write: list position " + std::to_string(sel) + " holds no solid";
+    if (format == TExportFormat::Vrml) {
+        files.push_back(TOutputFile{path, VrmlBytes(session.ExportShown(sel, settings))});
+        return "";
+    }
+    if (format == TExportFormat::Png) {
+        TOutputFile file{path, {}};
+        const std::string error = PictureBytes(session, sel, settings, picture, file.Bytes);
+        if (error.empty())
+            files.push_back(std::move(file));
+        return error;
+    }
+    const TExportScene scene = session.DescribeShown(sel, settings);
+    if (format == TExportFormat::Off) {
+        files.push_back(TOutputFile{path, OffText(scene)});
+        return "";
+    }
+    const TMeshFormat mesh = format == TExportFormat::Obj ? TMeshFormat::Obj
+                             : format == TExportFormat::Stl ? TMeshFormat::Stl
+                                                            : TMeshFormat::Glb;
+    return MeshFiles(scene, mesh, path, files);
+}
+
+TExportResult ExportShownFile(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                              TExportFormat format, const std::string& path, const TPictureSettings& picture)
+{
+    TExportResult result;
+    std::vector<TOutputFile> files;
+    result.Error = ExportShownBytes(session, sel, settings, format, path, picture, files);
+    for (const TOutputFile& file : files) {
+        if (!result.Error.empty())
+            break;
+        const std::string error = WriteFileCarefully(file.Path, file.Bytes);
+        if (!error.empty()) {
+            result.Error = error;
+            result.FailedPath = file.Path;
+        } else {
+            result.Written.push_back(file.Path);
+        }
+    }
+    return result;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Writing what is shown to a file in any of the formats Zenkari offers: VRML 2.0, OFF,
+// OBJ (with its MTL), binary STL, binary glTF and a PNG picture of the view. Each file is
+// written carefully: an existing file is replaced only once the new one is complete.
+
+#include "export/MeshWriters.h"
+#include "session/BuildSession.h"
+
+#include <string>
+#include <vector>
+
+enum class TExportFormat { Vrml, Off, Obj, Stl, Glb, Png };
+
+// "wrl", "off", "obj", "stl", "glb", "png" (as --format takes them).
+[[nodiscard]] bool ExportFormatFromName(const std::string& name, TExportFormat& format);
+// From the file name's extension (any case; ".vrml" and ".gltf"-less): false when it names none.
+[[nodiscard]] bool ExportFormatFromPath(const std::string& path, TExportFormat& format);
+[[nodiscard]] const char* ExportFormatName(TExportFormat format);
+
+// How the picture is taken: the view's turn and its size in pixels.
+struct TPictureSettings {
+    TMatrix3 ViewMatrix{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    int Width = 417;
+    int Height = 436;
+};
+
+struct TExportResult {
+    std::string Error;                 // empty when every file was written
+    std::string FailedPath;            // the file the error is about, when one is
+    std::vector<std::string> Written;  // the files written, in order
+};
+
+// The bytes of each file list position sel (0: the solid under construction) gives in
+// format, shown as settings say; the one named path last. Empty with an error when there
+// is nothing to write.
+[[nodiscard]] std::string ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                                           TExportFormat format, const std::string& path,
+                                           const TPictureSettings& picture, std::vector<TOutputFile>& files);
+// ExportShownBytes, then each file written carefully; stops at the first that fails.
+[[nodiscard]] TExportResult ExportShownFile(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                                            TExportFormat format, const std::string& path,
+                                            const TPictureSettings& picture);
