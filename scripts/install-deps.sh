@@ -8,7 +8,13 @@ packages=(
     libgtest-dev libcoin-dev libassimp-dev libpng-dev
     qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri
     xvfb xauth fonts-ipafont-gothic qt6-translations-l10n
+    admesh assimp-utils
 )
+# Node.js and npm run the glTF validator of the tests; a machine that has them from
+# elsewhere keeps its own.
+if ! command -v npm >/dev/null 2>&1; then
+    packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

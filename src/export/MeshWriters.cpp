@@ -70,8 +70,9 @@ aiMaterial* MakeMaterial(const TExportMaterial& source)
     auto* material = new aiMaterial;
     const aiString name(source.Name);
     material->AddProperty(&name, AI_MATKEY_NAME);
+    // The alpha goes in once, as the opacity: the glTF writer multiplies the base colour's by it.
     const aiColor4D colour(RedOf(source.Colour) / 255.0f, GreenOf(source.Colour) / 255.0f,
-                           BlueOf(source.Colour) / 255.0f, static_cast<float>(source.Opacity));
+                           BlueOf(source.Colour) / 255.0f, 1.0f);
     const aiColor3D diffuse(colour.r, colour.g, colour.b);
     material->AddProperty(&diffuse, 1, AI_MATKEY_COLOR_DIFFUSE);
     material->AddProperty(&colour, 1, AI_MATKEY_BASE_COLOR);
