@@ -152,8 +152,7 @@ void TFrmPolyhedron::FormCreate()
     FrmComfirm = new TFrmComfirm(this);
     VRMLSaveDialog = new QFileDialog(this, QStringLiteral("VRMLファイルとして保存します"));
     VRMLSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-    VRMLSaveDialog->setNameFilter(QStringLiteral("VRML files (*.wrl *.WRL)"));
-    VRMLSaveDialog->setDefaultSuffix(QStringLiteral("wrl"));
+    SetUpExportDialog();
     TimerDown = new QTimer(this);
     TimerDown->setInterval(100);
     connect(TimerDown, &QTimer::timeout, this, [this] { TimerDownTimer(); });

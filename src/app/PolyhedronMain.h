@@ -9,6 +9,7 @@
 #include "common/DisplaySettings.h"
 #include "common/WorkerThread.h"
 #include "session/BuildSession.h"
+#include "session/ExportFile.h"
 
 #include <QWidget>
 
@@ -94,6 +95,8 @@ public:
     void ShowSolidFigures(bool areaBlank);
     void ShowSolidInfo();
     void VRMLBtnClick();
+    void SetUpExportDialog();
+    [[nodiscard]] TExportFormat ChosenExportFormat(const QString& path) const;
     [[nodiscard]] TDisplaySettings ReadDisplaySettings() const;
 
     // Rotation.
@@ -194,7 +197,7 @@ public:
     TFrmChColors* FrmChColors = nullptr;
     TFrmInputColorsSetName* FrmInputColorsSetName = nullptr;
     TFrmComfirm* FrmComfirm = nullptr;
-    QFileDialog* VRMLSaveDialog = nullptr;
+    QFileDialog* VRMLSaveDialog = nullptr;  // saves in every export format, VRML first
 
     // State.
     std::string ProgramDirectory;          // current at start-up: the settings file lives there

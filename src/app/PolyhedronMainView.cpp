@@ -1,10 +1,12 @@
-// The view, the figures of the solid shown, and the VRML button.
+// The view, the figures of the solid shown, and the export button ("VRML出力", which
+// writes the other formats too).
 
 #include "app/PolyhedronMain.h"
 
 #include "catalogue/PolyhedronInfo.h"
 #include "export/PolyhedronVRML.h"
 #include "measure/PolyhedronCalc.h"
+#include "session/ExportFile.h"
 #include "surface/GlSurface.h"
 
 #include <QButtonGroup>
@@ -104,25 +106,75 @@ void TFrmPolyhedron::ShowSolidInfo()
     SolidInfoRcEd->setPlainText(remark.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
+namespace {
+
+// The save dialog's file types, VRML first, with the format and extension of each.
+struct TExportFilter {
+    const char* Filter;
+    TExportFormat Format;
+    const char* Suffix;
+};
+
+const TExportFilter ExportFilters[] = {
+    {"VRML files (*.wrl *.WRL)", TExportFormat::Vrml, "wrl"}, {"OFF (*.off)", TExportFormat::Off, "off"},
+    {"Wavefront OBJ (*.obj)", TExportFormat::Obj, "obj"},     {"STL (*.stl)", TExportFormat::Stl, "stl"},
+    {"glTF (*.glb)", TExportFormat::Glb, "glb"},              {"PNG画像 (*.png)", TExportFormat::Png, "png"},
+};
+
+}  // namespace
+
+void TFrmPolyhedron::SetUpExportDialog()
+{
+    QStringList filters;
+    for (const TExportFilter& filter : ExportFilters)
+        filters << QString::fromUtf8(filter.Filter);
+    VRMLSaveDialog->setNameFilters(filters);
+    VRMLSaveDialog->setDefaultSuffix(QStringLiteral("wrl"));
+    // A name typed without an extension takes the chosen type's.
+    connect(VRMLSaveDialog, &QFileDialog::filterSelected, this, [this](const QString& chosen) {
+        for (const TExportFilter& filter : ExportFilters)
+            if (chosen == QString::fromUtf8(filter.Filter))
+                VRMLSaveDialog->setDefaultSuffix(QString::fromLatin1(filter.Suffix));
+    });
+}
+
+TExportFormat TFrmPolyhedron::ChosenExportFormat(const QString& path) const
+{
+    // The typed extension wins where it names a format; otherwise the chosen file type.
+    TExportFormat format = TExportFormat::Vrml;
+    if (ExportFormatFromPath(path.toStdString(), format))
+        return format;
+    for (const TExportFilter& filter : ExportFilters)
+        if (VRMLSaveDialog->selectedNameFilter() == QString::fromUtf8(filter.Filter))
+            return filter.Format;
+    return TExportFormat::Vrml;
+}
+
 void TFrmPolyhedron::VRMLBtnClick()
 {
     const int sel = Selection();
     if (sel < 0)
         return;
     const TDisplaySettings settings = ReadDisplaySettings();
-    const std::vector<std::string> lines = Session.ExportShown(sel, settings);
-    if (lines.empty())
+    if (Session.ExportShown(sel, settings).empty())
         return;  // nothing on show
     TIniFile ini = SettingsFile();
     QString directory = QString::fromStdString(ini.ReadString("Setting", "DirName", ProgramDirectory));
     VRMLSaveDialog->setDirectory(directory);
     if (VRMLSaveDialog->exec() == QDialog::Accepted && !VRMLSaveDialog->selectedFiles().isEmpty()) {
         const QString path = VRMLSaveDialog->selectedFiles().constFirst();
-        const std::string error = SaveLines(path.toStdString(), lines);
-        if (!error.empty()) {
+        TPictureSettings picture;
+        picture.ViewMatrix = ViewMatrix;
+        picture.Width = DXDraw1->width();
+        picture.Height = DXDraw1->height();
+        const TExportResult result =
+            ExportShownFile(Session, sel, settings, ChosenExportFormat(path), path.toStdString(), picture);
+        if (!result.Error.empty()) {
             // The remembered directory stays as it was.
+            const QString failed = result.FailedPath.empty() ? path : QString::fromStdString(result.FailedPath);
             QMessageBox::warning(this, QStringLiteral("VRML出力"),
-                                 QStringLiteral("%1 を書き込めませんでした。\n%2").arg(path, QString::fromStdString(error)));
+                                 QStringLiteral("%1 を書き込めませんでした。\n%2")
+                                     .arg(failed, QString::fromStdString(result.Error)));
             return;
         }
         directory = QFileInfo(path).absolutePath();

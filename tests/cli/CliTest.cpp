@@ -1,6 +1,7 @@
 // zenkari-cli as a user runs it: exit status, the lines it prints, and refusals of bad input.
 
 #include "support/RunProgram.h"
+#include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,37 @@ TEST(Cli, VrmlWritesTheFileOrSaysWhyNot)
                             {"vrml", "(4, 4, 4)", "-o", path, "--mono", "3"},
                             {"vrml", "(4, 4, 4)", "-o", path, "--mono", "0,"},
                             {"build", "(4, 4, 4)", "--mode", "1"}}) {
+        const TResult refused = RunCli(bad);
+        EXPECT_EQ(refused.Status, 2) << refused.Err;
+        EXPECT_EQ(Occurrences(refused.Err, "\n"), 1) << refused.Err;
+    }
+}
+
+TEST(Cli, ExportTakesItsFormatFromTheNameOrFormat)
+{
+    const std::string directory = ScratchDirectory();
+    EXPECT_EQ(RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.OFF"}).Status, 0);
+    EXPECT_EQ(ReadWholeFile(directory + "cube.OFF").rfind("OFF\n", 0), 0u);
+    const TResult named = RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.bin", "--format", "stl"});
+    EXPECT_EQ(named.Status, 0) << named.Err;
+    EXPECT_EQ(ReadWholeFile(directory + "cube.bin").size(), 84u + 50u * 12u);
+    const TResult obj = RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.obj"});
+    EXPECT_EQ(obj.Out, "wrote " + directory + "cube.mtl\nwrote " + directory + "cube.obj\n");
+    const TResult picture = RunCli({"export", "(4, 4, 4)", "-o", "-", "--format", "png", "--size", "64x48"});
+    EXPECT_EQ(picture.Status, 0);
+    EXPECT_EQ(picture.Out.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
+    EXPECT_EQ(RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.wrl"}).Status, 0);
+    EXPECT_EQ(ReadWholeFile(directory + "cube.wrl").rfind("#VRML V2.0 utf8\r\n", 0), 0u);
+
+    const TResult missing = RunCli({"export", "(4, 4, 4)", "-o", directory + "no/such/dir/cube.glb"});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_NE(missing.Err.find("No such file or directory"), std::string::npos) << missing.Err;
+    for (const auto& bad : {std::vector<std::string>{"export", "(4, 4, 4)", "-o", directory + "cube.gltf"},
+                            {"export", "(4, 4, 4)", "-o", "-", "--format", "obj"},
+                            {"export", "(4, 4, 4)", "-o", directory + "c.png", "--size", "0x10"},
+                            {"export", "(4, 4, 4)", "-o", directory + "c.png", "--size", "10"},
+                            {"export", "(4, 4, 4)", "-o", directory + "c.off", "--format", "OFF"},
+                            {"vrml", "(4, 4, 4)", "-o", directory + "c.wrl", "--format", "off"}}) {
         const TResult refused = RunCli(bad);
         EXPECT_EQ(refused.Status, 2) << refused.Err;
         EXPECT_EQ(Occurrences(refused.Err, "\n"), 1) << refused.Err;
