@@ -39,7 +39,7 @@ const TOptionTable& BuildOptions()
 {
     static const TOptionTable options = {{"--limit", true},  {"--steps", true},     {"--continue", true},
                                          {"--pick", true},   {"--dual", false},     {"--compound", false},
-                                         {"--json", false},  {"--time-limit", true}};
+                                         {"--json", false},  {"--time-limit", true}, {"--lang", true}};
     return options;
 }
 
@@ -49,7 +49,7 @@ const TOptionTable& VrmlOptions()
                                          {"--pick", true},        {"--dual", false},     {"--compound", false},
                                          {"--time-limit", true},  {"-o", true},            {"--mode", true},      {"--alpha", true},
                                          {"--dual-alpha", true},  {"--zoom", true},      {"--no-float-lines", false},
-                                         {"--mono", true}};
+                                         {"--mono", true},        {"--lang", true}};
     return options;
 }
 
@@ -65,7 +65,7 @@ const TOptionTable& ExportOptions()
 
 const TOptionTable& CatalogueListOptions()
 {
-    static const TOptionTable options = {{"--english", false}};
+    static const TOptionTable options = {{"--english", false}, {"--lang", true}};
     return options;
 }
 
@@ -188,6 +188,9 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
     } else if (vrml && option == "--mono") {
         if (!ReadMonoGroups(value, display))
             return RangeError(option, "colour groups 0, 1, 2 separated by commas", value);
+    } else if (option == "--lang") {
+        if (!LanguageFromCode(value, request.Language))
+            return RangeError(option, "ja or en", value);
     } else if (option == "--format") {
         if (!ExportFormatFromName(value, request.Format))
             return RangeError(option, "wrl, off, obj, stl, glb or png", value);
@@ -247,7 +250,7 @@ std::string UsageText()
            "       zenkari-cli vrml CONFIG -o FILE [build options] [--mode M] [--alpha A]\n"
            "                        [--dual-alpha A] [--zoom Z] [--no-float-lines] [--mono G,G]\n"
            "       zenkari-cli export CONFIG -o FILE [--format F] [--size WxH] [vrml options]\n"
-           "       zenkari-cli catalogue [--english]\n"
+           "       zenkari-cli catalogue [--english] [--lang L]\n"
            "       zenkari-cli catalogue ITEM [build options]\n"
            "  ITEM    a catalogue item, 0 ... 241: entry ITEM / 2, its dual when ITEM is odd\n"
            "  CONFIG  a vertex configuration, e.g. \"(3, 4, 5, 4)\", \"(3, 3, 3, 3, 3)/2\",\n"
@@ -276,6 +279,9 @@ std::string UsageText()
            "  --zoom Z        0 fit, 1 fit the dual too, 2 fixed 1/2, 3 fixed 1, 4 fixed 2 (default 1)\n"
            "  --no-float-lines  do not lift the edges 0.5% off the faces\n"
            "  --mono G,G      colour groups in their single colour: 0 solid, 1 dual, 2 star polygons\n"
+           "  --lang L        ja (default) or en: the language of the pane lines, the dual's\n"
+           "                  report and the catalogue's names (this tool's own messages and\n"
+           "                  the JSON keys are English either way)\n"
            "  --format F      export: wrl (VRML 2.0), off, obj (with an .mtl beside it), stl (binary),\n"
            "                  glb (binary glTF 2.0) or png; by default taken from FILE's extension\n"
            "  --size WxH      export to png: the picture's size in pixels (default 800x800)\n";

@@ -2,6 +2,7 @@
 // The command line of zenkari-cli, read into plain values.
 
 #include "common/DisplaySettings.h"
+#include "common/Messages.h"
 #include "construction/VertexConfiguration.h"
 #include "session/ExportFile.h"
 
@@ -26,6 +27,7 @@ struct TCliRequest {
     double TimeLimit = 0.0;  // seconds a one-shot search may run before it pauses; 0 for no limit
     int CatalogueItem = -1;  // catalogue: the item to build; -1 lists them all
     bool English = false;    // catalogue: names in English
+    TLanguage Language = TLanguage::Japanese;  // --lang: of the pane lines and the catalogue's names
     std::string OutputFile;                                       // vrml, export: where to write
     TExportFormat Format = TExportFormat::Vrml;                   // export: --format, else from the file name
     bool FormatGiven = false;

@@ -75,7 +75,7 @@ void ListCatalogue(bool english)
 int Run(const TCliRequest& request)
 {
     if (request.Command == TCliCommand::Catalogue && request.CatalogueItem < 0) {
-        ListCatalogue(request.English);
+        ListCatalogue(request.English || request.Language == TLanguage::English);
         return 0;
     }
     TBuildSession session;
@@ -129,6 +129,7 @@ int main(int argc, char** argv)
         std::cerr << "zenkari-cli: " << error << '\n';
         return 2;
     }
+    SetLanguage(request.Language);
     if (request.Help) {
         std::cout << UsageText();
         return FinishOutput(0, closed[1]);

@@ -1,15 +1,16 @@
 #include "construction/BuildDriver.h"
 
+#include "common/Messages.h"
 #include "common/NumberFormat.h"
 
 void AppendRadiusLines(const TPreparation& engine, TInfoPane& pane)
 {
-    pane.AppendLine("1頂点に接する稜の端点の外接円半径:");
+    pane.AppendLine(Text(TMessage::NeighbourRadiusHeading));
     pane.AppendLine("　　" + FormatGeneral(engine.NeighbourRadius));
-    pane.AppendLine("準正多面体の外接球半径（存在するなら）:");
+    pane.AppendLine(Text(TMessage::SphereRadiusHeading));
     pane.AppendLine("　　" + FormatGeneral(engine.SphereRadius));
-    pane.AppendLine("頂点周辺の構造から、この二つの値を自動計算しました（双対図形の場合は、元の立体における数値のことです）。");
-    pane.AppendLine("これらを元に立体の構築を開始します。");
+    pane.AppendLine(Text(TMessage::RadiiExplained));
+    pane.AppendLine(Text(TMessage::BuildStarts));
     pane.AppendLine(SeparatorLine);
 }
 

@@ -1,23 +1,15 @@
 #include "construction/PolyhedronBuild.h"
 
+#include "common/Messages.h"
 #include "construction/Lookups.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-namespace {
-
-const char* const AllTriedLine = "全通り調べ終わりました。";
-const char* const BacktrackLine = "少し前に戻り別の置き方を試します。";
-const char* const FoundLineSuffix = "個この形の立体がありました。";
-const char* const PauseLine = "たくさん立体がみつかったのでとりあえず中断します。";
-
-}  // namespace
-
 std::string VertexLimitCutLine(int limit)
 {
-    return "頂点数の上限（" + std::to_string(limit) + "）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。";
+    return Text(TMessage::VertexLimitCut, std::to_string(limit));
 }
 
 double TBuild::RecurrenceFactor(int n, int d)
@@ -81,7 +73,7 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
                 if (step == OneShotStep)
                     continue;
                 step = n;
-                pane.AppendLine(BacktrackLine);
+                pane.AppendLine(Text(TMessage::Backtrack));
                 break;
             }
             n = n + 1;
@@ -96,7 +88,7 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
         // Every vertex is complete, so the solid is closed.
         RecordFoundSolid();
         if (Work.SavedCount() == 0) {
-            pane.AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
+            pane.AppendLine(Text(TMessage::FoundSolids, std::to_string(FoundCount)));
             AppendEndLines(pane);
             step = Work.VertexCount() + 1;
             break;
@@ -105,13 +97,13 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
         if (MarkedDepth >= 0 && Work.SavedCount() < MarkedDepth)
             MarkedDepth = -1;
         SavedCount = Work.SavedCount();
-        pane.AppendLine(std::to_string(FoundCount) + FoundLineSuffix);
+        pane.AppendLine(Text(TMessage::FoundSolids, std::to_string(FoundCount)));
         if (step != OneShotStep) {
             step = n;
             break;
         }
         if (FoundCount >= FoundSolidCap) {
-            pane.AppendLine(PauseLine);
+            pane.AppendLine(Text(TMessage::ManyFoundPause));
             step = n;
             break;
         }
@@ -169,7 +161,7 @@ bool TBuild::PauseOnRequest(int n, long long steps, TSearchControl& control, TIn
         return true;
     }
     control.Stopped = true;
-    pane.AppendLine(StoppedLine);
+    pane.AppendLine(Text(TMessage::Stopped));
     return true;
 }
 
@@ -177,7 +169,7 @@ void TBuild::AppendEndLines(TInfoPane& pane)
 {
     if (LimitCut)
         pane.AppendLine(VertexLimitCutLine(VertexLimit));
-    pane.AppendLine(AllTriedLine);
+    pane.AppendLine(Text(TMessage::AllTried));
     pane.AppendLine(SeparatorLine);
 }
 

@@ -18,10 +18,6 @@ inline constexpr int OneShotStep = -1;
 // The s for which the line through s w with direction d passes through m.
 [[nodiscard]] double DualScaleFactor(TVector3 m, TVector3 d, TVector3 w);
 
-inline constexpr const char* DualAbandonedLine = "無限遠点を含むため双対図形処理を中断しました";
-// The line of a one-shot search paused on request: it goes on as after the 100-solid pause.
-inline constexpr const char* StoppedLine = "中止しました。「構築続行」で続きを調べます。";
-
 // The line that warns, before the end lines, that some branch stopped at the vertex limit.
 [[nodiscard]] std::string VertexLimitCutLine(int limit);
 

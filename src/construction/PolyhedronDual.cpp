@@ -2,6 +2,7 @@
 // complete vertex a dual face through the poles of its faces. Faces through the centre
 // have their poles at infinity; they are stood in for by points on a far sphere.
 
+#include "common/Messages.h"
 #include "construction/DualWork.h"
 
 #include <algorithm>
@@ -57,7 +58,7 @@ bool TBuild::AbandonDual(const TPolyFace& source, TInfoPane& pane)
     DualPieces = 1;
     DualFaceKind = 0;
     DualRadius = SphereRadius;
-    pane.AppendLine(DualAbandonedLine);
+    pane.AppendLine(Text(TMessage::DualAbandoned));
     return true;
 }
 

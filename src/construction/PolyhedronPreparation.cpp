@@ -1,5 +1,7 @@
 #include "construction/PolyhedronPreparation.h"
 
+#include "common/Messages.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,10 +9,10 @@ namespace {
 
 constexpr long double ExtendedPi = 3.141592653589793238462643383279502884L;
 
-const char* const TooLargeLines[] = {
-    "不可能な組み合わせです。構築不能です。",
-    "一番角数の大きい多角形の角数を下げるか。",
-    "それ以外の正多角形の角数を上げてください。",
+constexpr TMessage TooLargeLines[] = {
+    TMessage::ImpossibleCombination,
+    TMessage::LowerLargestPolygon,
+    TMessage::RaiseOtherPolygons,
 };
 
 }  // namespace
@@ -180,17 +182,17 @@ bool TPreparation::SolveByBisection(double& r, TInfoPane& pane) const
     double g = 0.0;
     if (s0 < target) {
         if (s2 < s0) {
-            pane.AppendLine("構築不能です。(001)");
+            pane.AppendLine(Text(TMessage::Refusal001));
             // The angle sum shrinks as the circle of neighbours grows: it never reaches W half turns.
-            pane.AppendLine("多角形の角を合わせても頂点の周りを指定の周数だけ回りきれず、頂点図形が閉じません。");
+            pane.AppendLine(Text(TMessage::Refusal001Why));
             return true;
         }
         g = -1.0;
     } else {
         if (s2 > s0) {
-            pane.AppendLine("構築不能です。(002)");
+            pane.AppendLine(Text(TMessage::Refusal002));
             // The angle sum grows with the circle: it stays above W half turns.
-            pane.AppendLine("多角形の角を合わせると頂点の周りを指定の周数より多く回ってしまい、頂点図形が閉じません。");
+            pane.AppendLine(Text(TMessage::Refusal002Why));
             return true;
         }
         g = 1.0;
@@ -216,7 +218,7 @@ bool TPreparation::SolveByBisection(double& r, TInfoPane& pane) const
 
 void TPreparation::RefuseTooLarge(TInfoPane& pane)
 {
-    for (const char* line : TooLargeLines)
-        pane.AppendLine(line);
+    for (const TMessage line : TooLargeLines)
+        pane.AppendLine(Text(line));
     pane.AppendLine(SeparatorLine);
 }

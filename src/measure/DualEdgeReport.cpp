@@ -1,5 +1,6 @@
 // The dual's edge lengths, grouped, with as many decimals as their spread allows.
 
+#include "common/Messages.h"
 #include "common/NumberFormat.h"
 #include "measure/PolyhedronCalc.h"
 
@@ -34,9 +35,9 @@ int GroupOf(const std::vector<double>& means, double length)
 std::string DualEdgeReport(const TBuild& engine, std::vector<double>* groupLengths)
 {
     if (engine.Dual.FaceCount == 0)
-        return "双対図形の辺の長さは計算不能です。";
+        return Text(TMessage::DualEdgesIncalculable);
     if (engine.DualFaceKind == -1 && engine.DualPieces != 2)
-        return "双対図形の辺の長さは無限大です。";
+        return Text(TMessage::DualEdgesInfinite);
 
     std::vector<double> means;
     std::vector<int> members;
@@ -60,17 +61,17 @@ std::string DualEdgeReport(const TBuild& engine, std::vector<double>* groupLengt
     const int digit = deviation != 0.0 ? static_cast<int>(std::ceil(std::log10(deviation))) : ExactDigit;
 
     // The first k edges are the sides of the first dual face, in order.
-    std::string text = "双対立体の辺の長さ：\r\n";
+    std::string text = Text(TMessage::DualEdgesHeading) + "\r\n";
     const int entries = std::min(engine.PolygonCount, engine.Dual.EdgeCount);
     for (int i = 0; i < entries; ++i) {
         const double mean = means[GroupOf(means, EdgeLength(engine.Dual, i))];
-        text += "辺 " + std::to_string(i + 1) + " = " + FormatGeneral(RoundToDigit(mean, digit));
+        text += Text(TMessage::DualEdge, std::to_string(i + 1), FormatGeneral(RoundToDigit(mean, digit)));
         if (i < entries - 1)
             text += ", \r\n";
     }
     if (engine.Dual.EdgeCount <= engine.PolygonCount)
-        return text + "\r\n（誤差は計算不能です）";
+        return text + "\r\n" + Text(TMessage::DualErrorIncalculable);
     if (deviation == 0.0)
-        return text + "\r\n（誤差は検出されませんでした）";
-    return text + "\r\n（誤差：小数点以下第" + FormatGeneral(std::floor(-std::log10(deviation))) + "位以内）";
+        return text + "\r\n" + Text(TMessage::DualErrorNone);
+    return text + "\r\n" + Text(TMessage::DualErrorWithin, FormatGeneral(std::floor(-std::log10(deviation))));
 }

@@ -1,5 +1,6 @@
 #include "measure/PolyhedronCalc.h"
 
+#include "common/Messages.h"
 #include "common/NumberFormat.h"
 
 #include <cmath>
@@ -100,7 +101,10 @@ double Volume(const TBuild& engine, int s)
 
 std::vector<std::vector<std::string>> PolygonTableRows(const TBuild& engine)
 {
-    std::vector<std::vector<std::string>> rows = {{"正n角形"}, {"対角線"}, {"外接円半径"}, {"面積"}};
+    std::vector<std::vector<std::string>> rows = {{Text(TMessage::TableRowPolygon)},
+                                                  {Text(TMessage::TableRowDiagonal)},
+                                                  {Text(TMessage::TableRowCircumradius)},
+                                                  {Text(TMessage::TableRowArea)}};
     for (int j = 0; j < engine.PolygonCount; ++j) {
         std::string symbol = std::to_string(engine.PolyN[j]);
         if (engine.PolyD[j] >= 2) {
@@ -118,15 +122,18 @@ std::vector<std::vector<std::string>> PolygonTableRows(const TBuild& engine)
 std::array<std::string, 6> SolidFigureTexts(const TBuild& engine, int s, bool dualShown, bool areaBlank)
 {
     if (dualShown)
-        return {"面の数：" + std::to_string(CountDualFaces(engine)), "頂点の数：" + std::to_string(CountDualVertices(engine)),
-                "辺の数：" + std::to_string(engine.Dual.EdgeCount),   "表面積：",
-                "体積：",                                       "内接球半径：" + FormatGeneral(engine.SphereRadius)};
-    return {"面の数：" + std::to_string(CountFaces(engine, s)),
-            "頂点の数：" + std::to_string(CountVertices(engine, s)),
-            "辺の数：" + std::to_string(CountEdges(engine, s)),
-            areaBlank ? "表面積：" : "表面積：" + FormatGeneral(SurfaceArea(engine, s)),
-            areaBlank ? "体積：" : "体積：" + FormatGeneral(Volume(engine, s)),
-            "外接球半径：" + FormatGeneral(engine.SphereRadius)};
+        return {Text(TMessage::FigureFaces) + std::to_string(CountDualFaces(engine)),
+                Text(TMessage::FigureVertices) + std::to_string(CountDualVertices(engine)),
+                Text(TMessage::FigureEdges) + std::to_string(engine.Dual.EdgeCount),
+                Text(TMessage::FigureSurfaceArea),
+                Text(TMessage::FigureVolume),
+                Text(TMessage::FigureInradius) + FormatGeneral(engine.SphereRadius)};
+    return {Text(TMessage::FigureFaces) + std::to_string(CountFaces(engine, s)),
+            Text(TMessage::FigureVertices) + std::to_string(CountVertices(engine, s)),
+            Text(TMessage::FigureEdges) + std::to_string(CountEdges(engine, s)),
+            Text(TMessage::FigureSurfaceArea) + (areaBlank ? "" : FormatGeneral(SurfaceArea(engine, s))),
+            Text(TMessage::FigureVolume) + (areaBlank ? "" : FormatGeneral(Volume(engine, s))),
+            Text(TMessage::FigureCircumradius) + FormatGeneral(engine.SphereRadius)};
 }
 
 void AppendDualReport(const TBuild& engine, TInfoPane& pane)
