@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libcoin-dev libassimp-dev libpng-dev
     qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri
-    xvfb xauth fonts-ipafont-gothic qt6-translations-l10n
+    xvfb xauth fonts-ipafont-gothic qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     admesh assimp-utils
 )
 # Node.js and npm run the glTF validator of the tests; a machine that has them from

@@ -1,11 +1,13 @@
 #include "app/ChangeColors.h"
 
+#include "app/Captions.h"
+
 #include <QLabel>
 #include <QPushButton>
 
 TFrmChColors::TFrmChColors(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("正多角形ごとの色分け変更"));
+    SetCaption(this, TCaptionRole::WindowTitle, QT_TRANSLATE_NOOP("Zenkari", "正多角形ごとの色分け変更"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(392, 343);
     QFont font = parent->font();
@@ -15,26 +17,27 @@ TFrmChColors::TFrmChColors(QWidget* parent) : QDialog(parent)
         const int c = i / 15;
         const int r = i % 15;
         const QString n = QString::number(i + 3);
-        auto* label = new QLabel(n + QStringLiteral("角形の色"), this);
+        auto* label = new QLabel(this);
+        SetCaption(label, TCaptionRole::Text, QT_TRANSLATE_NOOP("Zenkari", "%1角形の色"), {n});
         label->setGeometry(200 * c + 5, 20 * r + 2, 62, 14);
         label->setAlignment(Qt::AlignCenter);
         Swatches[i] = new TColourSwatch(this, MakeColour(255, 251, 240));
         Swatches[i]->setGeometry(200 * c + 68, 20 * r, 57, 17);
-        Swatches[i]->setToolTip(n + QStringLiteral("角形がこの色で表示されます"));
-        Buttons[i] = new QPushButton(QStringLiteral("色変更"), this);
+        SetCaption(Swatches[i], TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "%1角形がこの色で表示されます"), {n});
+        Buttons[i] = Captioned(new QPushButton(this), QT_TRANSLATE_NOOP("Zenkari", "色変更"));
         Buttons[i]->setGeometry(200 * c + 128, 20 * r, 54, 20);
-        Buttons[i]->setToolTip(n + QStringLiteral("角形の色を変更します"));
+        SetCaption(Buttons[i], TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "%1角形の色を変更します"), {n});
         connect(Buttons[i], &QPushButton::clicked, this, [this, i] {
             if (ChooseColour)
                 ChooseColour(Swatches[i]);
         });
     }
-    OkButton = new QPushButton(QStringLiteral("設定終了"), this);
+    OkButton = Captioned(new QPushButton(this), QT_TRANSLATE_NOOP("Zenkari", "設定終了"));
     OkButton->setGeometry(100, 310, 90, 24);
-    OkButton->setToolTip(QStringLiteral("この設定を反映させます"));
-    CancelButton = new QPushButton(QStringLiteral("キャンセル"), this);
+    SetCaption(OkButton, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "この設定を反映させます"));
+    CancelButton = Captioned(new QPushButton(this), QT_TRANSLATE_NOOP("Zenkari", "キャンセル"));
     CancelButton->setGeometry(200, 310, 90, 24);
-    CancelButton->setToolTip(QStringLiteral("この設定を破棄して　このダイアログボックスを閉じます"));
+    SetCaption(CancelButton, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "この設定を破棄して　このダイアログボックスを閉じます"));
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

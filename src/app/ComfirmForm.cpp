@@ -1,5 +1,7 @@
 #include "app/ComfirmForm.h"
 
+#include "app/Captions.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -13,7 +15,7 @@ TFrmComfirm::TFrmComfirm(QWidget* parent) : QDialog(parent)
     lblMess->setWordWrap(true);
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setGeometry(50, 42, 75, 24);
-    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel = Captioned(new QPushButton(this), QT_TRANSLATE_NOOP("Zenkari", "キャンセル"));
     btnCancel->setGeometry(137, 42, 75, 24);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -2,6 +2,7 @@
 
 #include "app/PolyhedronMain.h"
 
+#include "app/Captions.h"
 #include "app/ChangeColors.h"
 #include "app/ComfirmForm.h"
 #include "app/InputColorsSetName.h"
@@ -34,21 +35,22 @@ const QColor FormColour(232, 219, 196);
 const QColor MoneyGreen(192, 220, 192);
 const QColor SkyBlue(166, 202, 240);
 
-QLabel* Label(QWidget* parent, const QString& text, int x, int y)
+QLabel* Label(QWidget* parent, const char* text, int x, int y)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->move(x, y);
-    label->adjustSize();
+    SetCaption(label, TCaptionRole::Text, text);
+    label->adjustSize();  // placed by hand: its size follows its text (again at every change of language)
     return label;
 }
 
-QComboBox* Combo(QWidget* parent, const QStringList& items, int current, int x, int y, int w, const QString& hint)
+QComboBox* Combo(QWidget* parent, const QStringList& items, int current, int x, int y, int w, const char* hint)
 {
     auto* box = new QComboBox(parent);
     box->addItems(items);
     box->setCurrentIndex(current);
     box->setGeometry(x, y, w, 20);
-    box->setToolTip(hint);
+    SetCaption(box, TCaptionRole::ToolTip, hint);
     return box;
 }
 
@@ -150,8 +152,6 @@ void TFrmPolyhedron::FormCreate()
     };
     FrmInputColorsSetName = new TFrmInputColorsSetName(this);
     FrmComfirm = new TFrmComfirm(this);
-    VRMLSaveDialog = new QFileDialog(this, QStringLiteral("VRMLファイルとして保存します"));
-    VRMLSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
     SetUpExportDialog();
     TimerDown = new QTimer(this);
     TimerDown->setInterval(100);
@@ -176,43 +176,46 @@ void TFrmPolyhedron::CentreOnScreen()
 
 void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
 {
-    Label(panel, QStringLiteral("多面体"), 4, 5);
+    Label(panel, QT_TRANSLATE_NOOP("Zenkari", "多面体"), 4, 5);
     PolyhedronCbBx = new QComboBox(panel);
     PolyhedronCbBx->setEditable(true);
     PolyhedronCbBx->setInsertPolicy(QComboBox::NoInsert);
     PolyhedronCbBx->setMaxVisibleItems(40);
     PolyhedronCbBx->setGeometry(44, 2, 509, 20);
-    PolyhedronCbBx->setEditText(QStringLiteral("多面体を選んでね"));
-    PolyhedronCbBx->setToolTip(QStringLiteral("一様多面体がたくさん登録されています。選んでください"));
-    Label(panel, QStringLiteral("正"), 560, 5);
+    PolyhedronCbBx->setEditText(Tr(ChoosePrompt));
+    SetCaption(PolyhedronCbBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "一様多面体がたくさん登録されています。選んでください"));
+    Label(panel, QT_TRANSLATE_NOOP("Zenkari", "正"), 560, 5);
     MaxRegPolygonCbBx = Combo(panel, Numbers(3, 32), 17, 574, 2, 44,
-                              QStringLiteral("何角形まで使用するか上限を設定してください"));
-    Label(panel, QStringLiteral("角形まで使用"), 621, 5);
+                              QT_TRANSLATE_NOOP("Zenkari", "何角形まで使用するか上限を設定してください"));
+    Label(panel, QT_TRANSLATE_NOOP("Zenkari", "角形まで使用"), 621, 5);
 
-    Label(panel, QStringLiteral("個数"), 4, 28);
-    CBatVertex = Combo(panel, Numbers(3, 16), 0, 30, 25, 40, QStringLiteral("頂点に集まる多角形の個数"));
-    Label(panel, QStringLiteral("多角形"), 76, 28);
-    Label(panel, QStringLiteral("頂点数上限"), 4, 50);
+    Label(panel, QT_TRANSLATE_NOOP("Zenkari", "個数"), 4, 28);
+    CBatVertex = Combo(panel, Numbers(3, 16), 0, 30, 25, 40, QT_TRANSLATE_NOOP("Zenkari", "頂点に集まる多角形の個数"));
+    Label(panel, QT_TRANSLATE_NOOP("Zenkari", "多角形"), 76, 28);
+    Label(panel, QT_TRANSLATE_NOOP("Zenkari", "頂点数上限"), 4, 50);
     QStringList limits;
     for (int i = 1; i <= 100; ++i)
         limits << QStringLiteral("%1").arg(i * 10, 4);
-    VertexLimitCbBx = Combo(panel, limits, 19, 64, 47, 51, QStringLiteral("何個の頂点まで探索するか上限を設定してください"));
+    VertexLimitCbBx = Combo(panel, limits, 19, 64, 47, 51, QT_TRANSLATE_NOOP("Zenkari", "何個の頂点まで探索するか上限を設定してください"));
     // Four right-aligned digits must fit left of the polygon boxes.
     VertexLimitCbBx->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 1px; }"
                                                   " QComboBox::drop-down { width: 13px; }"));
 
-    SatellatedChBx = new QCheckBox(QStringLiteral("星形"), panel);
+    SatellatedChBx = new QCheckBox(panel);
     SatellatedChBx->setGeometry(570, 25, 50, 20);
-    SatellatedChBx->setToolTip(QStringLiteral("星形正多角形を使用するかどうか"));
-    DualChBx = new QCheckBox(QStringLiteral("双対"), panel);
+    SetCaption(SatellatedChBx, TCaptionRole::Text, QT_TRANSLATE_NOOP("Zenkari", "星形"));
+    SetCaption(SatellatedChBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "星形正多角形を使用するかどうか"));
+    DualChBx = new QCheckBox(panel);
     DualChBx->setGeometry(624, 25, 50, 20);
-    DualChBx->setToolTip(QStringLiteral("双対立体を表示"));
-    Label(panel, QStringLiteral("何周"), 570, 50);
-    CBCover = Combo(panel, Numbers(0, 7), 1, 594, 47, 34, QStringLiteral("多角形が頂点の周りを何周しているか"));
-    AddingChBx = new QCheckBox(QStringLiteral("最後は付加"), panel);
+    SetCaption(DualChBx, TCaptionRole::Text, QT_TRANSLATE_NOOP("Zenkari", "双対"));
+    SetCaption(DualChBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "双対立体を表示"));
+    Label(panel, QT_TRANSLATE_NOOP("Zenkari", "何周"), 570, 50);
+    CBCover = Combo(panel, Numbers(0, 7), 1, 594, 47, 34, QT_TRANSLATE_NOOP("Zenkari", "多角形が頂点の周りを何周しているか"));
+    AddingChBx = new QCheckBox(panel);
     AddingChBx->setGeometry(630, 47, 82, 20);
-    AddingChBx->setToolTip(QStringLiteral(
-        "頂点構造にぐらつきがある場合、最後の多角形を、最初の多角形と最後から２番目の多角形の間にあるものとして擬似的に扱う"));
+    SetCaption(AddingChBx, TCaptionRole::Text, QT_TRANSLATE_NOOP("Zenkari", "最後は付加"));
+    SetCaption(AddingChBx, TCaptionRole::ToolTip,
+               QT_TRANSLATE_NOOP("Zenkari", "頂点構造にぐらつきがある場合、最後の多角形を、最初の多角形と最後から２番目の多角形の間にあるものとして擬似的に扱う"));
 }
 
 void TFrmPolyhedron::CreatePolygonBoxes(QWidget* panel)
@@ -224,7 +227,7 @@ void TFrmPolyhedron::CreatePolygonBoxes(QWidget* panel)
         // A narrow arrow leaves room for the longest kind, "32/31", in the design's 53 pixels.
         box->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 2px; }"
                                           " QComboBox::drop-down { width: 12px; }"));
-        box->setToolTip(QStringLiteral("頂点の周りに集まる正多角形が何角形であるかを指定してください"));
+        SetCaption(box, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "頂点の周りに集まる正多角形が何角形であるかを指定してください"));
         box->setVisible(i <= 3);
         PolygonCbBx[i - 1] = box;
     }

@@ -4,9 +4,11 @@
 // handlers keep the names the design gives them; they are spread over the files
 // PolyhedronMain*.cpp by concern (controls, build, view, rotation, colours).
 
+#include "app/Captions.h"
 #include "app/ColourSwatch.h"
 #include "app/IniFile.h"
 #include "common/DisplaySettings.h"
+#include "common/Messages.h"
 #include "common/WorkerThread.h"
 #include "session/BuildSession.h"
 #include "session/ExportFile.h"
@@ -59,6 +61,11 @@ struct TColourGroupControls {
     QPushButton* DeleteButton = nullptr;
 };
 
+// The selector's text before a catalogue item is chosen.
+inline constexpr const char* ChoosePrompt = QT_TRANSLATE_NOOP("Zenkari", "多面体を選んでね");
+// The heading of the per-polygon table's first column.
+inline constexpr const char* GridInfoHeading = QT_TRANSLATE_NOOP("Zenkari", "情報");
+
 class TFrmPolyhedron : public QWidget {
 public:
     explicit TFrmPolyhedron(QWidget* parent = nullptr);
@@ -75,6 +82,13 @@ public:
     void FillPolyhedronList();
     void PolyhedronCbBxChange();
     void EngCkBxClick();
+
+    // The language of the interface ("言語 / Language"): every caption, hint and item set
+    // again at once; lines already in the panes stay as written.
+    void LanguageCbBxChange();
+    void ApplyLanguage(TLanguage language);
+    void RetranslateWindow();
+    [[nodiscard]] TLanguage InterfaceLanguage() const;
 
     // Building.
     void BuildButtonClick(QObject* sender);
@@ -93,9 +107,11 @@ public:
     void ViewPNumCbBxClick();
     void FillPolygonTable();
     void ShowSolidFigures(bool areaBlank);
+    void ShowFigureHeadings();
     void ShowSolidInfo();
     void VRMLBtnClick();
     void SetUpExportDialog();
+    void SetExportFilters();
     [[nodiscard]] TExportFormat ChosenExportFormat(const QString& path) const;
     [[nodiscard]] TDisplaySettings ReadDisplaySettings() const;
 
@@ -185,6 +201,8 @@ public:
     QButtonGroup* LightModeRdBx = nullptr;
     QCheckBox* VRMLLineCkBx = nullptr;
     QCheckBox* EngCkBx = nullptr;
+    QComboBox* LanguageCbBx = nullptr;  // 0 日本語, 1 English
+    QWidget* ButtonPanel = nullptr;     // the build buttons, the found list and the rotation buttons
     QButtonGroup* SkeltonRdGp = nullptr;
     QButtonGroup* PersModeRdbx = nullptr;
     QButtonGroup* AlphaRdBx = nullptr;
@@ -250,7 +268,10 @@ private:
     std::chrono::steady_clock::time_point RunningSince;
     QObject* RunningSender = nullptr;
     int PendingPick = 0;       // the catalogue choice waiting for its build
+    bool FiguresShown = false;      // the figure labels hold a solid's figures (else their headings)
+    bool FiguresAreaBlank = false;  // as last shown
+    QString PromptShown;            // the selector's prompt as last set, in its language
     bool PendingDual = false;
-    QButtonGroup* RadioGroup(QWidget* page, const QString& caption, const QStringList& items, int checked,
+    QButtonGroup* RadioGroup(QWidget* page, const char* caption, const std::vector<const char*>& items, int checked,
                              QWidget*& box);
 };

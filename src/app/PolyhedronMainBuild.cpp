@@ -2,6 +2,8 @@
 
 #include "app/PolyhedronMain.h"
 
+#include "app/Captions.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
@@ -61,8 +63,8 @@ void TFrmPolyhedron::RefreshFoundList()
     // The caller chooses the row and draws it.
     const QSignalBlocker quiet(ViewPNumCbBx);
     ViewPNumCbBx->clear();
-    ViewPNumCbBx->addItem(QStringLiteral("構築中"));
+    ViewPNumCbBx->addItem(Tr(QT_TRANSLATE_NOOP("Zenkari", "構築中")));
     for (int i = 1; i <= count; ++i)
-        ViewPNumCbBx->addItem(QStringLiteral(" %1番目").arg(i));
+        ViewPNumCbBx->addItem(Tr(QT_TRANSLATE_NOOP("Zenkari", " %1番目")).arg(i));
     ListedSolidCount = count;
 }

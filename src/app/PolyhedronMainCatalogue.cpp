@@ -17,13 +17,18 @@ void TFrmPolyhedron::FillPolyhedronList()
 {
     const int selected = PolyhedronCbBx->currentIndex();
     const QString typed = PolyhedronCbBx->currentText();
-    const bool english = EngCkBx->isChecked();
+    // With the English interface the names are English whatever the box says.
+    const bool english = EngCkBx->isChecked() || InterfaceLanguage() == TLanguage::English;
     PolyhedronCbBx->clear();
     for (int item = 0; item < CatalogueItemCount; ++item)
         PolyhedronCbBx->addItem(QString::fromStdString(CatalogueItemName(item, english)));
     PolyhedronCbBx->setCurrentIndex(selected);
-    if (selected < 0)
-        PolyhedronCbBx->setEditText(typed);
+    if (selected >= 0)
+        return;
+    // The prompt follows the language; text the user typed stays.
+    const bool prompt = typed == QString::fromUtf8(ChoosePrompt) || typed == PromptShown;
+    PromptShown = Tr(ChoosePrompt);
+    PolyhedronCbBx->setEditText(prompt ? PromptShown : typed);
 }
 
 void TFrmPolyhedron::EngCkBxClick()

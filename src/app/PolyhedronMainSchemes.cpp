@@ -3,6 +3,8 @@
 
 #include "app/PolyhedronMain.h"
 
+#include "app/Captions.h"
+
 #include "app/ChangeColors.h"
 #include "app/ComfirmForm.h"
 #include "app/InputColorsSetName.h"
@@ -177,11 +179,12 @@ void TFrmPolyhedron::DeleteScheme(int g)
     const int a = selector->currentIndex();
     if (a < 0)
         return;
-    FrmComfirm->setWindowTitle(QStringLiteral("削除の確認"));
-    FrmComfirm->btnOK->setToolTip(QStringLiteral("削除してもよいなら押してください"));
-    FrmComfirm->btnCancel->setToolTip(QStringLiteral("削除を中止します"));
-    FrmComfirm->lblMess->setText(QStringLiteral("配色「") + QString::fromStdString(SchemeShortName(SchemeNameAt(a)))
-                                 + QStringLiteral("」を削除してもいいですか？"));
+    // Set at each question, in the language in use.
+    FrmComfirm->setWindowTitle(Tr(QT_TRANSLATE_NOOP("Zenkari", "削除の確認")));
+    FrmComfirm->btnOK->setToolTip(Tr(QT_TRANSLATE_NOOP("Zenkari", "削除してもよいなら押してください")));
+    FrmComfirm->btnCancel->setToolTip(Tr(QT_TRANSLATE_NOOP("Zenkari", "削除を中止します")));
+    FrmComfirm->lblMess->setText(
+        Tr(QT_TRANSLATE_NOOP("Zenkari", "配色「%1」を削除してもいいですか？")).arg(QString::fromStdString(SchemeShortName(SchemeNameAt(a)))));
     if (FrmComfirm->exec() != QDialog::Accepted)
         return;
     TIniFile ini = SettingsFile();

@@ -3,6 +3,8 @@
 
 #include "app/PolyhedronMain.h"
 
+#include "app/Captions.h"
+
 #include "app/SettingsText.h"
 
 #include <QButtonGroup>
@@ -48,8 +50,8 @@ void TFrmPolyhedron::WarnIfUnwritable(bool written)
     if (written || SettingsUnwritableShown)
         return;
     SettingsUnwritableShown = true;  // once, not at every click
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("設定の保存"),
-                                QStringLiteral("設定ファイル %1 に書き込めません。\n設定はこの実行中だけ有効です。")
+    auto* box = new QMessageBox(QMessageBox::Warning, Tr(QT_TRANSLATE_NOOP("Zenkari", "設定の保存")),
+                                Tr(QT_TRANSLATE_NOOP("Zenkari", "設定ファイル %1 に書き込めません。\n設定はこの実行中だけ有効です。"))
                                     .arg(QString::fromStdString(SettingsFile().FileName())),
                                 QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -92,6 +94,11 @@ void TFrmPolyhedron::LoadSettings()
     connect(EngCkBx, &QCheckBox::toggled, this, [this] { EngCkBxClick(); });
     VRMLLineCkBx->setChecked(ParseIniFlag(ini.ReadInteger(Setting, "FloatingLineOnVRML", -1), true));
     connect(VRMLLineCkBx, &QCheckBox::toggled, this, [this] { VRMLLineCkBxClick(); });
+    const std::string code = ini.ReadString(Setting, "Language", "ja");
+    TLanguage language = TLanguage::Japanese;
+    (void)LanguageFromCode(code, language);  // anything else is Japanese
+    ApplyLanguage(language);
+    connect(LanguageCbBx, &QComboBox::currentIndexChanged, this, [this] { LanguageCbBxChange(); });
     EngCkBxClick();  // the selector in the loaded language, and the file written (made on a first start)
 }
 
@@ -108,6 +115,7 @@ void TFrmPolyhedron::SaveSettings()
         {"English", EngCkBx->isChecked() ? -1 : 0},  {"FloatingLineOnVRML", VRMLLineCkBx->isChecked() ? -1 : 0}};
     for (const auto& [key, value] : items)
         values.push_back({Setting, key, std::to_string(value)});
+    values.push_back({Setting, "Language", LanguageCode(InterfaceLanguage())});
     TIniFile ini = SettingsFile();
     WarnIfUnwritable(ini.WriteValues(values));
 }

@@ -3,6 +3,8 @@
 
 #include "app/PolyhedronMain.h"
 
+#include "app/Captions.h"
+
 #include "catalogue/PolyhedronInfo.h"
 #include "export/PolyhedronVRML.h"
 #include "measure/PolyhedronCalc.h"
@@ -85,11 +87,24 @@ void TFrmPolyhedron::FillPolygonTable()
 
 void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
 {
+    FiguresShown = true;
+    FiguresAreaBlank = areaBlank;
     const auto texts = SolidFigureTexts(Session.Engine(), Selection(), DualChBx->isChecked(), areaBlank);
     QLabel* labels[6] = {LblFaceNum, LblVertexNum, LblEdgeNum, LblSufaceArea, LblVolume, LblSphereRadius};
     for (int i = 0; i < 6; ++i)
         labels[i]->setText(QString::fromStdString(texts[i]));
     ShowSolidInfo();
+}
+
+void TFrmPolyhedron::ShowFigureHeadings()
+{
+    // Before the first solid is shown: the headings alone.
+    const std::pair<QLabel*, const char*> headings[] = {
+        {LblFaceNum, QT_TRANSLATE_NOOP("Zenkari", "面の個数：")},       {LblEdgeNum, QT_TRANSLATE_NOOP("Zenkari", "辺の個数：")},
+        {LblVertexNum, QT_TRANSLATE_NOOP("Zenkari", "頂点の個数：")},   {LblSphereRadius, QT_TRANSLATE_NOOP("Zenkari", "外接球半径：")},
+        {LblSufaceArea, QT_TRANSLATE_NOOP("Zenkari", "表面積：")},      {LblVolume, QT_TRANSLATE_NOOP("Zenkari", "体積：")}};
+    for (const auto& [label, heading] : headings)
+        label->setText(Tr(heading));
 }
 
 void TFrmPolyhedron::ShowSolidInfo()
@@ -118,22 +133,33 @@ struct TExportFilter {
 const TExportFilter ExportFilters[] = {
     {"VRML files (*.wrl *.WRL)", TExportFormat::Vrml, "wrl"}, {"OFF (*.off)", TExportFormat::Off, "off"},
     {"Wavefront OBJ (*.obj)", TExportFormat::Obj, "obj"},     {"STL (*.stl)", TExportFormat::Stl, "stl"},
-    {"glTF (*.glb)", TExportFormat::Glb, "glb"},              {"PNG画像 (*.png)", TExportFormat::Png, "png"},
+    {"glTF (*.glb)", TExportFormat::Glb, "glb"},              {QT_TRANSLATE_NOOP("Zenkari", "PNG画像 (*.png)"), TExportFormat::Png, "png"},
 };
 
 }  // namespace
 
-void TFrmPolyhedron::SetUpExportDialog()
+void TFrmPolyhedron::SetExportFilters()
 {
     QStringList filters;
     for (const TExportFilter& filter : ExportFilters)
-        filters << QString::fromUtf8(filter.Filter);
+        filters << Tr(filter.Filter);
     VRMLSaveDialog->setNameFilters(filters);
     VRMLSaveDialog->setDefaultSuffix(QStringLiteral("wrl"));
+}
+
+void TFrmPolyhedron::SetUpExportDialog()
+{
+    // Made afresh for each language: Qt's dialog re-translated in place loses the
+    // shortcut marks of its buttons ("保存(&S)" comes back as "保存").
+    delete VRMLSaveDialog;
+    VRMLSaveDialog = new QFileDialog(this);
+    VRMLSaveDialog->setWindowTitle(Tr(QT_TRANSLATE_NOOP("Zenkari", "VRMLファイルとして保存します")));
+    VRMLSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+    SetExportFilters();
     // A name typed without an extension takes the chosen type's.
     connect(VRMLSaveDialog, &QFileDialog::filterSelected, this, [this](const QString& chosen) {
         for (const TExportFilter& filter : ExportFilters)
-            if (chosen == QString::fromUtf8(filter.Filter))
+            if (chosen == Tr(filter.Filter))
                 VRMLSaveDialog->setDefaultSuffix(QString::fromLatin1(filter.Suffix));
     });
 }
@@ -145,7 +171,7 @@ TExportFormat TFrmPolyhedron::ChosenExportFormat(const QString& path) const
     if (ExportFormatFromPath(path.toStdString(), format))
         return format;
     for (const TExportFilter& filter : ExportFilters)
-        if (VRMLSaveDialog->selectedNameFilter() == QString::fromUtf8(filter.Filter))
+        if (VRMLSaveDialog->selectedNameFilter() == Tr(filter.Filter))
             return filter.Format;
     return TExportFormat::Vrml;
 }
@@ -172,8 +198,8 @@ void TFrmPolyhedron::VRMLBtnClick()
         if (!result.Error.empty()) {
             // The remembered directory stays as it was.
             const QString failed = result.FailedPath.empty() ? path : QString::fromStdString(result.FailedPath);
-            QMessageBox::warning(this, QStringLiteral("VRML出力"),
-                                 QStringLiteral("%1 を書き込めませんでした。\n%2")
+            QMessageBox::warning(this, Tr(QT_TRANSLATE_NOOP("Zenkari", "VRML出力")),
+                                 Tr(QT_TRANSLATE_NOOP("Zenkari", "%1 を書き込めませんでした。\n%2"))
                                      .arg(failed, QString::fromStdString(result.Error)));
             return;
         }

@@ -4,6 +4,8 @@
 
 #include "app/PolyhedronMain.h"
 
+#include "app/Captions.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -25,9 +27,9 @@ void TFrmPolyhedron::CreateProgressPanel()
     row->setContentsMargins(4, 1, 4, 1);
     ProgressLbl = new QLabel(ProgressPanel);
     row->addWidget(ProgressLbl, 1);
-    StopBuildBtn = new QPushButton(QStringLiteral("中止"), ProgressPanel);
+    StopBuildBtn = Captioned(new QPushButton(ProgressPanel), QT_TRANSLATE_NOOP("Zenkari", "中止"),
+                             QT_TRANSLATE_NOOP("Zenkari", "構築を一時中止します。「構築続行」で続きを調べられます"));
     StopBuildBtn->setFixedSize(50, 20);
-    StopBuildBtn->setToolTip(QStringLiteral("構築を一時中止します。「構築続行」で続きを調べられます"));
     row->addWidget(StopBuildBtn);
     ProgressPanel->hide();
     ProgressTimer = new QTimer(this);
@@ -76,7 +78,7 @@ void TFrmPolyhedron::ProgressTimerTimer()
     }
     const double seconds = std::chrono::duration<double>(TClock::now() - RunningSince).count();
     const TSearchControl& control = *RunningControl;
-    ProgressLbl->setText(QStringLiteral("構築中：頂点を%1回試行・いまの頂点数 %2・見つかった立体 %3個・%4秒")
+    ProgressLbl->setText(Tr(QT_TRANSLATE_NOOP("Zenkari", "構築中：頂点を%1回試行・いまの頂点数 %2・見つかった立体 %3個・%4秒"))
                              .arg(control.Completions.load(std::memory_order_relaxed))
                              .arg(control.Vertices.load(std::memory_order_relaxed))
                              .arg(control.Found.load(std::memory_order_relaxed))

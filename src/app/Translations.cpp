@@ -4,12 +4,35 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-bool InstallJapaneseQtTexts(QCoreApplication& application)
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QTranslator> QtTexts;       // qtbase_ja, for Japanese
+std::unique_ptr<QTranslator> ZenkariTexts;  // the window's English, built from translations/zenkari_en.ts
+
+}  // namespace
+
+bool InstallLanguage(TLanguage language)
 {
-    auto* translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
+    SetLanguage(language);
+    for (std::unique_ptr<QTranslator>* old : {&QtTexts, &ZenkariTexts})
+        if (*old) {
+            QCoreApplication::removeTranslator(old->get());
+            old->reset();
+        }
+    auto translator = std::make_unique<QTranslator>();
+    bool loaded = false;
+    if (language == TLanguage::Japanese) {
+        // Qt's own texts are English to begin with; Japanese needs its translation.
+        loaded = translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        if (loaded && QCoreApplication::installTranslator(translator.get()))
+            QtTexts = std::move(translator);
+    } else {
+        // The window's source texts are Japanese; English needs its translation.
+        loaded = translator->load(QStringLiteral(":/i18n/zenkari_en.qm"));
+        if (loaded && QCoreApplication::installTranslator(translator.get()))
+            ZenkariTexts = std::move(translator);
     }
-    return QCoreApplication::installTranslator(translator);
+    return loaded;
 }

@@ -1,8 +1,11 @@
 #pragma once
-// Qt's own texts (the file dialog, the colour dialog, message-box buttons) in Japanese,
-// whatever the system's locale says: the whole window speaks Japanese.
+// The language of the whole interface: Qt's own texts (the file dialog, the colour dialog,
+// message-box buttons), the window's texts and the engine's, Japanese unless English is
+// chosen, whatever the system's locale says.
 
-class QCoreApplication;
+#include "common/Messages.h"
 
-// Loads qtbase_ja from Qt's translation folder; false when it is not installed.
-bool InstallJapaneseQtTexts(QCoreApplication& application);
+// Installs the translators of language in place of those of the one before, and sets the
+// engine's language. False when a translation file is missing (the texts then stay in
+// Japanese, or Qt's own in English).
+bool InstallLanguage(TLanguage language);

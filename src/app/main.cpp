@@ -10,7 +10,7 @@ int main(int argc, char** argv)
 {
     SetDefaultSurfaceFormat();
     QApplication application(argc, argv);
-    InstallJapaneseQtTexts(application);
+    InstallLanguage(TLanguage::Japanese);
     TFrmPolyhedron window;
     window.show();
     return application.exec();

@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QDir(home).filePath(QStringLiteral(".config")).toLocal8Bit());
     SetDefaultSurfaceFormat();
     QApplication application(argc, argv);
-    InstallJapaneseQtTexts(application);
+    InstallLanguage(TLanguage::Japanese);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
