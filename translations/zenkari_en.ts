@@ -36,7 +36,7 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>この設定を破棄して　このダイアログボックスを閉じます</source>
+        <source>この設定を破棄して&#x3000;このダイアログボックスを閉じます</source>
         <translation>Discard these colours and close this dialog</translation>
     </message>
     <message>
@@ -228,7 +228,7 @@
         <translation>Start</translation>
     </message>
     <message>
-        <source>段階的に立体を構築する場合　これでスタートさせてください</source>
+        <source>段階的に立体を構築する場合&#x3000;これでスタートさせてください</source>
         <translation>Start building the solid step by step</translation>
     </message>
     <message>
@@ -252,7 +252,7 @@
         <translation>Solid</translation>
     </message>
     <message>
-        <source>条件にあう立体が複数あった場合　ここで選んでください</source>
+        <source>条件にあう立体が複数あった場合&#x3000;ここで選んでください</source>
         <translation>Where several solids were found, choose one here</translation>
     </message>
     <message>
@@ -365,11 +365,11 @@
     </message>
     <message>
         <source>双対立体の表側の骨組みの色を変更します</source>
-        <translation>Change the colour of the dual's front edges</translation>
+        <translation>Change the colour of the dual&apos;s front edges</translation>
     </message>
     <message>
         <source>双対立体の裏側の骨組みの色を変更します</source>
-        <translation>Change the colour of the dual's back edges</translation>
+        <translation>Change the colour of the dual&apos;s back edges</translation>
     </message>
     <message>
         <source>陰影</source>
@@ -412,7 +412,7 @@
         <translation>Always opaque</translation>
     </message>
     <message>
-        <source>複合時のみ　片方透明に立体をくりぬく</source>
+        <source>複合時のみ&#x3000;片方透明に立体をくりぬく</source>
         <translation>Compound: one see-through</translation>
     </message>
     <message>
@@ -480,15 +480,15 @@
         <translation>Fit the view, the dual too</translation>
     </message>
     <message>
-        <source>固定　１／２</source>
+        <source>固定&#x3000;１／２</source>
         <translation>Fixed ½</translation>
     </message>
     <message>
-        <source>固定　１倍</source>
+        <source>固定&#x3000;１倍</source>
         <translation>Fixed 1×</translation>
     </message>
     <message>
-        <source>固定　２倍</source>
+        <source>固定&#x3000;２倍</source>
         <translation>Fixed 2×</translation>
     </message>
     <message>

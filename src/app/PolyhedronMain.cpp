@@ -64,6 +64,9 @@ QStringList Numbers(int from, int to)
 
 }  // namespace
 
+const char* const ChoosePrompt = QT_TRANSLATE_NOOP("Zenkari", "多面体を選んでね");
+const char* const GridInfoHeading = QT_TRANSLATE_NOOP("Zenkari", "情報");
+
 void TMemoPane::AppendLine(const std::string& line)
 {
     Memo->appendPlainText(QString::fromStdString(line));

@@ -62,9 +62,9 @@ struct TColourGroupControls {
 };
 
 // The selector's text before a catalogue item is chosen.
-inline constexpr const char* ChoosePrompt = QT_TRANSLATE_NOOP("Zenkari", "多面体を選んでね");
+extern const char* const ChoosePrompt;
 // The heading of the per-polygon table's first column.
-inline constexpr const char* GridInfoHeading = QT_TRANSLATE_NOOP("Zenkari", "情報");
+extern const char* const GridInfoHeading;
 
 class TFrmPolyhedron : public QWidget {
 public:

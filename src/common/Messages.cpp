@@ -70,7 +70,7 @@ constexpr TMessageText Table[] = {
     {TMessage::DualEdge, "辺 %1 = %2", "Edge %1 = %2"},
     {TMessage::DualErrorIncalculable, "（誤差は計算不能です）", "(the error cannot be estimated)"},
     {TMessage::DualErrorNone, "（誤差は検出されませんでした）", "(no error detected)"},
-    {TMessage::DualErrorWithin, "（誤差：小数点以下第%1位以内）", "(error within the %1th decimal place)"},
+    {TMessage::DualErrorWithin, "（誤差：小数点以下第%1位以内）", "(accurate to %1 decimal places)"},
 };
 
 static_assert(std::size(Table) == static_cast<std::size_t>(TMessage::Count), "one row for every message");

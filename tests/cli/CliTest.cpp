@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -204,6 +205,39 @@ TEST(Cli, ExportTakesItsFormatFromTheNameOrFormat)
         EXPECT_EQ(refused.Status, 2) << refused.Err;
         EXPECT_EQ(Occurrences(refused.Err, "\n"), 1) << refused.Err;
     }
+}
+
+TEST(Cli, LangEnglishSpeaksEnglishWithTheSameNumbers)
+{
+    const TResult refused = RunCli({"build", "(6, 6, 6)", "--lang", "en"});
+    EXPECT_EQ(refused.Status, 1);
+    EXPECT_EQ(refused.Out.rfind("Impossible combination: it cannot be built.\n", 0), 0u) << refused.Out;
+
+    const TResult japanese = RunCli({"build", "(3, 4, 5, 4)", "--dual"});
+    const TResult english = RunCli({"build", "(3, 4, 5, 4)", "--dual", "--lang", "en"});
+    EXPECT_EQ(english.Status, 0);
+    EXPECT_NE(english.Out.find("Circumradius of the edge ends at one vertex:\n"), std::string::npos) << english.Out;
+    EXPECT_NE(english.Out.find("Every possibility has been examined.\n"), std::string::npos);
+    EXPECT_NE(english.Out.find("Edge 1 = 0.80499198439381"), std::string::npos);
+    // Line for line, the numbers are the Japanese ones.
+    const std::regex number(R"([0-9]+(\.[0-9]+)?)");
+    const auto numbers = [&](const std::string& text) {
+        std::vector<std::string> found;
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
+            found.push_back(it->str());
+        return found;
+    };
+    std::string japaneseText = japanese.Out;
+    japaneseText.replace(japaneseText.find("1頂点"), 1, "");  // "one vertex" is written with a digit
+    EXPECT_EQ(numbers(english.Out), numbers(japaneseText));
+    EXPECT_EQ(Occurrences(english.Out, "\n"), Occurrences(japanese.Out, "\n"));
+
+    EXPECT_EQ(RunCli({"catalogue", "--lang", "en"}).Out, RunCli({"catalogue", "--english"}).Out);
+    const TResult json = RunCli({"build", "(3, 4, 5, 4)", "--json", "--lang", "en"});
+    EXPECT_NE(json.Out.find("\"pane\""), std::string::npos);
+    const TResult bad = RunCli({"build", "(3, 4, 5, 4)", "--lang", "fr"});
+    EXPECT_EQ(bad.Status, 2);
+    EXPECT_NE(bad.Err.find("--lang must be ja or en"), std::string::npos) << bad.Err;
 }
 
 TEST(Cli, CatalogueListsAndBuildsItems)
