@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>削除</source>
-        <translation>Delete</translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>すぐ上のセレクト選ばれている配色を削除します</source>

@@ -3,6 +3,9 @@
 
 #include "app/WindowFixture.h"
 
+#include "app/ChangeColors.h"
+#include "app/InputColorsSetName.h"
+
 #include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -161,4 +164,6 @@ TEST_F(WindowLanguage, EnglishScreenshots)
         Form->PgCtrlInfo->setCurrentIndex(tab);
         Form->grab().save(QDir(directory).filePath(QStringLiteral("english-tab-%1.png").arg(tab)));
     }
+    Form->FrmChColors->grab().save(QDir(directory).filePath(QStringLiteral("english-palette-dialog.png")));
+    Form->FrmInputColorsSetName->grab().save(QDir(directory).filePath(QStringLiteral("english-name-dialog.png")));
 }
