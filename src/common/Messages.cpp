@@ -24,7 +24,7 @@ constexpr TMessageText Table[] = {
      "頂点数の上限（%1）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。",
      "Some branches were cut at the vertex limit (%1). A higher limit may find more solids."},
     {TMessage::Stopped, "中止しました。「構築続行」で続きを調べます。",
-     "Stopped. \"Continue build\" carries the search on."},
+     "Stopped. \"Continue\" carries the search on."},
     {TMessage::DualAbandoned, "無限遠点を含むため双対図形処理を中断しました",
      "The dual has points at infinity, so forming it was abandoned"},
     {TMessage::ImpossibleCombination, "不可能な組み合わせです。構築不能です。",

@@ -19,7 +19,8 @@
 #include <cmath>
 #include <algorithm>
 #include <cstdint>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -55,16 +56,26 @@ void NearRange(double coordinate, std::int64_t& low, std::int64_t& high)
     high = NearCell(coordinate + 2.0 * ClearDistance);
 }
 
-// The new points every contributing vertex may use, bucketed so that the vertices
-// predicting a point near a given one are found at once.
+// The new points every contributing vertex may use, sorted by cell so that the vertices
+// predicting a point near a given one are found at once. Kept per thread and reused from
+// check to check: a check runs thousands of times in a long search, and allocating afresh
+// each time cost as much as the geometry.
 class TRequirementGrid {
 public:
+    void Clear()
+    {
+        Points.clear();
+        Owners.clear();
+        Keys.clear();
+    }
     void Add(TVector3 p, int owner)
     {
         Points.push_back(p);
         Owners.push_back(owner);
-        Cells[NearKey(NearCell(p.X), NearCell(p.Y), NearCell(p.Z))].push_back(static_cast<int>(Points.size()) - 1);
+        Keys.emplace_back(NearKey(NearCell(p.X), NearCell(p.Y), NearCell(p.Z)), static_cast<int>(Points.size()) - 1);
     }
+    // After the last Add, before the first OwnersNear.
+    void Index() { std::sort(Keys.begin(), Keys.end()); }
     // How many distinct owners have a point within ClearDistance of p.
     [[nodiscard]] int OwnersNear(TVector3 p, std::vector<int>& seen) const
     {
@@ -76,13 +87,14 @@ public:
         for (std::int64_t cx = x0; cx <= x1; ++cx)
             for (std::int64_t cy = y0; cy <= y1; ++cy)
                 for (std::int64_t cz = z0; cz <= z1; ++cz) {
-                    const auto found = Cells.find(NearKey(cx, cy, cz));
-                    if (found == Cells.end())
-                        continue;
-                    for (const int i : found->second)
+                    const std::uint64_t key = NearKey(cx, cy, cz);
+                    auto it = std::lower_bound(Keys.begin(), Keys.end(), std::make_pair(key, -1));
+                    for (; it != Keys.end() && it->first == key; ++it) {
+                        const int i = it->second;
                         if (SquaredDistance(Points[i], p) <= ClearDistance * ClearDistance
                             && std::find(seen.begin(), seen.end(), Owners[i]) == seen.end())
                             seen.push_back(Owners[i]);
+                    }
                 }
         return static_cast<int>(seen.size());
     }
@@ -91,8 +103,19 @@ public:
     std::vector<int> Owners;
 
 private:
-    std::unordered_map<std::uint64_t, std::vector<int>> Cells;
+    std::vector<std::pair<std::uint64_t, int>> Keys;
 };
+
+// Everything one bound needs, reused by the next.
+struct TBoundScratch {
+    TRequirementGrid Grid;
+    std::vector<int> Need;  // w_u of each contributing vertex, by owner index
+    std::vector<int> Most;
+    std::vector<int> Seen;
+    std::vector<TVector3> Corners, Fresh, Usable;
+};
+
+thread_local TBoundScratch Scratch;
 
 }  // namespace
 
@@ -230,9 +253,13 @@ bool TBuild::SubtreeExceedsLimit(int n, int firstChoice)
 {
     const int k = PolygonCount;
     const int vertices = Work.VertexCount();
-    TRequirementGrid grid;
-    std::vector<int> need;  // w_u of each contributing vertex, by owner index
-    std::vector<TVector3> corners, fresh, usable;
+    TRequirementGrid& grid = Scratch.Grid;
+    std::vector<int>& need = Scratch.Need;
+    std::vector<TVector3>& corners = Scratch.Corners;
+    std::vector<TVector3>& fresh = Scratch.Fresh;
+    std::vector<TVector3>& usable = Scratch.Usable;
+    grid.Clear();
+    need.clear();
     for (int u = n; u < vertices; ++u) {
         const int m = Work.FanCount(u);
         if (m < 1 || m >= k)
@@ -263,8 +290,10 @@ bool TBuild::SubtreeExceedsLimit(int n, int firstChoice)
         need.push_back(fewest);
     }
     double bound = vertices;
-    std::vector<int> seen;
-    std::vector<int> most(need.size(), 1);
+    grid.Index();
+    std::vector<int>& seen = Scratch.Seen;
+    std::vector<int>& most = Scratch.Most;
+    most.assign(need.size(), 1);
     for (std::size_t i = 0; i < grid.Points.size(); ++i) {
         const int owner = grid.Owners[i];
         most[owner] = std::max(most[owner], grid.OwnersNear(grid.Points[i], seen));

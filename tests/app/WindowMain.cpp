@@ -2,6 +2,7 @@
 
 #include "app/WindowFixture.h"
 #include "app/Translations.h"
+#include "support/DisplayWait.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     qputenv("HOME", home.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", QDir(home).filePath(QStringLiteral(".config")).toLocal8Bit());
     SetDefaultSurfaceFormat();
+    WaitForDisplay();
     QApplication application(argc, argv);
     InstallLanguage(TLanguage::Japanese);
     ::testing::InitGoogleTest(&argc, argv);

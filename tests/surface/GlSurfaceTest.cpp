@@ -5,6 +5,7 @@
 #include "construction/ConfigurationText.h"
 #include "surface/GlSurface.h"
 #include "view/FrameDrawing.h"
+#include "support/DisplayWait.h"
 
 #include <QApplication>
 #include <QImage>
@@ -70,6 +71,7 @@ int main(int argc, char** argv)
     // allocations without a module name that a suppression could match. Keep it loaded.
     dlopen("/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", RTLD_LAZY | RTLD_NODELETE);
     SetDefaultSurfaceFormat();
+    WaitForDisplay();
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
