@@ -63,6 +63,14 @@ void Apply(const TCaption& caption)
     }
 }
 
+// Widgets gone since (closed windows, rebuilt rows) leave the list.
+void ForgetGoneWidgets()
+{
+    std::vector<TCaption>& captions = Captions();
+    captions.erase(std::remove_if(captions.begin(), captions.end(), [](const TCaption& c) { return c.Target.isNull(); }),
+                   captions.end());
+}
+
 }  // namespace
 
 QString Tr(const char* source)
@@ -76,15 +84,15 @@ void SetCaption(QObject* target, TCaptionRole role, const char* source, std::vec
         return;
     TCaption caption{target, role, source, std::move(args), index};
     Apply(caption);
-    Captions().push_back(std::move(caption));
+    std::vector<TCaption>& captions = Captions();
+    if (captions.size() == captions.capacity())
+        ForgetGoneWidgets();  // windows made and closed again do not pile up
+    captions.push_back(std::move(caption));
 }
 
 void RetranslateCaptions()
 {
-    std::vector<TCaption>& captions = Captions();
-    // Widgets gone since (closed dialogs, rebuilt rows) leave the list.
-    captions.erase(std::remove_if(captions.begin(), captions.end(), [](const TCaption& c) { return c.Target.isNull(); }),
-                   captions.end());
-    for (const TCaption& caption : captions)
+    ForgetGoneWidgets();
+    for (const TCaption& caption : Captions())
         Apply(caption);
 }
