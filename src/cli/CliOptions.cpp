@@ -95,12 +95,12 @@ bool ReadSeconds(const std::string& text, double& seconds)
     return ReadFinite(text, seconds) && seconds > 0.0 && seconds <= 1e9;
 }
 
-// "800x600": a picture's size, each side 1 ... 8192 pixels.
+// "800x600": a picture's size, each side 1 ... MaxPictureSide pixels.
 bool ReadPictureSize(const std::string& text, int& width, int& height)
 {
     const std::size_t x = text.find('x');
-    return x != std::string::npos && ReadInteger(text.substr(0, x), 1, 8192, width)
-           && ReadInteger(text.substr(x + 1), 1, 8192, height);
+    return x != std::string::npos && ReadInteger(text.substr(0, x), 1, MaxPictureSide, width)
+           && ReadInteger(text.substr(x + 1), 1, MaxPictureSide, height);
 }
 
 // "0,2": the colour groups shown in their single colour.
@@ -197,7 +197,7 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
         request.FormatGiven = true;
     } else if (option == "--size") {
         if (!ReadPictureSize(value, request.PictureWidth, request.PictureHeight))
-            return RangeError(option, "WIDTHxHEIGHT, each 1 ... 8192", value);
+            return RangeError(option, "WIDTHxHEIGHT, each 1 ... " + std::to_string(MaxPictureSide), value);
     }
     return "";
 }

@@ -38,8 +38,8 @@ std::string VrmlBytes(const std::vector<std::string>& lines)
 std::string PictureBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
                          const TPictureSettings& picture, std::string& bytes)
 {
-    if (picture.Width < 1 || picture.Height < 1 || picture.Width > 8192 || picture.Height > 8192)
-        return "the picture must be 1 ... 8192 pixels each way";
+    if (picture.Width < 1 || picture.Height < 1 || picture.Width > MaxPictureSide || picture.Height > MaxPictureSide)
+        return "the picture must be 1 ... " + std::to_string(MaxPictureSide) + " pixels each way";
     TImageSurface surface(picture.Width, picture.Height);
     session.Draw(sel, TDrawTarget{surface, settings, picture.ViewMatrix});
     return EncodePng(picture.Width, picture.Height, surface.Pixels(), bytes);
@@ -99,6 +99,8 @@ std::string ExportShownBytes(const TBuildSession& session, int sel, const TDispl
         return error;
     }
     const TExportScene scene = session.DescribeShown(sel, settings);
+    if (scene.Empty())
+        return "nothing to write: what is shown has no face (a dual with points at infinity is not formed)";
     if (format == TExportFormat::Off) {
         files.push_back(TOutputFile{path, OffText(scene)});
         return "";

@@ -17,6 +17,9 @@ enum class TExportFormat { Vrml, Off, Obj, Stl, Glb, Png };
 [[nodiscard]] bool ExportFormatFromPath(const std::string& path, TExportFormat& format);
 [[nodiscard]] const char* ExportFormatName(TExportFormat format);
 
+// The largest side of a picture: 4096 × 4096 takes about 130 MB while it is drawn.
+inline constexpr int MaxPictureSide = 4096;
+
 // How the picture is taken: the view's turn and its size in pixels.
 struct TPictureSettings {
     TMatrix3 ViewMatrix{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};

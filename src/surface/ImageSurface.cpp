@@ -6,7 +6,7 @@
 TImageSurface::TImageSurface(int width, int height)
     : Width(std::max(width, 1)), Height(std::max(height, 1)),
       Colour(static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height), 0xFFFFFFFFu),
-      Depth(Colour.size(), 1.0)
+      Depth(Colour.size(), 1.0f)
 {
 }
 
@@ -14,7 +14,7 @@ void TImageSurface::ClearScreen(std::uint32_t argb)
 {
     // The view itself is opaque: the faces' alpha only blends.
     std::fill(Colour.begin(), Colour.end(), argb | 0xFF000000u);
-    std::fill(Depth.begin(), Depth.end(), 1.0);
+    std::fill(Depth.begin(), Depth.end(), 1.0f);
 }
 
 std::uint32_t TImageSurface::PixelAt(int x, int y) const
@@ -57,9 +57,10 @@ void TImageSurface::FillTriangle(TVector3 a, TVector3 b, TVector3 c, std::uint32
 void TImageSurface::PutPixel(int x, int y, double depth, std::uint32_t argb)
 {
     const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x);
-    if (depth > Depth[i] || depth < 0.0 || depth > 1.0)
+    const auto z = static_cast<float>(depth);
+    if (z > Depth[i] || depth < 0.0 || depth > 1.0)
         return;
-    Depth[i] = depth;
+    Depth[i] = z;
     if (!Blending) {
         Colour[i] = argb | 0xFF000000u;
         return;

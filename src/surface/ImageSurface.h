@@ -31,5 +31,5 @@ private:
     int Height;
     bool Blending = false;
     std::vector<std::uint32_t> Colour;
-    std::vector<double> Depth;
+    std::vector<float> Depth;  // enough for a view: faces a pixel apart in depth differ far above float's step
 };

@@ -348,5 +348,10 @@ TEST(ExportFormats, AFailedWriteLeavesTheOldFileAndSaysWhy)
     const TExportResult nothing =
         ExportShownFile(shown->Session, 5, shown->Settings, TExportFormat::Stl, path, TPictureSettings{});
     EXPECT_NE(nothing.Error.find("holds no solid"), std::string::npos);
+    // A dual abandoned for its points at infinity has no face to write.
+    const auto abandoned = Shown("(4, 4, 8/3, 8/5)", true, false);
+    const TExportResult empty =
+        ExportShownFile(abandoned->Session, 1, abandoned->Settings, TExportFormat::Off, path, TPictureSettings{});
+    EXPECT_NE(empty.Error.find("has no face"), std::string::npos) << empty.Error;
     EXPECT_EQ(ReadWholeFile(path), "old");
 }
