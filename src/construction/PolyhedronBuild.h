@@ -21,6 +21,14 @@ inline constexpr int OneShotStep = -1;
 // The line that warns, before the end lines, that some branch stopped at the vertex limit.
 [[nodiscard]] std::string VertexLimitCutLine(int limit);
 
+// A polygon the bound predicts: its kind and its corners in order (corner 1 the vertex
+// it is placed round).
+struct TPredictedPolygon {
+    int N = 0;
+    int D = 0;
+    TVector3 Points[MaxPolygonCorners];
+};
+
 class TBuild : public TPreparation {
 public:
     // One call of the search, its lines appended to pane. step: -1 one-shot; 0 start a
@@ -43,6 +51,9 @@ public:
     int LostClosures = 0;
     long long PruningCuts = 0;    // cuts (or marked subtrees) of the last search
     long long PruningChecks = 0;  // bounds worked out in the last search
+    // The bound's second layer where the first leaves the search wandering (above twice
+    // the vertices there): dearer per check, far fewer checks on the hyperbolic patches.
+    bool PruningSecondLayer = true;
     // True when some vertex can no longer be completed.
     [[nodiscard]] bool CheckAllVertices() const;
     // Fills the candidate lists for vertex v; true when there is none.
@@ -78,8 +89,20 @@ private:
     [[nodiscard]] bool CheckDue(int n, long long steps);
     // Whether no solid below vertex n (its candidates from firstChoice on) fits the limit.
     [[nodiscard]] bool SubtreeExceedsLimit(int n, int firstChoice);
+    // The bound itself: the vertices there plus those the unfinished ones need.
+    [[nodiscard]] double SubtreeBound(int n, int firstChoice, bool secondLayer);
     [[nodiscard]] bool CutAfterForcing(int n);
     int PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners);
+    // The polygons a reading would place round a point at, from the fan's last end at
+    // lastEnd (fanCount polygons already there), corner by corner; false for a bad kind.
+    bool PredictMissingPolygons(TVector3 at, TVector3 lastEnd, int fanCount, int offset, int dir,
+                                std::vector<TPredictedPolygon>& polygons);
+    // The second layer of the bound for one reading of a vertex: what its new far corners
+    // need in their turn, shared out among them; their points are added to usable.
+    [[nodiscard]] double SecondLayerNeed(const std::vector<TPredictedPolygon>& polygons,
+                                         const std::vector<TVector3>& known, std::vector<TVector3>& usable);
+    [[nodiscard]] int ReadingNewPoints(TVector3 q, const TPredictedPolygon& through, int corner,
+                                       const std::vector<TVector3>& known, std::vector<TVector3>& usable);
     [[nodiscard]] int NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh) const;
     // Decides, at vertex n of a one-shot search, whether to go on, cut, or walk the tail.
     [[nodiscard]] bool CutBelow(int n, long long steps);

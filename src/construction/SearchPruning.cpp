@@ -99,23 +99,111 @@ public:
         return static_cast<int>(seen.size());
     }
 
+    // most[o] := the most distinct owners near any one point of owner o (at least 1).
+    // Points alone in their cell with their owner's company only, and clear of the
+    // cell's faces, need no search: most points are.
+    void Multiplicities(std::vector<int>& most, std::vector<int>& seen) const
+    {
+        for (std::size_t start = 0; start < Keys.size();) {
+            std::size_t end = start + 1;
+            bool mixed = false;
+            while (end < Keys.size() && Keys[end].first == Keys[start].first) {
+                mixed = mixed || Owners[Keys[end].second] != Owners[Keys[start].second];
+                ++end;
+            }
+            for (std::size_t i = start; i < end; ++i) {
+                const int point = Keys[i].second;
+                if (!mixed && InsideCell(Points[point]))
+                    continue;
+                const int owner = Owners[point];
+                most[owner] = std::max(most[owner], OwnersNear(Points[point], seen));
+            }
+            start = end;
+        }
+    }
+
     std::vector<TVector3> Points;
     std::vector<int> Owners;
 
 private:
+    // Whether the ball round p that OwnersNear searches stays in p's own cell.
+    [[nodiscard]] static bool InsideCell(TVector3 p)
+    {
+        std::int64_t low = 0, high = 0;
+        for (const double coordinate : {p.X, p.Y, p.Z}) {
+            NearRange(coordinate, low, high);
+            if (low != high)
+                return false;
+        }
+        return true;
+    }
+
     std::vector<std::pair<std::uint64_t, int>> Keys;
 };
 
 // Everything one bound needs, reused by the next.
 struct TBoundScratch {
     TRequirementGrid Grid;
-    std::vector<int> Need;  // w_u of each contributing vertex, by owner index
+    std::vector<double> Need;  // w_u of each contributing vertex, by owner index
     std::vector<int> Most;
     std::vector<int> Seen;
     std::vector<TVector3> Corners, Fresh, Usable;
+    std::vector<TPredictedPolygon> Polygons;        // of the reading being weighed
+    std::vector<TPredictedPolygon> CornerPolygons;  // of a far corner's reading
+    TRequirementGrid Corners2;                      // the far corners' own needs
+    std::vector<double> CornerNeed;
+    std::vector<TVector3> CornerUsable, ReadingFresh;
 };
 
 thread_local TBoundScratch Scratch;
+
+// y = 1 / M for each owner, M the most owners near any one of its points, is a feasible
+// dual of covering every requirement: the sum is a lower bound on the new vertices the
+// owners need together.
+double SharedNeed(TRequirementGrid& grid, const std::vector<double>& need)
+{
+    grid.Index();
+    std::vector<int>& most = Scratch.Most;
+    most.assign(need.size(), 1);
+    grid.Multiplicities(most, Scratch.Seen);
+    double total = 0.0;
+    for (std::size_t u = 0; u < need.size(); ++u)
+        total += need[u] / most[u];
+    return total;
+}
+
+// A corner a far corner's reading places: at a vertex or at a point the first layer
+// predicts (known), clear of both (new, unless one of fresh already stands there), or
+// neither clearly (ambiguous).
+TPointKind ClassifyFarPoint(const TSearchSolid& work, TVector3 r, const std::vector<TVector3>& known,
+                            const std::vector<TVector3>& fresh)
+{
+    int nearest = -1;
+    double distance = 0.0;
+    const int count = work.CountVerticesNear(r, ClearDistance, nearest, distance);
+    if (count >= 1)
+        return count == 1 && distance <= AtDistance ? TPointKind::At : TPointKind::Ambiguous;
+    int close = 0;
+    bool at = false;
+    for (const TVector3 p : known) {
+        const double apart = SquaredDistance(p, r);
+        if (apart > ClearDistance * ClearDistance)
+            continue;
+        ++close;
+        at = apart <= AtDistance * AtDistance;
+    }
+    if (close >= 1) {
+        // Corners shared by two predicted polygons stand twice in known, a hair apart.
+        return at ? TPointKind::At : TPointKind::Ambiguous;
+    }
+    for (const TVector3 p : fresh) {
+        const double apart = SquaredDistance(p, r);
+        if (apart > ClearDistance * ClearDistance)
+            continue;
+        return apart <= SameCorner * SameCorner ? TPointKind::At : TPointKind::Ambiguous;
+    }
+    return TPointKind::New;
+}
 
 }  // namespace
 
@@ -185,12 +273,13 @@ bool TBuild::CheckDue(int n, long long steps)
     return CandidateCount - Work.NextChoice >= 2;
 }
 
-int TBuild::PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners)
+bool TBuild::PredictMissingPolygons(TVector3 at, TVector3 lastEnd, int fanCount, int offset, int dir,
+                                    std::vector<TPredictedPolygon>& polygons)
 {
+    // The same arithmetic as CompleteVertex, so that the points agree with what it would
+    // place; the axis frame is the caller's (that of at).
     const int k = PolygonCount;
-    UseAxisFrameOf(u);
-    // The same arithmetic as CompleteVertex, so that the points agree with what it would place.
-    const TVector3 w = ToAxisFrame(Work.Vertex(Work.FanLast(u)));
+    const TVector3 w = ToAxisFrame(lastEnd);
     double phi = std::atan2(w.Z, w.Y);
     TVector3 corner[MaxPolygonCount];
     for (int i = 0; i < k; ++i) {
@@ -198,25 +287,38 @@ int TBuild::PredictMissingCorners(int u, int offset, int dir, std::vector<TVecto
         phi += CentralAngle[q];
         corner[i] = FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
     }
-    corners.clear();
-    const int missing = k - Work.FanCount(u);
-    for (int b = 0; b < missing; ++b) {
+    polygons.clear();
+    for (int b = 0; b < k - fanCount; ++b) {
         const int q = ((b * dir + k + offset) % k + k) % k;
-        const int n = PolyN[q];
-        if (n < 3 || n > MaxPolygonCorners)
-            return -1;
-        const double f = RecurrenceFactor(n, PolyD[q]);
-        TVector3 points[MaxPolygonCorners];
+        TPredictedPolygon polygon;
+        polygon.N = PolyN[q];
+        polygon.D = PolyD[q];
+        if (polygon.N < 3 || polygon.N > MaxPolygonCorners)
+            return false;
+        const double f = RecurrenceFactor(polygon.N, polygon.D);
+        TVector3* points = polygon.Points;
         points[0] = corner[b];
-        points[1] = Work.Vertex(u);
+        points[1] = at;
         points[2] = corner[(b + k - 1) % k];
-        for (int j = 3; j < n; ++j)
+        for (int j = 3; j < polygon.N; ++j)
             points[j] = AddVectors(points[j - 3], ScaleVector(SubtractVectors(points[j - 1], points[j - 2]), f));
-        for (int j = 0; j < n; ++j)
-            if (j != 1)
-                corners.push_back(points[j]);
+        polygons.push_back(polygon);
     }
-    return missing;
+    return true;
+}
+
+int TBuild::PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners)
+{
+    UseAxisFrameOf(u);
+    corners.clear();
+    std::vector<TPredictedPolygon>& polygons = Scratch.Polygons;
+    if (!PredictMissingPolygons(Work.Vertex(u), Work.Vertex(Work.FanLast(u)), Work.FanCount(u), offset, dir, polygons))
+        return -1;
+    for (const TPredictedPolygon& polygon : polygons)
+        for (int j = 0; j < polygon.N; ++j)
+            if (j != 1)
+                corners.push_back(polygon.Points[j]);
+    return static_cast<int>(polygons.size());
 }
 
 int TBuild::NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh) const
@@ -251,10 +353,22 @@ int TBuild::NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVe
 
 bool TBuild::SubtreeExceedsLimit(int n, int firstChoice)
 {
+    const double first = SubtreeBound(n, firstChoice, false);
+    if (first > VertexLimit + 1e-9)
+        return true;
+    // The second layer pays where the first leaves the search much room to wander: on
+    // the hyperbolic patches, whose frontier needs more than the vertices already there.
+    if (!PruningSecondLayer || first < 2.0 * Work.VertexCount())
+        return false;
+    return SubtreeBound(n, firstChoice, true) > VertexLimit + 1e-9;
+}
+
+double TBuild::SubtreeBound(int n, int firstChoice, bool secondLayer)
+{
     const int k = PolygonCount;
     const int vertices = Work.VertexCount();
     TRequirementGrid& grid = Scratch.Grid;
-    std::vector<int>& need = Scratch.Need;
+    std::vector<double>& need = Scratch.Need;
     std::vector<TVector3>& corners = Scratch.Corners;
     std::vector<TVector3>& fresh = Scratch.Fresh;
     std::vector<TVector3>& usable = Scratch.Usable;
@@ -265,7 +379,7 @@ bool TBuild::SubtreeExceedsLimit(int n, int firstChoice)
         if (m < 1 || m >= k)
             continue;  // nothing missing, or nothing to rotate from
         const std::uint32_t matching = Work.MatchingReadings(u);
-        int fewest = -1;
+        double fewest = -1.0;
         int c = -1;
         bool abstain = false;
         usable.clear();
@@ -279,26 +393,92 @@ bool TBuild::SubtreeExceedsLimit(int n, int firstChoice)
             const int offset = (((m * dir + Table.StartOf(a) + k) % k) + k) % k;
             const int count = PredictMissingCorners(u, offset, dir, corners) < 0 ? -1 : NewCornerCount(corners, fresh);
             abstain = count < 0;
-            fewest = fewest < 0 ? count : std::min(fewest, count);
+            double reading = count;
             usable.insert(usable.end(), fresh.begin(), fresh.end());
+            if (secondLayer && count > 0)
+                reading += SecondLayerNeed(Scratch.Polygons, corners, usable);
+            fewest = fewest < 0.0 ? reading : std::min(fewest, reading);
         }
-        if (abstain || fewest <= 0)
+        if (abstain || fewest <= 0.0)
             continue;  // requires nothing that can be counted
         const int owner = static_cast<int>(need.size());
         for (const TVector3 p : usable)
             grid.Add(p, owner);
         need.push_back(fewest);
     }
-    double bound = vertices;
-    grid.Index();
-    std::vector<int>& seen = Scratch.Seen;
-    std::vector<int>& most = Scratch.Most;
-    most.assign(need.size(), 1);
-    for (std::size_t i = 0; i < grid.Points.size(); ++i) {
-        const int owner = grid.Owners[i];
-        most[owner] = std::max(most[owner], grid.OwnersNear(grid.Points[i], seen));
+    return vertices + SharedNeed(grid, need);
+}
+
+double TBuild::SecondLayerNeed(const std::vector<TPredictedPolygon>& polygons, const std::vector<TVector3>& known,
+                               std::vector<TVector3>& usable)
+{
+    // A far corner q (past the two next to the vertex) of one polygon alone, clear of every
+    // vertex, becomes a vertex with that one polygon in its fan; by the same rotation
+    // argument each of its readings places known polygons, and their new corners are new
+    // vertices beyond the first layer's. Corners that several q may use are shared out.
+    TRequirementGrid& grid = Scratch.Corners2;
+    std::vector<double>& need = Scratch.CornerNeed;
+    std::vector<TVector3>& points = Scratch.CornerUsable;
+    grid.Clear();
+    need.clear();
+    for (const TPredictedPolygon& polygon : polygons)
+        for (int j = 3; j < polygon.N; ++j) {
+            const TVector3 q = polygon.Points[j];
+            int nearest = -1;
+            double distance = 0.0;
+            if (Work.CountVerticesNear(q, ClearDistance, nearest, distance) != 0)
+                continue;
+            int sharing = 0;
+            for (const TVector3 p : known)
+                sharing += SquaredDistance(p, q) <= ClearDistance * ClearDistance ? 1 : 0;
+            if (sharing != 1)
+                continue;  // on another predicted polygon too, or too close to one
+            const int fewest = ReadingNewPoints(q, polygon, j, known, points);
+            if (fewest <= 0)
+                continue;
+            const int owner = static_cast<int>(need.size());
+            for (const TVector3 p : points)
+                grid.Add(p, owner);
+            need.push_back(fewest);
+        }
+    if (need.empty())
+        return 0.0;
+    usable.insert(usable.end(), grid.Points.begin(), grid.Points.end());
+    return SharedNeed(grid, need);
+}
+
+int TBuild::ReadingNewPoints(TVector3 q, const TPredictedPolygon& through, int corner, const std::vector<TVector3>& known,
+                             std::vector<TVector3>& usable)
+{
+    // q's fan is the one polygon through it, its last end the corner before q, as
+    // placing the polygon would record it. -1: some point is ambiguous.
+    const int k = PolygonCount;
+    const TVector3 lastEnd = through.Points[corner - 1];
+    const std::uint32_t matching = Table.AtPlace(0, through.N, through.D);
+    SetAxisFrame(q);
+    usable.clear();
+    int fewest = -1;
+    std::vector<TVector3>& fresh = Scratch.ReadingFresh;
+    for (int a = 0; a < Table.Count(); ++a) {
+        if ((matching & (1u << a)) == 0)
+            continue;
+        const int dir = Table.DirectionOf(a);
+        const int offset = (((dir + Table.StartOf(a) + k) % k) + k) % k;
+        if (!PredictMissingPolygons(q, lastEnd, 1, offset, dir, Scratch.CornerPolygons))
+            return -1;
+        fresh.clear();
+        for (const TPredictedPolygon& polygon : Scratch.CornerPolygons)
+            for (int j = 0; j < polygon.N; ++j) {
+                if (j == 1)
+                    continue;
+                const TPointKind kind = ClassifyFarPoint(Work, polygon.Points[j], known, fresh);
+                if (kind == TPointKind::Ambiguous)
+                    return -1;
+                if (kind == TPointKind::New)
+                    fresh.push_back(polygon.Points[j]);
+            }
+        fewest = fewest < 0 ? static_cast<int>(fresh.size()) : std::min(fewest, static_cast<int>(fresh.size()));
+        usable.insert(usable.end(), fresh.begin(), fresh.end());
     }
-    for (std::size_t u = 0; u < need.size(); ++u)
-        bound += static_cast<double>(need[u]) / most[u];
-    return bound > VertexLimit + 1e-9;
+    return fewest;
 }

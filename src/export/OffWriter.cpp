@@ -52,15 +52,27 @@ std::string OffText(const TExportScene& scene)
     text += "# Zenkari: " + std::to_string(scene.Faces.size()) + " faces, colours as RGBA in 0...1\n";
     text += std::to_string(used.size()) + " " + std::to_string(scene.Faces.size()) + " "
             + std::to_string(EdgeCount(scene)) + "\n";
-    for (const TVector3 v : used)
-        text += Number(v.X) + " " + Number(v.Y) + " " + Number(v.Z) + "\n";
+    // Field by field, each after a space: appending keeps the text one growing buffer.
+    const auto field = [&text](const std::string& value) {
+        text += ' ';
+        text += value;
+    };
+    for (const TVector3 v : used) {
+        text += Number(v.X);
+        field(Number(v.Y));
+        field(Number(v.Z));
+        text += '\n';
+    }
     for (const TExportFace& face : scene.Faces) {
         text += std::to_string(face.Corners.size());
         for (const int c : face.Corners)
-            text += " " + std::to_string(number[static_cast<std::size_t>(c)]);
+            field(std::to_string(number[static_cast<std::size_t>(c)]));
         const TExportMaterial& material = scene.Materials[static_cast<std::size_t>(face.Material)];
-        text += " " + Fraction(RedOf(material.Colour)) + " " + Fraction(GreenOf(material.Colour)) + " "
-                + Fraction(BlueOf(material.Colour)) + " " + Number(material.Opacity) + "\n";
+        field(Fraction(RedOf(material.Colour)));
+        field(Fraction(GreenOf(material.Colour)));
+        field(Fraction(BlueOf(material.Colour)));
+        field(Number(material.Opacity));
+        text += '\n';
     }
     return text;
 }
