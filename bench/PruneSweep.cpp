@@ -45,6 +45,7 @@ TOutcome Build(const TVertexConfiguration& config, bool prune)
     auto engine = std::make_unique<TBuild>();
     engine->Pruning = prune;
     engine->PruningFromStep = 0;
+    engine->SecondLayerFrom = 0.0;  // the second layer at every check: its soundness under test too
     TBuildDriver driver;
     TLinePane pane;
     TSearchControl budget;

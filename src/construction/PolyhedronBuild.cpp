@@ -33,6 +33,7 @@ void TBuild::StartWork()
     LostClosures = 0;
     PruningCuts = 0;
     PruningChecks = 0;
+    PruningSecondChecks = 0;
     EnablePruning();
     Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
 }

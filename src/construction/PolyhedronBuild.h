@@ -54,6 +54,8 @@ public:
     // The bound's second layer where the first leaves the search wandering (above twice
     // the vertices there): dearer per check, far fewer checks on the hyperbolic patches.
     bool PruningSecondLayer = true;
+    double SecondLayerFrom = 2.0;  // where the first layer's bound passes this many times the vertices there
+    long long PruningSecondChecks = 0;  // bounds of the last search that went to the second layer
     // True when some vertex can no longer be completed.
     [[nodiscard]] bool CheckAllVertices() const;
     // Fills the candidate lists for vertex v; true when there is none.

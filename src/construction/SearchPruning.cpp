@@ -183,19 +183,19 @@ TPointKind ClassifyFarPoint(const TSearchSolid& work, TVector3 r, const std::vec
     const int count = work.CountVerticesNear(r, ClearDistance, nearest, distance);
     if (count >= 1)
         return count == 1 && distance <= AtDistance ? TPointKind::At : TPointKind::Ambiguous;
-    int close = 0;
-    bool at = false;
+    // At a predicted corner when every predicted point within reach is within AtDistance:
+    // a corner two predicted polygons share stands twice in known, a hair apart.
+    bool close = false;
+    bool at = true;
     for (const TVector3 p : known) {
         const double apart = SquaredDistance(p, r);
         if (apart > ClearDistance * ClearDistance)
             continue;
-        ++close;
-        at = apart <= AtDistance * AtDistance;
+        close = true;
+        at = at && apart <= AtDistance * AtDistance;
     }
-    if (close >= 1) {
-        // Corners shared by two predicted polygons stand twice in known, a hair apart.
+    if (close)
         return at ? TPointKind::At : TPointKind::Ambiguous;
-    }
     for (const TVector3 p : fresh) {
         const double apart = SquaredDistance(p, r);
         if (apart > ClearDistance * ClearDistance)
@@ -358,8 +358,9 @@ bool TBuild::SubtreeExceedsLimit(int n, int firstChoice)
         return true;
     // The second layer pays where the first leaves the search much room to wander: on
     // the hyperbolic patches, whose frontier needs more than the vertices already there.
-    if (!PruningSecondLayer || first < 2.0 * Work.VertexCount())
+    if (!PruningSecondLayer || first < SecondLayerFrom * Work.VertexCount())
         return false;
+    ++PruningSecondChecks;
     return SubtreeBound(n, firstChoice, true) > VertexLimit + 1e-9;
 }
 

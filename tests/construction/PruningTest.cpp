@@ -16,6 +16,7 @@ namespace {
 
 struct TOutcome {
     bool Finished = true;  // false: the plain run passed its time budget and proves nothing
+    long long SecondChecks = 0;
     std::vector<std::string> Lines;
     std::vector<std::string> Solids;  // found raw forms, then list item 0
     int Step = 0;
@@ -24,7 +25,7 @@ struct TOutcome {
     int Lost = 0;
 };
 
-enum class TMode { Plain, Pruned, Diagnosis };
+enum class TMode { Plain, Pruned, Diagnosis, FirstLayerOnly, AsTheProductRunsIt };
 
 // A one-shot build, then continues presses of "構築続行".
 TOutcome Build(const TVertexConfiguration& config, TMode mode, int continues = 0)
@@ -32,6 +33,10 @@ TOutcome Build(const TVertexConfiguration& config, TMode mode, int continues = 0
     auto engine = std::make_unique<TBuild>();
     engine->Pruning = mode != TMode::Plain;
     engine->PruningDiagnosis = mode == TMode::Diagnosis;
+    engine->PruningSecondLayer = mode != TMode::FirstLayerOnly;
+    // The second layer at every check, not only on the hyperbolic patches where the
+    // product uses it: so that searches with solids test its soundness too.
+    engine->SecondLayerFrom = mode == TMode::Pruned || mode == TMode::Diagnosis ? 0.0 : 2.0;
     engine->PruningFromStep = 0;  // checks from the start, so that small searches are cut too
     TBuildDriver driver;
     TLinePane pane;
@@ -48,6 +53,7 @@ TOutcome Build(const TVertexConfiguration& config, TMode mode, int continues = 0
         return outcome;
     }
     outcome.Cuts = engine->PruningCuts;
+    outcome.SecondChecks = engine->PruningSecondChecks;
     outcome.Lost = engine->LostClosures;
     for (int i = 0; i < continues && !driver.SearchEnded(*engine); ++i)
         (void)driver.ContinueSteps(*engine, config, pane);
@@ -120,6 +126,25 @@ TEST(SearchPruning, KnownTrapsAndTheHyperbolicCases)
     };
     for (const auto& [text, limit] : cases)
         ExpectSameAsPlain(Config(text, limit));
+}
+
+TEST(SearchPruning, TheSecondLayerCutsMoreAndLosesNothing)
+{
+    // On the hyperbolic patches the second layer takes over, and every output stays the plain one.
+    for (const auto& [text, limit] : {std::pair{"(3/2, 6, 6, 6)", 150}, std::pair{"(4/3, 5, 5, 5)", 120}}) {
+        const TVertexConfiguration config = Config(text, limit);
+        const TOutcome plain = Build(config, TMode::Plain);
+        const TOutcome first = Build(config, TMode::FirstLayerOnly);
+        const TOutcome second = Build(config, TMode::AsTheProductRunsIt);
+        EXPECT_EQ(first.SecondChecks, 0) << text;
+        EXPECT_GT(second.SecondChecks, 0) << text;
+        EXPECT_GT(second.Cuts, 0) << text;
+        if (!plain.Finished)
+            continue;
+        EXPECT_TRUE(second.Lines == plain.Lines && first.Lines == plain.Lines) << text;
+        EXPECT_TRUE(second.Solids == plain.Solids && first.Solids == plain.Solids) << text;
+        EXPECT_EQ(second.Saved, plain.Saved) << text;
+    }
 }
 
 TEST(SearchPruning, CatalogueAtThreeLimits)
