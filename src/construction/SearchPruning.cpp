@@ -13,6 +13,12 @@
 // u's predicted points, y_u = 1/M_u is a feasible dual of that covering problem, so
 // V + sum w_u / M_u vertices at least are needed. Points that are neither clearly at one
 // vertex nor clearly new make the vertex abstain.
+//
+// The second layer goes one ring further out: a far NEW corner of a predicted polygon will
+// be a vertex with that polygon in its fan, so its own readings place known polygons, and
+// their new corners are new vertices too (shared out among the corners the same way). It
+// is dearer per check and runs only where the first layer leaves the search much room:
+// on the hyperbolic patches, where it cuts the tree to a small part.
 
 #include "construction/PolyhedronBuild.h"
 
