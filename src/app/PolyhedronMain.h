@@ -88,6 +88,7 @@ public:
     void LanguageCbBxChange();
     void ApplyLanguage(TLanguage language);
     void RetranslateWindow();
+    void SetGridHeadings();
     [[nodiscard]] TLanguage InterfaceLanguage() const;
 
     // Building.

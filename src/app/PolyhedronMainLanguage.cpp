@@ -41,6 +41,17 @@ void TFrmPolyhedron::ApplyLanguage(TLanguage language)
     RetranslateWindow();
 }
 
+void TFrmPolyhedron::SetGridHeadings()
+{
+    // The first column of the per-polygon table, in the language in use; the rows after
+    // the first are the engine's texts, as a build fills them.
+    const TMessage rows[] = {TMessage::TableRowPolygon, TMessage::TableRowDiagonal, TMessage::TableRowCircumradius,
+                             TMessage::TableRowArea};
+    StringGrid1->setItem(0, 0, new QTableWidgetItem(Tr(GridInfoHeading)));
+    for (int r = 1; r < 5; ++r)
+        StringGrid1->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(Text(rows[r - 1]))));
+}
+
 void TFrmPolyhedron::RetranslateWindow()
 {
     RetranslateCaptions();
@@ -57,12 +68,7 @@ void TFrmPolyhedron::RetranslateWindow()
         const QSignalBlocker quiet(ViewPNumCbBx);
         ViewPNumCbBx->setCurrentRow(row);
     }
-    // The per-polygon table's headings: the first column.
-    const TMessage rows[] = {TMessage::TableRowPolygon, TMessage::TableRowDiagonal, TMessage::TableRowCircumradius,
-                             TMessage::TableRowArea};
-    StringGrid1->setItem(0, 0, new QTableWidgetItem(Tr(GridInfoHeading)));
-    for (int r = 1; r < 5; ++r)
-        StringGrid1->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(Text(rows[r - 1]))));
+    SetGridHeadings();
     StringGrid1->setCurrentCell(-1, -1);
     StringGrid1->resizeColumnsToContents();
     if (FiguresShown)

@@ -3,7 +3,6 @@
 #include "app/PolyhedronMain.h"
 
 #include "app/Captions.h"
-#include "common/Messages.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -189,12 +188,7 @@ void TFrmPolyhedron::CreateInfoPages()
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setFixedHeight(5 * 16 + StringGrid1->horizontalScrollBar()->sizeHint().height()
                                 + 2 * StringGrid1->frameWidth());
-    // The first column's headings, in the language in use (RetranslateWindow sets them again).
-    const TMessage rows[] = {TMessage::TableRowPolygon, TMessage::TableRowDiagonal, TMessage::TableRowCircumradius,
-                             TMessage::TableRowArea};
-    StringGrid1->setItem(0, 0, new QTableWidgetItem(Tr(GridInfoHeading)));
-    for (int r = 1; r < 5; ++r)
-        StringGrid1->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(Text(rows[r - 1]))));
+    SetGridHeadings();
     for (int c = 1; c <= 16; ++c)
         StringGrid1->setItem(0, c, new QTableWidgetItem(QString::number(c)));
     StringGrid1->setCurrentCell(-1, -1);

@@ -22,8 +22,7 @@ int WriteVrmlFile(const TCliRequest& request, const TBuildSession& session)
         return 1;
     }
     if (request.OutputFile == "-") {
-        for (const std::string& line : lines)
-            std::cout << line << "\r\n";
+        std::cout << VrmlFileText(lines);
         return 0;  // checked with every other write to standard output, at the end
     }
     const std::string error = SaveLines(request.OutputFile, lines);

@@ -34,6 +34,12 @@ struct TDisplaySettings {
     std::array<TColourGroupSettings, 3> Groups{};
 };
 
+// The colour group of a face {n/d} (d 0 for a face of a dual): 0 the solid's convex
+// polygons, 1 the dual, 2 star polygons. The view and every export colour alike by it.
+[[nodiscard]] int ColourGroup(int n, int d);
+// The group's single colour when it is shown in one colour, else its palette colour for n.
+[[nodiscard]] TColour GroupBaseColour(const TDisplaySettings& settings, int group, int n);
+
 // The colours of a first start: single colours cyan, blue and navy, and the schemes a
 // first start chooses (レインボー for the solid, パステル for the dual, ダーク for stars).
 [[nodiscard]] TDisplaySettings FirstStartDisplaySettings();

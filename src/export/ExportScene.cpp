@@ -26,7 +26,7 @@ std::string MaterialName(bool isDual, TColour colour)
 
 int MaterialOf(TExportScene& scene, const TDisplaySettings& settings, bool isDual, int n, int d)
 {
-    const TColour colour = ExportFaceColour(settings, isDual, n, d);
+    const TColour colour = GroupBaseColour(settings, isDual ? 1 : ColourGroup(n, d), n);
     const std::string name = MaterialName(isDual, colour);
     for (std::size_t m = 0; m < scene.Materials.size(); ++m)
         if (scene.Materials[m].Name == name)
@@ -40,7 +40,7 @@ bool ConvexPart(const TExportScene& scene, std::size_t firstFace, int firstVerte
 {
     for (std::size_t f = firstFace; f < scene.Faces.size(); ++f) {
         const TExportFace& face = scene.Faces[f];
-        if (face.Corners.size() < 3 || (face.D != 0 && !ConvexPolygon(face.N, face.D)))
+        if (face.Corners.size() < 3 || ColourGroup(face.N, face.D) == 2)  // a star polygon
             return false;
         const TVector3 a = scene.Vertices[static_cast<std::size_t>(face.Corners[0])];
         const TVector3 b = scene.Vertices[static_cast<std::size_t>(face.Corners[1])];

@@ -62,8 +62,7 @@ int ColourIndex(const TDisplaySettings& settings, bool isDual, int n, int d)
 {
     if (isDual)
         return settings.Groups[1].Mono ? 0 : n - 3;
-    const bool convex = d == 1 || d == n - 1;  // {n/(n-1)} is a convex polygon traced backwards
-    if (convex)
+    if (ColourGroup(n, d) == 0)
         return settings.Groups[0].Mono ? 0 : n - 1;
     return settings.Groups[2].Mono ? 1 : n + 29;
 }

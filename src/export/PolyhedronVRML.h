@@ -24,6 +24,8 @@ void WriteSolidShapes(const TBuild& engine, std::vector<std::string>& lines, con
 [[nodiscard]] std::string CoordinateText(double x);
 // The red, green and blue channels as fractions rounded to two decimals: "1 0.5 0".
 [[nodiscard]] std::string ColourText(TColour colour);
+// The file's text: every line ending CR LF.
+[[nodiscard]] std::string VrmlFileText(const std::vector<std::string>& lines);
 // Writes the lines, each ending CR LF, to a temporary file beside path, then renames it
 // over path, so that a failure never leaves half a file. Returns "" or the system's message.
 [[nodiscard]] std::string SaveLines(const std::string& path, const std::vector<std::string>& lines);

@@ -32,12 +32,17 @@ std::string ColourText(TColour colour)
     return channel(RedOf(colour)) + " " + channel(GreenOf(colour)) + " " + channel(BlueOf(colour));
 }
 
-std::string SaveLines(const std::string& path, const std::vector<std::string>& lines)
+std::string VrmlFileText(const std::vector<std::string>& lines)
 {
     std::string text;
     for (const std::string& line : lines) {
         text += line;
         text += "\r\n";
     }
-    return WriteFileCarefully(path, text);
+    return text;
+}
+
+std::string SaveLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    return WriteFileCarefully(path, VrmlFileText(lines));
 }

@@ -27,14 +27,6 @@ std::string Lowered(std::string text)
     return text;
 }
 
-std::string VrmlBytes(const std::vector<std::string>& lines)
-{
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 std::string PictureBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
                          const TPictureSettings& picture, std::string& bytes)
 {
@@ -88,7 +80,7 @@ std::string ExportShownBytes(const TBuildSession& session, int sel, const TDispl
     if (sel < 0 || sel > engine.FoundCount || (sel == 0 ? engine.Current : engine.FoundSolids[sel - 1]).VertexCount == 0)
         return "nothing to write: list position " + std::to_string(sel) + " holds no solid";
     if (format == TExportFormat::Vrml) {
-        files.push_back(TOutputFile{path, VrmlBytes(session.ExportShown(sel, settings))});
+        files.push_back(TOutputFile{path, VrmlFileText(session.ExportShown(sel, settings))});
         return "";
     }
     if (format == TExportFormat::Png) {

@@ -39,23 +39,6 @@ void SortFacesByDepth(std::vector<double>& keys, std::vector<int>& order, int lo
         SortFacesByDepth(keys, order, j + 1, hi);
 }
 
-int ColourGroup(int n, int d)
-{
-    if (d == 0)
-        return 1;
-    if (d == 1 || n == d + 1)  // {n/(n-1)} is a convex polygon traced backwards
-        return 0;
-    return 2;
-}
-
-TColour GroupBaseColour(const TDisplaySettings& settings, int group, int n)
-{
-    const TColourGroupSettings& colours = settings.Groups[group];
-    if (colours.Mono || n < 3 || n > 2 + PaletteSize)
-        return colours.Single;
-    return colours.Palette[n - 3];
-}
-
 namespace {
 void DrawFace(const TPolyFace& solid, int f, bool isDual, const TViewFrame& frame, const TDrawTarget& target);
 void DrawEdge(TVector3 a, TVector3 b, bool dualEdge, const TViewFrame& frame, const TDrawTarget& target);

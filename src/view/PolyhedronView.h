@@ -43,7 +43,4 @@ void PutPolygon(TDrawSurface& surface, std::span<const TVector3> points, std::ui
 // Sorts keys descending (the farthest face first), moving order along: the quicksort the
 // renderer has always used, so that faces of equal depth keep its order.
 void SortFacesByDepth(std::vector<double>& keys, std::vector<int>& order, int lo, int hi);
-// The colour group of a face: 0 the solid's convex polygons, 1 the dual, 2 star polygons.
-[[nodiscard]] int ColourGroup(int n, int d);
-// The group's single colour when it is shown in one colour, else its palette colour for n.
-[[nodiscard]] TColour GroupBaseColour(const TDisplaySettings& settings, int group, int n);
+
