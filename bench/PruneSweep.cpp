@@ -23,6 +23,7 @@ struct TOutcome {
     std::vector<TPolyFace> Solids;
     int Step = 0;
     long long Cuts = 0;
+    long long CacheMismatches = 0;
     double Milliseconds = 0;
 };
 
@@ -46,6 +47,7 @@ TOutcome Build(const TVertexConfiguration& config, bool prune)
     engine->Pruning = prune;
     engine->PruningFromStep = 0;
     engine->SecondLayerFrom = 0.0;  // the second layer at every check: its soundness under test too
+    engine->PruningCacheCheck = prune;  // and every vertex the bound keeps worked out again
     TBuildDriver driver;
     TLinePane pane;
     TSearchControl budget;
@@ -62,6 +64,7 @@ TOutcome Build(const TVertexConfiguration& config, bool prune)
     outcome.Solids.push_back(engine->Current);
     outcome.Step = driver.BuildStep;
     outcome.Cuts = engine->PruningCuts;
+    outcome.CacheMismatches = engine->CacheMismatches;
     return outcome;
 }
 
@@ -88,7 +91,7 @@ int main(int argc, char** argv)
         ++compared;
         plainTime += plain.Milliseconds;
         prunedTime += pruned.Milliseconds;
-        bool same = pruned.Lines == plain.Lines && pruned.Step == plain.Step && pruned.Solids.size() == plain.Solids.size();
+        bool same = pruned.CacheMismatches == 0 && pruned.Lines == plain.Lines && pruned.Step == plain.Step && pruned.Solids.size() == plain.Solids.size();
         for (std::size_t i = 0; same && i < plain.Solids.size(); ++i)
             same = SameSolid(pruned.Solids[i], plain.Solids[i]);
         if (!same) {

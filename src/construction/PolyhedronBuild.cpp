@@ -34,6 +34,8 @@ void TBuild::StartWork()
     PruningCuts = 0;
     PruningChecks = 0;
     PruningSecondChecks = 0;
+    CacheCompared = 0;
+    CacheMismatches = 0;
     EnablePruning();
     Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
 }

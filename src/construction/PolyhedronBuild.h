@@ -2,6 +2,7 @@
 // The search: assembles closed solids face by face round one vertex after another,
 // backtracking through the readings of the configuration, in one go or one vertex a call.
 
+#include "construction/BoundCache.h"
 #include "construction/PolyhedronPreparation.h"
 #include "construction/SearchControl.h"
 #include "construction/SearchSolid.h"
@@ -56,6 +57,11 @@ public:
     bool PruningSecondLayer = true;
     double SecondLayerFrom = 2.0;  // where the first layer's bound passes this many times the vertices there
     long long PruningSecondChecks = 0;  // bounds of the last search that went to the second layer
+    // For tests: work out again every vertex the bound finds in its cache, and count those
+    // that come out otherwise (always 0 when the cache forgets all it should).
+    bool PruningCacheCheck = false;
+    long long CacheCompared = 0;
+    long long CacheMismatches = 0;
     // True when some vertex can no longer be completed.
     [[nodiscard]] bool CheckAllVertices() const;
     // Fills the candidate lists for vertex v; true when there is none.
@@ -93,6 +99,13 @@ private:
     [[nodiscard]] bool SubtreeExceedsLimit(int n, int firstChoice);
     // The bound itself: the vertices there plus those the unfinished ones need.
     [[nodiscard]] double SubtreeBound(int n, int firstChoice, bool secondLayer);
+    // What unfinished vertex u needs (its first skipped readings left out), from the cache
+    // where it holds.
+    [[nodiscard]] const TBoundEntry& VertexNeed(int u, int skipped, bool secondLayer);
+    void WeighVertex(int u, int skipped, bool secondLayer, TBoundEntry& entry);
+    // The vertices within the clear distance of p, as CountVerticesNear, noting p as a
+    // point the entry being worked out depends on.
+    int CountNear(TVector3 p, int& nearest, double& distance);
     [[nodiscard]] bool CutAfterForcing(int n);
     int PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners);
     // The polygons a reading would place round a point at, from the fan's last end at
@@ -105,7 +118,7 @@ private:
                                          const std::vector<TVector3>& known, std::vector<TVector3>& usable);
     [[nodiscard]] int ReadingNewPoints(TVector3 q, const TPredictedPolygon& through, int corner,
                                        const std::vector<TVector3>& known, std::vector<TVector3>& usable);
-    [[nodiscard]] int NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh) const;
+    [[nodiscard]] int NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh);
     // Decides, at vertex n of a one-shot search, whether to go on, cut, or walk the tail.
     [[nodiscard]] bool CutBelow(int n, long long steps);
     void SetLastCandidate(int n);
@@ -131,5 +144,6 @@ private:
     int MarkedDepth = -1;           // diagnosis: the saved-state depth of a marked subtree
     TArrangementTable Table;
     TSearchSolid Work;  // Current as the search holds it; copied into Current when shown
+    TBoundCache BoundCache;
     std::vector<double> Factors = std::vector<double>((MaxPolygonCorners + 1) * (MaxPolygonCorners + 1), NAN);
 };

@@ -22,6 +22,8 @@
 
 #include "construction/PolyhedronBuild.h"
 
+#include "construction/CellKeys.h"
+
 #include <cmath>
 #include <algorithm>
 #include <cstdint>
@@ -42,17 +44,16 @@ double SquaredDistance(TVector3 a, TVector3 b)
     return dx * dx + dy * dy + dz * dz;
 }
 
-std::uint64_t NearKey(std::int64_t x, std::int64_t y, std::int64_t z)
-{
-    const auto part = [](std::int64_t i) { return static_cast<std::uint64_t>(i) & 0x1FFFFFu; };
-    return (part(x) << 42) | (part(y) << 21) | part(z);
-}
-
-constexpr double NearCellSize = 1.0 / 64.0;
+constexpr double NearCellsPerUnit = 1024.0;
 
 std::int64_t NearCell(double coordinate)
 {
-    return static_cast<std::int64_t>(std::floor(coordinate / NearCellSize));
+    return GridCell(coordinate, NearCellsPerUnit);
+}
+
+std::uint64_t NearKey(TVector3 p)
+{
+    return PackCell(NearCell(p.X), NearCell(p.Y), NearCell(p.Z));
 }
 
 // The cells a ball of ClearDistance round the coordinate touches along one axis.
@@ -74,11 +75,12 @@ public:
         Owners.clear();
         Keys.clear();
     }
-    void Add(TVector3 p, int owner)
+    void Add(TVector3 p, int owner) { Add(p, NearKey(p), owner); }
+    void Add(TVector3 p, std::uint64_t key, int owner)
     {
         Points.push_back(p);
         Owners.push_back(owner);
-        Keys.emplace_back(NearKey(NearCell(p.X), NearCell(p.Y), NearCell(p.Z)), static_cast<int>(Points.size()) - 1);
+        Keys.emplace_back(key, static_cast<int>(Points.size()) - 1);
     }
     // After the last Add, before the first OwnersNear.
     void Index() { std::sort(Keys.begin(), Keys.end()); }
@@ -93,7 +95,7 @@ public:
         for (std::int64_t cx = x0; cx <= x1; ++cx)
             for (std::int64_t cy = y0; cy <= y1; ++cy)
                 for (std::int64_t cz = z0; cz <= z1; ++cz) {
-                    const std::uint64_t key = NearKey(cx, cy, cz);
+                    const std::uint64_t key = PackCell(cx, cy, cz);
                     auto it = std::lower_bound(Keys.begin(), Keys.end(), std::make_pair(key, -1));
                     for (; it != Keys.end() && it->first == key; ++it) {
                         const int i = it->second;
@@ -102,6 +104,18 @@ public:
                             seen.push_back(Owners[i]);
                     }
                 }
+        return static_cast<int>(seen.size());
+    }
+    // The same, where the ball round p lies in one cell: keys [start, end) are that cell's.
+    [[nodiscard]] int OwnersNearIn(std::size_t start, std::size_t end, TVector3 p, std::vector<int>& seen) const
+    {
+        seen.clear();
+        for (std::size_t k = start; k < end; ++k) {
+            const int i = Keys[k].second;
+            if (SquaredDistance(Points[i], p) <= ClearDistance * ClearDistance
+                && std::find(seen.begin(), seen.end(), Owners[i]) == seen.end())
+                seen.push_back(Owners[i]);
+        }
         return static_cast<int>(seen.size());
     }
 
@@ -119,10 +133,12 @@ public:
             }
             for (std::size_t i = start; i < end; ++i) {
                 const int point = Keys[i].second;
-                if (!mixed && InsideCell(Points[point]))
+                const bool inside = InsideCell(Points[point]);
+                if (!mixed && inside)
                     continue;
                 const int owner = Owners[point];
-                most[owner] = std::max(most[owner], OwnersNear(Points[point], seen));
+                const int near = inside ? OwnersNearIn(start, end, Points[point], seen) : OwnersNear(Points[point], seen);
+                most[owner] = std::max(most[owner], near);
             }
             start = end;
         }
@@ -159,9 +175,41 @@ struct TBoundScratch {
     TRequirementGrid Corners2;                      // the far corners' own needs
     std::vector<double> CornerNeed;
     std::vector<TVector3> CornerUsable, ReadingFresh;
+    TBoundEntry Uncached;  // a vertex weighed outside the cache
+    std::vector<std::pair<std::uint64_t, int>> DistinctKeys;
+    std::vector<TVector3> Distinct;
 };
 
 thread_local TBoundScratch Scratch;
+
+// Drops the points within SameCorner of one kept already in the same cell: the readings of
+// a vertex, and the far corners' readings, predict many points twice over, and the count
+// of owners near a point does not depend on how often an owner has a point there. What is
+// kept is in the order of the cells, with the cells' keys.
+void KeepDistinct(std::vector<TVector3>& points, std::vector<std::uint64_t>& keys)
+{
+    std::vector<std::pair<std::uint64_t, int>>& order = Scratch.DistinctKeys;
+    std::vector<TVector3>& kept = Scratch.Distinct;
+    order.clear();
+    for (std::size_t i = 0; i < points.size(); ++i)
+        order.emplace_back(NearKey(points[i]), static_cast<int>(i));
+    std::sort(order.begin(), order.end());
+    kept.clear();
+    keys.clear();
+    std::size_t cellStart = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && order[i].first != order[i - 1].first)
+            cellStart = kept.size();
+        const TVector3 p = points[order[i].second];
+        const bool seen = std::any_of(kept.begin() + static_cast<std::ptrdiff_t>(cellStart), kept.end(),
+                                      [p](TVector3 q) { return SquaredDistance(p, q) <= SameCorner * SameCorner; });
+        if (!seen) {
+            kept.push_back(p);
+            keys.push_back(order[i].first);
+        }
+    }
+    points.swap(kept);
+}
 
 // y = 1 / M for each owner, M the most owners near any one of its points, is a feasible
 // dual of covering every requirement: the sum is a lower bound on the new vertices the
@@ -181,12 +229,10 @@ double SharedNeed(TRequirementGrid& grid, const std::vector<double>& need)
 // A corner a far corner's reading places: at a vertex or at a point the first layer
 // predicts (known), clear of both (new, unless one of fresh already stands there), or
 // neither clearly (ambiguous).
-TPointKind ClassifyFarPoint(const TSearchSolid& work, TVector3 r, const std::vector<TVector3>& known,
+// count and distance: the vertices near r and the nearest one's distance.
+TPointKind ClassifyFarPoint(int count, double distance, TVector3 r, const std::vector<TVector3>& known,
                             const std::vector<TVector3>& fresh)
 {
-    int nearest = -1;
-    double distance = 0.0;
-    const int count = work.CountVerticesNear(r, ClearDistance, nearest, distance);
     if (count >= 1)
         return count == 1 && distance <= AtDistance ? TPointKind::At : TPointKind::Ambiguous;
     // At a predicted corner when every predicted point within reach is within AtDistance:
@@ -211,6 +257,16 @@ TPointKind ClassifyFarPoint(const TSearchSolid& work, TVector3 r, const std::vec
     return TPointKind::New;
 }
 
+bool SameEntry(const TBoundEntry& a, const TBoundEntry& b)
+{
+    if (a.Counted != b.Counted || a.Need != b.Need || a.Usable.size() != b.Usable.size())
+        return false;
+    for (std::size_t i = 0; i < a.Usable.size(); ++i)
+        if (SquaredDistance(a.Usable[i], b.Usable[i]) != 0.0)
+            return false;
+    return true;
+}
+
 }  // namespace
 
 void TBuild::EnablePruning()
@@ -218,6 +274,7 @@ void TBuild::EnablePruning()
     // The rotation argument needs every placed chord within the circle of neighbours.
     const int k = PolygonCount;
     PruningApplies = true;
+    BoundCache.Reset(ClearDistance);
     for (int i = 0; i < k; ++i)
         PruningApplies = PruningApplies && Chord[i] <= 2.0 * NeighbourRadius;
     // Forcing needs distinct junctions: no proper run of the configuration closes a full
@@ -327,14 +384,14 @@ int TBuild::PredictMissingCorners(int u, int offset, int dir, std::vector<TVecto
     return static_cast<int>(polygons.size());
 }
 
-int TBuild::NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh) const
+int TBuild::NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVector3>& fresh)
 {
     // -1: some point is neither clearly at one vertex nor clearly new.
     fresh.clear();
     for (const TVector3 p : corners) {
         int nearest = -1;
         double distance = 0.0;
-        const int count = Work.CountVerticesNear(p, ClearDistance, nearest, distance);
+        const int count = CountNear(p, nearest, distance);
         TPointKind kind = TPointKind::New;
         if (count >= 1)
             kind = count == 1 && distance <= AtDistance ? TPointKind::At : TPointKind::Ambiguous;
@@ -376,44 +433,91 @@ double TBuild::SubtreeBound(int n, int firstChoice, bool secondLayer)
     const int vertices = Work.VertexCount();
     TRequirementGrid& grid = Scratch.Grid;
     std::vector<double>& need = Scratch.Need;
-    std::vector<TVector3>& corners = Scratch.Corners;
-    std::vector<TVector3>& fresh = Scratch.Fresh;
-    std::vector<TVector3>& usable = Scratch.Usable;
     grid.Clear();
     need.clear();
+    BoundCache.Sync(Work);
     for (int u = n; u < vertices; ++u) {
         const int m = Work.FanCount(u);
         if (m < 1 || m >= k)
             continue;  // nothing missing, or nothing to rotate from
-        const std::uint32_t matching = Work.MatchingReadings(u);
-        double fewest = -1.0;
-        int c = -1;
-        bool abstain = false;
-        usable.clear();
-        for (int a = 0; a < Table.Count() && !abstain; ++a) {
-            if ((matching & (1u << a)) == 0)
-                continue;
-            ++c;
-            if (u == n && c < firstChoice)
-                continue;  // tried already, or left to the saved states above this node
-            const int dir = Table.DirectionOf(a);
-            const int offset = (((m * dir + Table.StartOf(a) + k) % k) + k) % k;
-            const int count = PredictMissingCorners(u, offset, dir, corners) < 0 ? -1 : NewCornerCount(corners, fresh);
-            abstain = count < 0;
-            double reading = count;
-            usable.insert(usable.end(), fresh.begin(), fresh.end());
-            if (secondLayer && count > 0)
-                reading += SecondLayerNeed(Scratch.Polygons, corners, usable);
-            fewest = fewest < 0.0 ? reading : std::min(fewest, reading);
-        }
-        if (abstain || fewest <= 0.0)
+        const TBoundEntry& entry = VertexNeed(u, u == n ? firstChoice : 0, secondLayer);
+        if (!entry.Counted)
             continue;  // requires nothing that can be counted
         const int owner = static_cast<int>(need.size());
-        for (const TVector3 p : usable)
-            grid.Add(p, owner);
-        need.push_back(fewest);
+        for (std::size_t i = 0; i < entry.Usable.size(); ++i)
+            grid.Add(entry.Usable[i], entry.Keys[i], owner);
+        need.push_back(entry.Need);
     }
     return vertices + SharedNeed(grid, need);
+}
+
+const TBoundEntry& TBuild::VertexNeed(int u, int skipped, bool secondLayer)
+{
+    if (skipped > 0) {
+        // Vertex n with some readings tried already: a state of one node only.
+        WeighVertex(u, skipped, secondLayer, Scratch.Uncached);
+        return Scratch.Uncached;
+    }
+    const TBoundKey key{Work.Vertex(u), Work.Vertex(Work.FanLast(u)), Work.FanCount(u), Work.MatchingReadings(u),
+                        secondLayer ? 2 : 1};
+    if (const TBoundEntry* kept = BoundCache.Find(key)) {
+        if (PruningCacheCheck) {
+            WeighVertex(u, 0, secondLayer, Scratch.Uncached);
+            ++CacheCompared;
+            CacheMismatches += SameEntry(*kept, Scratch.Uncached) ? 0 : 1;
+        }
+        return *kept;
+    }
+    TBoundEntry& entry = BoundCache.Start(key);
+    WeighVertex(u, 0, secondLayer, entry);
+    BoundCache.Finish();
+    return entry;
+}
+
+void TBuild::WeighVertex(int u, int skipped, bool secondLayer, TBoundEntry& entry)
+{
+    // w_u: the fewest new points over u's readings (from the skipped-th on), with the
+    // points any of them may use.
+    const int k = PolygonCount;
+    const int m = Work.FanCount(u);
+    const std::uint32_t matching = Work.MatchingReadings(u);
+    std::vector<TVector3>& corners = Scratch.Corners;
+    std::vector<TVector3>& fresh = Scratch.Fresh;
+    std::vector<TVector3>& usable = entry.Usable;
+    double fewest = -1.0;
+    int c = -1;
+    bool abstain = false;
+    usable.clear();
+    for (int a = 0; a < Table.Count() && !abstain; ++a) {
+        if ((matching & (1u << a)) == 0)
+            continue;
+        ++c;
+        if (c < skipped)
+            continue;  // tried already, or left to the saved states above this node
+        const int dir = Table.DirectionOf(a);
+        const int offset = (((m * dir + Table.StartOf(a) + k) % k) + k) % k;
+        const int count = PredictMissingCorners(u, offset, dir, corners) < 0 ? -1 : NewCornerCount(corners, fresh);
+        abstain = count < 0;
+        double reading = count;
+        usable.insert(usable.end(), fresh.begin(), fresh.end());
+        if (secondLayer && count > 0)
+            reading += SecondLayerNeed(Scratch.Polygons, corners, usable);
+        fewest = fewest < 0.0 ? reading : std::min(fewest, reading);
+    }
+    entry.Counted = !abstain && fewest > 0.0;
+    entry.Need = entry.Counted ? fewest : 0.0;
+    if (entry.Counted) {
+        KeepDistinct(usable, entry.Keys);
+    } else {
+        usable.clear();
+        entry.Keys.clear();
+    }
+}
+
+int TBuild::CountNear(TVector3 p, int& nearest, double& distance)
+{
+    BoundCache.Examine(p);
+    return Work.CountVerticesNear(p, ClearDistance, nearest, distance);
 }
 
 double TBuild::SecondLayerNeed(const std::vector<TPredictedPolygon>& polygons, const std::vector<TVector3>& known,
@@ -433,7 +537,7 @@ double TBuild::SecondLayerNeed(const std::vector<TPredictedPolygon>& polygons, c
             const TVector3 q = polygon.Points[j];
             int nearest = -1;
             double distance = 0.0;
-            if (Work.CountVerticesNear(q, ClearDistance, nearest, distance) != 0)
+            if (CountNear(q, nearest, distance) != 0)
                 continue;
             int sharing = 0;
             for (const TVector3 p : known)
@@ -478,7 +582,10 @@ int TBuild::ReadingNewPoints(TVector3 q, const TPredictedPolygon& through, int c
             for (int j = 0; j < polygon.N; ++j) {
                 if (j == 1)
                     continue;
-                const TPointKind kind = ClassifyFarPoint(Work, polygon.Points[j], known, fresh);
+                int nearest = -1;
+                double distance = 0.0;
+                const int count = CountNear(polygon.Points[j], nearest, distance);
+                const TPointKind kind = ClassifyFarPoint(count, distance, polygon.Points[j], known, fresh);
                 if (kind == TPointKind::Ambiguous)
                     return -1;
                 if (kind == TPointKind::New)

@@ -1,5 +1,6 @@
 #include "construction/SearchSolid.h"
 
+#include "construction/CellKeys.h"
 #include "construction/Lookups.h"
 
 #include <algorithm>
@@ -14,12 +15,7 @@ constexpr double CellMargin = 2.0 * VertexIdentityDistance;
 
 std::int64_t CellIndex(double coordinate)
 {
-    const double scaled = coordinate * CellsPerUnit;
-    if (!(scaled > -1e9 && scaled < 1e9))  // NaN or far away: all such points share one cell
-        return 0;
-    // floor by truncation, which compiles to one instruction where floor() is a library call
-    const auto truncated = static_cast<std::int64_t>(scaled);
-    return scaled < static_cast<double>(truncated) ? truncated - 1 : truncated;
+    return GridCell(coordinate, CellsPerUnit);
 }
 
 // True when the coordinate lies within the margin of a face of its cell (index cell).
@@ -32,22 +28,12 @@ bool NearCellBoundary(double coordinate, std::int64_t cell)
 
 std::uint64_t CellKey(std::int64_t x, std::int64_t y, std::int64_t z)
 {
-    // Distinct cells may share a key; every candidate is checked by distance anyway.
-    const auto part = [](std::int64_t i) { return static_cast<std::uint64_t>(i) & 0x1FFFFFu; };
-    return (part(x) << 42) | (part(y) << 21) | part(z);
+    return PackCell(x, y, z);
 }
 
 std::uint64_t CellKey(TVector3 p)
 {
     return CellKey(CellIndex(p.X), CellIndex(p.Y), CellIndex(p.Z));
-}
-
-std::uint64_t Mix(std::uint64_t x)
-{
-    x += 0x9E3779B97F4A7C15ull;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-    return x ^ (x >> 31);
 }
 
 // The same for every rotation and reversal of the list.

@@ -23,6 +23,8 @@ struct TOutcome {
     int Saved = 0;
     long long Cuts = 0;
     int Lost = 0;
+    long long CacheCompared = 0;
+    long long CacheMismatches = 0;
 };
 
 enum class TMode { Plain, Pruned, Diagnosis, FirstLayerOnly, AsTheProductRunsIt };
@@ -38,6 +40,7 @@ TOutcome Build(const TVertexConfiguration& config, TMode mode, int continues = 0
     // product uses it: so that searches with solids test its soundness too.
     engine->SecondLayerFrom = mode == TMode::Pruned || mode == TMode::Diagnosis ? 0.0 : 2.0;
     engine->PruningFromStep = 0;  // checks from the start, so that small searches are cut too
+    engine->PruningCacheCheck = mode == TMode::Pruned;  // every vertex the bound keeps, worked out again
     TBuildDriver driver;
     TLinePane pane;
     TSearchControl budget;
@@ -55,6 +58,8 @@ TOutcome Build(const TVertexConfiguration& config, TMode mode, int continues = 0
     outcome.Cuts = engine->PruningCuts;
     outcome.SecondChecks = engine->PruningSecondChecks;
     outcome.Lost = engine->LostClosures;
+    outcome.CacheCompared = engine->CacheCompared;
+    outcome.CacheMismatches = engine->CacheMismatches;
     for (int i = 0; i < continues && !driver.SearchEnded(*engine); ++i)
         (void)driver.ContinueSteps(*engine, config, pane);
     for (int i = 0; i < engine->FoundCount; ++i)
@@ -82,6 +87,7 @@ bool ExpectSameAsPlain(const TVertexConfiguration& config, int continues = 0)
     EXPECT_TRUE(pruned.Lines == plain.Lines) << what << ": pane lines differ";
     EXPECT_EQ(pruned.Step, plain.Step) << what;
     EXPECT_EQ(pruned.Saved, plain.Saved) << what;
+    EXPECT_EQ(pruned.CacheMismatches, 0) << what << ": the bound kept a vertex's need past a change near it";
     EXPECT_EQ(pruned.Solids.size(), plain.Solids.size()) << what;
     if (pruned.Solids.size() == plain.Solids.size()) {
         for (std::size_t i = 0; i < plain.Solids.size(); ++i)
@@ -126,6 +132,9 @@ TEST(SearchPruning, KnownTrapsAndTheHyperbolicCases)
     };
     for (const auto& [text, limit] : cases)
         ExpectSameAsPlain(Config(text, limit));
+    // Those searches check their kept needs against needs worked out afresh: make sure
+    // they did have kept needs to check, thousands of them.
+    EXPECT_GT(Build(Config("(3, 3, 3, 3, 3, 5/2)", 80), TMode::Pruned).CacheCompared, 1000);
 }
 
 TEST(SearchPruning, TheSecondLayerCutsMoreAndLosesNothing)
