@@ -98,6 +98,10 @@ int main(int argc, char** argv)
             ++differing;
             std::printf("DIFFERS: %s at %d\n", ConfigurationText(config).c_str(), config.VertexLimit);
         }
+        if (compared % 100 == 0) {
+            std::printf("  %d compared, %d differ\n", compared, differing);
+            std::fflush(stdout);
+        }
     }
     std::printf("%d configurations with cuts compared (%lld tried, %d plain runs over 20 s skipped): %d differ; "
                 "plain %.0f ms, pruned %.0f ms in all\n",

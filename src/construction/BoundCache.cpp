@@ -184,10 +184,7 @@ TBoundEntry& TBoundCache::Start(const TBoundKey& key)
     stored.Key = key;
     stored.Live = false;
     ++stored.Version;  // the registrations of what stood here before no longer count
-    stored.Entry.Counted = false;
-    stored.Entry.Need = 0.0;
-    stored.Entry.Usable.clear();
-    stored.Entry.Keys.clear();
+    stored.Entry.Clear();
     Recording = i;
     LastCell = ~std::uint64_t{0};
     return stored.Entry;

@@ -21,11 +21,43 @@ struct TBoundKey {
     int Layer = 1;               // 1: its own new corners; 2: their needs in turn as well
 };
 
+// A corner of a polygon that a reading of the vertex would place: at a vertex (its exact
+// place) or new.
+struct TReadingCorner {
+    TVector3 Place;
+    bool AtVertex = false;
+};
+
+struct TReadingPolygon {
+    int N = 0;
+    int FirstCorner = 0;  // its corners in TBoundEntry::Corners, in order round it
+    bool AllAtVertices = false;
+};
+
+struct TReadingNeed {
+    double Need = 0.0;  // the new points the reading adds (and the far corners' needs, in layer 2)
+    bool Judged = true;  // false: whether it can be completed is not decided (two corners at one vertex)
+    int FirstPolygon = 0;
+    int PolygonCount = 0;
+};
+
 struct TBoundEntry {
-    bool Counted = false;          // false: the vertex abstains or needs nothing
-    double Need = 0.0;             // the fewest new vertices over its readings
-    std::vector<TVector3> Usable;  // the new points those readings may use
+    bool Abstains = false;  // some predicted point is neither clearly at one vertex nor clearly new
+    std::vector<TReadingNeed> Readings;  // the fewest-needing first
+    std::vector<TReadingPolygon> Polygons;
+    std::vector<TReadingCorner> Corners;
+    std::vector<TVector3> Usable;     // the new points any of the readings may use
     std::vector<std::uint64_t> Keys;  // the bound's grid cell of each
+
+    void Clear()
+    {
+        Abstains = false;
+        Readings.clear();
+        Polygons.clear();
+        Corners.clear();
+        Usable.clear();
+        Keys.clear();
+    }
 };
 
 class TBoundCache {

@@ -106,6 +106,14 @@ private:
     // The vertices within the clear distance of p, as CountVerticesNear, noting p as a
     // point the entry being worked out depends on.
     int CountNear(TVector3 p, int& nearest, double& distance);
+    // Which readings can still be completed (SearchFeasibility.cpp). Records the polygons
+    // of one reading of u in entry; false where a corner is ambiguous.
+    [[nodiscard]] bool RecordReadingPolygons(int u, const std::vector<TPredictedPolygon>& polygons, TBoundEntry& entry);
+    // The need of u's fewest-needing reading that can still be completed; -1 when none can.
+    [[nodiscard]] double FeasibleNeed(int u, const TBoundEntry& entry) const;
+    [[nodiscard]] bool ReadingCanComplete(int u, const TBoundEntry& entry, const TReadingNeed& reading) const;
+    // The vertex standing exactly at place, or -1.
+    [[nodiscard]] int VertexAt(TVector3 place) const;
     [[nodiscard]] bool CutAfterForcing(int n);
     int PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners);
     // The polygons a reading would place round a point at, from the fan's last end at

@@ -8,7 +8,8 @@
 // reading (candidate) of an unfinished vertex u the polygons still missing at u are
 // exactly those that completing u with that reading would place now, whoever places them
 // later. Their corners that lie near no vertex (NEW) are distinct new vertices of every
-// solid that completes u that way; w_u is the fewest over u's candidates. One new vertex
+// solid that completes u that way; w_u is the fewest over u's candidates that can still
+// be completed (SearchFeasibility.cpp), and u with none means no solid. One new vertex
 // may serve several unfinished vertices; with M_u the most requirements near any one of
 // u's predicted points, y_u = 1/M_u is a feasible dual of that covering problem, so
 // V + sum w_u / M_u vertices at least are needed. Points that are neither clearly at one
@@ -23,6 +24,7 @@
 #include "construction/PolyhedronBuild.h"
 
 #include "construction/CellKeys.h"
+#include "construction/PruningDistances.h"
 
 #include <cmath>
 #include <algorithm>
@@ -32,9 +34,6 @@
 
 namespace {
 
-constexpr double AtDistance = 1e-10;       // a predicted point this close to one vertex is that vertex
-constexpr double ClearDistance = 1e-5;     // nothing this close: the point is new
-constexpr double SameCorner = 1e-9;        // corners of one candidate this close are one corner
 
 enum class TPointKind { At, New, Ambiguous };
 
@@ -257,14 +256,27 @@ TPointKind ClassifyFarPoint(int count, double distance, TVector3 r, const std::v
     return TPointKind::New;
 }
 
+bool SamePoint(TVector3 a, TVector3 b)
+{
+    return a.X == b.X && a.Y == b.Y && a.Z == b.Z;
+}
+
 bool SameEntry(const TBoundEntry& a, const TBoundEntry& b)
 {
-    if (a.Counted != b.Counted || a.Need != b.Need || a.Usable.size() != b.Usable.size())
-        return false;
-    for (std::size_t i = 0; i < a.Usable.size(); ++i)
-        if (SquaredDistance(a.Usable[i], b.Usable[i]) != 0.0)
-            return false;
-    return true;
+    const auto sameReading = [](const TReadingNeed& x, const TReadingNeed& y) {
+        return x.Need == y.Need && x.Judged == y.Judged && x.FirstPolygon == y.FirstPolygon
+               && x.PolygonCount == y.PolygonCount;
+    };
+    const auto samePolygon = [](const TReadingPolygon& x, const TReadingPolygon& y) {
+        return x.N == y.N && x.FirstCorner == y.FirstCorner && x.AllAtVertices == y.AllAtVertices;
+    };
+    const auto sameCorner = [](const TReadingCorner& x, const TReadingCorner& y) {
+        return x.AtVertex == y.AtVertex && SamePoint(x.Place, y.Place);
+    };
+    return a.Abstains == b.Abstains && std::equal(a.Readings.begin(), a.Readings.end(), b.Readings.begin(), b.Readings.end(), sameReading)
+           && std::equal(a.Polygons.begin(), a.Polygons.end(), b.Polygons.begin(), b.Polygons.end(), samePolygon)
+           && std::equal(a.Corners.begin(), a.Corners.end(), b.Corners.begin(), b.Corners.end(), sameCorner)
+           && std::equal(a.Usable.begin(), a.Usable.end(), b.Usable.begin(), b.Usable.end(), SamePoint);
 }
 
 }  // namespace
@@ -441,12 +453,17 @@ double TBuild::SubtreeBound(int n, int firstChoice, bool secondLayer)
         if (m < 1 || m >= k)
             continue;  // nothing missing, or nothing to rotate from
         const TBoundEntry& entry = VertexNeed(u, u == n ? firstChoice : 0, secondLayer);
-        if (!entry.Counted)
+        if (entry.Abstains)
+            continue;
+        const double fewest = FeasibleNeed(u, entry);
+        if (fewest < 0.0)
+            return HUGE_VAL;  // no reading of u can be completed: no solid below
+        if (fewest == 0.0)
             continue;  // requires nothing that can be counted
         const int owner = static_cast<int>(need.size());
         for (std::size_t i = 0; i < entry.Usable.size(); ++i)
             grid.Add(entry.Usable[i], entry.Keys[i], owner);
-        need.push_back(entry.Need);
+        need.push_back(fewest);
     }
     return vertices + SharedNeed(grid, need);
 }
@@ -476,19 +493,16 @@ const TBoundEntry& TBuild::VertexNeed(int u, int skipped, bool secondLayer)
 
 void TBuild::WeighVertex(int u, int skipped, bool secondLayer, TBoundEntry& entry)
 {
-    // w_u: the fewest new points over u's readings (from the skipped-th on), with the
-    // points any of them may use.
+    // For each of u's readings (from the skipped-th on): the new points it needs, the
+    // polygons it places, and the points it may use.
     const int k = PolygonCount;
     const int m = Work.FanCount(u);
     const std::uint32_t matching = Work.MatchingReadings(u);
     std::vector<TVector3>& corners = Scratch.Corners;
     std::vector<TVector3>& fresh = Scratch.Fresh;
-    std::vector<TVector3>& usable = entry.Usable;
-    double fewest = -1.0;
+    entry.Clear();
     int c = -1;
-    bool abstain = false;
-    usable.clear();
-    for (int a = 0; a < Table.Count() && !abstain; ++a) {
+    for (int a = 0; a < Table.Count() && !entry.Abstains; ++a) {
         if ((matching & (1u << a)) == 0)
             continue;
         ++c;
@@ -497,21 +511,23 @@ void TBuild::WeighVertex(int u, int skipped, bool secondLayer, TBoundEntry& entr
         const int dir = Table.DirectionOf(a);
         const int offset = (((m * dir + Table.StartOf(a) + k) % k) + k) % k;
         const int count = PredictMissingCorners(u, offset, dir, corners) < 0 ? -1 : NewCornerCount(corners, fresh);
-        abstain = count < 0;
-        double reading = count;
-        usable.insert(usable.end(), fresh.begin(), fresh.end());
+        entry.Abstains = count < 0 || !RecordReadingPolygons(u, Scratch.Polygons, entry);
+        if (entry.Abstains)
+            break;
+        TReadingNeed& reading = entry.Readings.back();
+        reading.Need = count;
+        entry.Usable.insert(entry.Usable.end(), fresh.begin(), fresh.end());
         if (secondLayer && count > 0)
-            reading += SecondLayerNeed(Scratch.Polygons, corners, usable);
-        fewest = fewest < 0.0 ? reading : std::min(fewest, reading);
+            reading.Need += SecondLayerNeed(Scratch.Polygons, corners, entry.Usable);
     }
-    entry.Counted = !abstain && fewest > 0.0;
-    entry.Need = entry.Counted ? fewest : 0.0;
-    if (entry.Counted) {
-        KeepDistinct(usable, entry.Keys);
-    } else {
-        usable.clear();
-        entry.Keys.clear();
+    if (entry.Abstains) {
+        entry.Clear();
+        entry.Abstains = true;
+        return;
     }
+    std::stable_sort(entry.Readings.begin(), entry.Readings.end(),
+                     [](const TReadingNeed& a, const TReadingNeed& b) { return a.Need < b.Need; });
+    KeepDistinct(entry.Usable, entry.Keys);
 }
 
 int TBuild::CountNear(TVector3 p, int& nearest, double& distance)

@@ -201,14 +201,25 @@ int TSearchSolid::FindOrAddVertex(TVector3 point)
     return v;
 }
 
+int TSearchSolid::FindFace(const int* indices, int size) const
+{
+    return FindFaceFrom(FaceHead.Find(FaceKey(indices, size)), indices, size);
+}
+
+int TSearchSolid::FindFaceFrom(int head, const int* indices, int size) const
+{
+    int found = -1;
+    for (int f = head; f >= 0; f = FaceNext[f])
+        if (SameCyclicFace(&FaceVertices[FaceStart[f]], FaceSizes[f], indices, size))
+            found = f;  // the list runs newest first, so the last match is the lowest
+    return found;
+}
+
 int TSearchSolid::FindOrAddFace(const int* indices, int size, int n, int d)
 {
     const std::uint64_t key = FaceKey(indices, size);
     const int head = FaceHead.Find(key);
-    int found = -1;
-    for (int f = head; f >= 0; f = FaceNext[f])
-            if (SameCyclicFace(&FaceVertices[FaceStart[f]], FaceSizes[f], indices, size))
-                found = f;  // the list runs newest first, so the last match is the lowest
+    const int found = FindFaceFrom(head, indices, size);
     if (found >= 0)
         return found;
 

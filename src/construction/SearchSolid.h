@@ -65,8 +65,12 @@ public:
     // How many vertices lie within radius of point (radius well below a grid cell, 1/64),
     // counting no further than two; nearest gets the closest of them and its distance.
     int CountVerticesNear(TVector3 point, double radius, int& nearest, double& nearestDistance) const;
-    // The lowest-numbered face with the same cyclic vertex list either way, or a new one.
+    // The lowest-numbered face with the same cyclic vertex list either way, or -1.
+    [[nodiscard]] int FindFace(const int* indices, int size) const;
+    // The same, or a new one.
     int FindOrAddFace(const int* indices, int size, int n, int d);
+    // The faces through v that are not in its fan (they join it when v is completed).
+    [[nodiscard]] const int* Pending(int v) const { return PendingList.Row(v); }
     void AddEdge(int a, int b);
 
     // Fan changes at vertex v, each recorded on the trail.
@@ -123,6 +127,8 @@ private:
     };
 
     [[nodiscard]] bool Stuck(const TFan& fan) const;
+    // The lowest-numbered face of the key's list (head its newest) with that vertex list.
+    [[nodiscard]] int FindFaceFrom(int head, const int* indices, int size) const;
     [[nodiscard]] int LowestVertexInCell(std::uint64_t cell, TVector3 point, int found) const;
     void ReserveFan(int count);
     // Records a change of v's fan on the trail and recounts the stuck vertices.
