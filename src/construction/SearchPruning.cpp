@@ -34,7 +34,6 @@
 
 namespace {
 
-
 enum class TPointKind { At, New, Ambiguous };
 
 double SquaredDistance(TVector3 a, TVector3 b)
