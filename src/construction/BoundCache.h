@@ -68,9 +68,11 @@ public:
     // Compares the vertices with those at the last call and forgets every entry that
     // examined a point near one that came or went since.
     void Sync(const TSearchSolid& work);
+    // The entry kept for key, or nullptr. Entries move when one is started or the store
+    // compacted: a pointer or reference holds until the next Start or Sync.
     [[nodiscard]] const TBoundEntry* Find(const TBoundKey& key) const;
     // Starts working out the entry for key: until Finish, every point passed to Examine
-    // is one the entry depends on. The reference holds until the next Sync.
+    // is one the entry depends on.
     TBoundEntry& Start(const TBoundKey& key);
     void Examine(TVector3 point)
     {
