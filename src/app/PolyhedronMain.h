@@ -228,6 +228,9 @@ public:
     // How long a one-shot build may keep the window before it goes on in the background
     // with a progress line; -1 waits for the end (tests that read results at once).
     int SyncBuildWaitMs = 150;
+    // A slice in search steps instead (>= 0), for tests: it ends at the same place on
+    // every machine, however loaded.
+    long long SyncBuildSteps = -1;
     QWidget* TopPanel = nullptr;
     QWidget* ProgressPanel = nullptr;
     QLabel* ProgressLbl = nullptr;

@@ -46,7 +46,9 @@ void TFrmPolyhedron::StartOneShot(QObject* sender)
     RunningSince = TClock::now();
     // A short build is over before anyone could notice: it runs here, in a time slice,
     // and costs no thread. A longer one goes on from where the slice ended, on the worker.
-    if (SyncBuildWaitMs >= 0)
+    if (SyncBuildSteps >= 0)
+        control->StepDeadline = SyncBuildSteps;
+    else if (SyncBuildWaitMs >= 0)
         control->Deadline = RunningSince + std::chrono::milliseconds(SyncBuildWaitMs);
     build->Run(control.get());
     if (!control->TimedOut) {

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <future>
 
 namespace {
@@ -19,12 +20,12 @@ constexpr auto PollTime = std::chrono::milliseconds(50);
 
 volatile std::sig_atomic_t Interrupts = 0;
 
-// The first Ctrl-C pauses the search as the time limit does; a second one ends the program.
+// The first Ctrl-C pauses the search as the time limit does; a second one ends the
+// program. Only counted here: the watching thread acts on it, so that the worker is
+// always joined before the program ends.
 extern "C" void OnInterrupt(int)
 {
     Interrupts = Interrupts + 1;
-    if (Interrupts >= 2)
-        _exit(130);
 }
 
 void ShowProgress(const TSearchControl& control, double seconds)
@@ -59,6 +60,10 @@ bool RunOneShot(const TCliRequest& request, TBuildSession& session, TLinePane& p
     std::signal(SIGINT, previous);
     if (lineShown)
         std::fputs("\r\033[K", stderr);
+    // A second Ctrl-C ends the program at once, with the shell's status for an interrupt,
+    // and nothing more is written: the worker has stopped and is joined.
+    if (Interrupts >= 2)
+        std::exit(130);
     stopped = control.Stopped;
     return session.Adopt(build, pane);
 }

@@ -157,7 +157,7 @@ bool TBuild::PauseOnRequest(int n, long long steps, TSearchControl& control, TIn
     if (n < 1)
         return false;
     if (!control.StopRequested.load(std::memory_order_relaxed)) {
-        if (std::chrono::steady_clock::now() < control.Deadline)
+        if (steps < control.StepDeadline && std::chrono::steady_clock::now() < control.Deadline)
             return false;
         control.TimedOut = true;
         control.ResumeVertex = n;

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <limits>
 
 struct TSearchControl {
     std::atomic<bool> StopRequested{false};  // set by anyone; the search pauses at its next step
@@ -13,10 +14,13 @@ struct TSearchControl {
     std::atomic<int> Found{0};               // solids found so far
     bool Stopped = false;                    // set by the search when it paused on request
 
-    // A one-shot search may be given a time slice: when Deadline passes it pauses without a
-    // word (TimedOut), and is carried on in one-shot mode from ResumeVertex, on this thread
-    // or another, exactly as if it had never paused. Both are set before the search runs.
+    // A one-shot search may be given a slice: when Deadline passes, or once it has taken
+    // StepDeadline steps (a slice the same on every machine, for tests and budgets), it
+    // pauses without a word (TimedOut), and is carried on in one-shot mode from
+    // ResumeVertex, on this thread or another, exactly as if it had never paused. Both are
+    // set before the search runs; both are looked at every 64 steps.
     std::chrono::steady_clock::time_point Deadline = std::chrono::steady_clock::time_point::max();
+    long long StepDeadline = std::numeric_limits<long long>::max();
     bool TimedOut = false;
     int ResumeVertex = 0;  // >= 1: where a one-shot search paused by its deadline goes on
 };

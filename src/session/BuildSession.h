@@ -9,6 +9,7 @@
 #include "export/ExportScene.h"
 #include "view/FrameDrawing.h"
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,7 @@ struct TOneShotBuild {
     void Resume(TSearchControl& control)
     {
         control.Deadline = std::chrono::steady_clock::time_point::max();
+        control.StepDeadline = std::numeric_limits<long long>::max();
         Driver.ResumeOneShot(*Engine, Pane, control);
     }
 

@@ -55,8 +55,9 @@ int main(int argc, char** argv)
     qputenv("HOME", home.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", QDir(home).filePath(QStringLiteral(".config")).toLocal8Bit());
     SetDefaultSurfaceFormat();
-    WaitForDisplay();
+    TDisplayHold display = WaitForDisplay();
     QApplication application(argc, argv);
+    display.Release();  // the application's own connection holds the server now
     InstallLanguage(TLanguage::Japanese);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,6 +1,22 @@
 #pragma once
-// The tests that open windows share one Xvfb under ctest -j2; now and then a connection
-// is refused for a moment. Waits (up to a few seconds) until the display takes one, so
-// that a busy server does not abort a test before it starts.
+// The tests that open windows share one Xvfb under ctest -j2. Waits (a few seconds at
+// most) until the display takes a connection, and keeps that connection open until the
+// hold is dropped, after the application has opened its own: a probe that let go at once
+// could leave the server without a client for a moment, and a server started without
+// -noreset resets then and refuses whoever connects next.
 
-void WaitForDisplay();
+struct xcb_connection_t;
+
+class TDisplayHold {
+public:
+    explicit TDisplayHold(xcb_connection_t* connection) : Connection(connection) {}
+    ~TDisplayHold() { Release(); }
+    void Release();
+    TDisplayHold(const TDisplayHold&) = delete;
+    TDisplayHold& operator=(const TDisplayHold&) = delete;
+
+private:
+    xcb_connection_t* Connection;
+};
+
+[[nodiscard]] TDisplayHold WaitForDisplay();

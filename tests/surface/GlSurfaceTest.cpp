@@ -71,8 +71,9 @@ int main(int argc, char** argv)
     // allocations without a module name that a suppression could match. Keep it loaded.
     dlopen("/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", RTLD_LAZY | RTLD_NODELETE);
     SetDefaultSurfaceFormat();
-    WaitForDisplay();
+    TDisplayHold display = WaitForDisplay();
     QApplication application(argc, argv);
+    display.Release();  // the application's own connection holds the server now
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
