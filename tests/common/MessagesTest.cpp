@@ -85,6 +85,7 @@ TEST(Messages, TheWindowsTranslationFileIsCompleteAndCurrent)
         EXPECT_EQ(Placeholders(m.Translation), Placeholders(m.Source)) << m.Source;
         translated.insert(m.Source);
     }
+#ifdef ZENKARI_LUPDATE  // built with the window, and so with Qt's lupdate
     // Every text the window marks for translation today is in the file.
     const std::string fresh = ScratchDirectory() + "fresh.ts";
     const TProgramResult lupdate = RunProgram(ZENKARI_LUPDATE, {"-silent", "-no-obsolete", "-locations", "none",
@@ -94,4 +95,5 @@ TEST(Messages, TheWindowsTranslationFileIsCompleteAndCurrent)
     EXPECT_EQ(marked.size(), messages.size());
     for (const TTsMessage& m : marked)
         EXPECT_EQ(translated.count(m.Source), 1u) << "not in translations/zenkari_en.ts: " << m.Source;
+#endif
 }
