@@ -133,3 +133,20 @@ TEST(PolyhedronPreparation, ArrangementTableListsEachReadingOnce)
     EXPECT_EQ(sixteen->Engine.PolygonCount, 16);
     EXPECT_EQ(sixteen->Engine.PolyN[15], 4);
 }
+
+TEST(PolyhedronPreparation, NeighbourCircleJustInsideTheLimitBuildsJustOutsideIsRefused)
+{
+    // r = 0.9999898 (found by the bisection) and 0.9999887 (the added-last triangle) are
+    // accepted; r = 0.9999914, by either route, is refused as too large to close.
+    for (const char* text : {"(32, 22, 5, 32/25, 10, 19/16)", "(29/5, 3, 21 [,25/7])"}) {
+        const auto inside = Prepare(text);
+        EXPECT_FALSE(inside->Failed) << text;
+        EXPECT_GT(inside->Engine.NeighbourRadius, 0.999988) << text;
+        EXPECT_LT(inside->Engine.NeighbourRadius, 0.99999) << text;
+    }
+    for (const char* text : {"(19, 25, 27/11)", "(25, 3, 27/11 [,19])"}) {
+        const auto outside = Prepare(text);
+        EXPECT_TRUE(outside->Failed) << text;
+        EXPECT_EQ(outside->Pane.Lines, TooLarge) << text;
+    }
+}

@@ -179,6 +179,31 @@ TEST(DualEdgeReport, ExactLengthsAndDriftingGroupsStayReadable)
     EXPECT_EQ(report.rfind("双対立体の辺の長さ：\r\n辺 1 = 1.00000", 0), 0u) << report;
 }
 
+TEST(DualEdgeReport, LengthsWithinOneMillionthShareAGroup)
+{
+    // Two edges from one point: 1 and 1 + delta. Within 1e-6 (inclusive) they are one group
+    // (two equal sides of the mean); just past it, two groups and two different sides.
+    auto engine = Built("(3, 3, 3)");
+    const auto groupsFor = [&](double delta) {
+        TPolyFace& dual = engine->Dual;
+        dual.Clear();
+        dual.AppendVertex(MakeVector(9, 9, 9));
+        dual.AppendVertex(MakeVector(9, 9, 9));
+        dual.AppendVertex(MakeVector(0, 0, 0));
+        for (const double length : {1.0, 1.0 + delta, 1.0}) {
+            const int end = dual.AppendVertex(MakeVector(length, 0, 0));
+            dual.AppendEdge(2, end, true);
+        }
+        const int face[3] = {2, 3, 4};
+        dual.AppendFace(face, 3, 3, 0);
+        std::vector<double> groups;
+        (void)DualEdgeReport(*engine, &groups);
+        return groups.size();
+    };
+    EXPECT_EQ(groupsFor(0.999e-6), 1u);
+    EXPECT_EQ(groupsFor(1.001e-6), 2u);
+}
+
 TEST(NumberFormat, RoundToDigitIsSafeEverywhere)
 {
     EXPECT_DOUBLE_EQ(RoundToDigit(1.23456, -2), 1.23);
