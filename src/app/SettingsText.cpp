@@ -1,5 +1,6 @@
 #include "app/SettingsText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -76,7 +77,9 @@ std::string SchemeShortName(const std::string& name)
     int bytes = 0;
     std::size_t at = 0;
     while (at < name.size()) {
-        const int length = SequenceLength(static_cast<unsigned char>(name[at]));
+        // A name from a damaged file may end inside a character: take what is there.
+        const int length = std::min(SequenceLength(static_cast<unsigned char>(name[at])),
+                                    static_cast<int>(name.size() - at));
         const int width = ShiftJisWidth(name, at, length);
         if (bytes + width > 8)
             return shown + "..";

@@ -130,6 +130,15 @@ TEST(SettingsText, ColourFlagAndShortNameForms)
     EXPECT_EQ(SchemeShortName("abcdefghi"), "abcdefgh..");
     EXPECT_EQ(SchemeShortName("aあいうえ"), "aあいう..");  // the 8th byte would split え
     EXPECT_EQ(SchemeShortName("ｱｲｳｴｵｶｷｸ"), "ｱｲｳｴｵｶｷｸ");  // half-width katakana: one byte each
+
+    // A name from a damaged settings file may end inside a character: what is there is
+    // shown, and nothing past the end is read. Longer than 15 bytes, so that the string
+    // lives on the heap, where reading past it is caught.
+    for (const std::string tail : {"\xE3", "\xE3\x81", "\xC3", "\xF0\x9F\x98"}) {
+        const std::string joined = "ｱｲｳｴｵ" + tail;
+        const std::string name(joined.data(), joined.size());  // a buffer of exactly its size
+        EXPECT_EQ(SchemeShortName(name), name) << tail.size();
+    }
 }
 
 TEST(IniFile, EachLineKeepsItsOwnLineEnd)
