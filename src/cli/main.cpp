@@ -2,6 +2,7 @@
 
 #include "catalogue/PolyhedronInfo.h"
 #include "cli/CliBuild.h"
+#include "cli/StandardOutput.h"
 #include "export/PolyhedronVRML.h"
 
 #include <fcntl.h>
@@ -93,19 +94,14 @@ int Run(const TCliRequest& request)
 }
 
 // Whatever was written to standard output must have arrived: a full disk, a closed
-// stream or a broken pipe is a failure, reported once.
-int FinishOutput(int status, bool stdoutClosed)
+// stream or a broken pipe is a failure, reported once, with the reason the first failed
+// write was given.
+int FinishOutput(int status, bool stdoutClosed, TStandardOutput& output)
 {
-    errno = 0;
     std::cout.flush();
-    if (stdoutClosed) {
-        std::cerr << "zenkari-cli: cannot write to standard output: " << std::strerror(EBADF) << '\n';
-        return 1;
-    }
-    const bool failed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
-    if (!failed)
+    const int error = stdoutClosed ? EBADF : output.Finish();
+    if (error == 0)
         return status;
-    const int error = errno != 0 ? errno : EIO;
     std::cerr << "zenkari-cli: cannot write to standard output: " << std::strerror(error) << '\n';
     return 1;
 }
@@ -122,6 +118,10 @@ int main(int argc, char** argv)
         if (closed[fd] && open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd)
             return 1;
     }
+    TStandardOutput output;
+    // Standard output's own buffer is put back before ours goes, for the flush at exit.
+    const std::unique_ptr<std::streambuf, void (*)(std::streambuf*)> restore(
+        std::cout.rdbuf(&output), [](std::streambuf* own) { std::cout.rdbuf(own); });
     TCliRequest request;
     const std::string error = ParseCommandLine(argc - 1, argv + 1, request);
     if (!error.empty()) {
@@ -131,7 +131,7 @@ int main(int argc, char** argv)
     SetLanguage(request.Language);
     if (request.Help) {
         std::cout << UsageText();
-        return FinishOutput(0, closed[1]);
+        return FinishOutput(0, closed[1], output);
     }
-    return FinishOutput(Run(request), closed[1]);
+    return FinishOutput(Run(request), closed[1], output);
 }

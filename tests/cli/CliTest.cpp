@@ -274,6 +274,13 @@ TEST(Cli, FailedWritesToStandardOutputAreFailures)
         }
     }
     EXPECT_NE(RunCli({"build", "(3, 4, 5, 4)"}, ">/dev/full").Err.find("No space left on device"), std::string::npos);
+    // Output larger than a buffer fails while it is written, long before the end: the
+    // reason is still the system's own.
+    for (const char* format : {"png", "stl", "off"}) {
+        const TResult full = RunCli({"export", "(3, 4, 5, 4)", "-o", "-", "--format", format}, ">/dev/full");
+        EXPECT_EQ(full.Status, 1) << format;
+        EXPECT_EQ(full.Err, "zenkari-cli: cannot write to standard output: No space left on device\n") << format;
+    }
 }
 
 TEST(Cli, VrmlToStandardOutputAndThroughLinks)

@@ -1,0 +1,42 @@
+#include "cli/StandardOutput.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+bool TStandardOutput::Drain()
+{
+    const char* at = pbase();
+    while (at < pptr() && FirstError == 0) {
+        const ssize_t written = write(STDOUT_FILENO, at, static_cast<std::size_t>(pptr() - at));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            FirstError = written < 0 ? errno : EIO;
+        else
+            at += written;
+    }
+    // Bytes that could not be written are dropped: the failure is what is reported.
+    setp(Buffer.data(), Buffer.data() + Buffer.size());
+    return FirstError == 0;
+}
+
+TStandardOutput::int_type TStandardOutput::overflow(int_type c)
+{
+    if (!Drain())
+        return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof()))
+        sputc(traits_type::to_char_type(c));
+    return traits_type::not_eof(c);
+}
+
+int TStandardOutput::sync()
+{
+    return Drain() ? 0 : -1;
+}
+
+int TStandardOutput::Finish()
+{
+    Drain();
+    return FirstError;
+}
