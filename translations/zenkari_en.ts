@@ -518,6 +518,12 @@
 The settings last only while Zenkari runs.</translation>
     </message>
     <message>
+        <source>設定ファイル %1 は通常のファイルではないので、読み書きしません。
+設定はこの実行中だけ有効です。</source>
+        <translation>The settings file %1 is not a regular file, so it is neither read nor written.
+The settings last only while Zenkari runs.</translation>
+    </message>
+    <message>
         <source>面の個数：</source>
         <translation>Faces:</translation>
     </message>

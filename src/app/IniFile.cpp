@@ -3,42 +3,55 @@
 #include "common/CarefulWrite.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <charconv>
-#include <cstdio>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <unordered_map>
 
 namespace {
 
-// One state of the file, parsed: its lines (without line ends) and where each section
-// and key stands. The first section of a name, and the first key of a name in it, count.
-struct TParsed {
-    struct TSection {
-        int Header = -1;
-        int LastKeyLine = -1;  // the section's last key=value line (its header when it has none)
-        std::map<std::string, int> Keys;  // lower-case key -> line
-    };
-    std::vector<std::string> Lines;
-    std::vector<std::string> Endings;  // each line's own end: "\r\n", "\n", or "" for a last line without one
-    std::string Ending = "\r\n";      // the first line's, given to added lines
-    std::map<std::string, TSection> Sections;  // lower-case section -> place
-};
+char LowerChar(char c)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 std::string Lower(std::string_view text)
 {
     std::string lower(text);
     for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = LowerChar(c);
     return lower;
 }
+
+// Names compare without regard to case, as the classic INI functions compare them.
+struct TCaseHash {
+    std::size_t operator()(std::string_view text) const
+    {
+        std::uint64_t hash = 1469598103934665603u;  // FNV-1a of the lower-case bytes
+        for (const char c : text)
+            hash = (hash ^ static_cast<unsigned char>(LowerChar(c))) * 1099511628211u;
+        return static_cast<std::size_t>(hash);
+    }
+};
+struct TCaseEqual {
+    bool operator()(std::string_view a, std::string_view b) const
+    {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return LowerChar(x) == LowerChar(y);
+               });
+    }
+};
+template <class TValue>
+using TNameMap = std::unordered_map<std::string_view, TValue, TCaseHash, TCaseEqual>;
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -58,61 +71,105 @@ std::optional<std::string_view> SectionOf(std::string_view line)
     return Trimmed(text.substr(1, text.size() - 2));
 }
 
-void Index(TParsed& parsed)
-{
-    parsed.Sections.clear();
-    TParsed::TSection* current = nullptr;
-    std::map<std::string, bool> seen;
-    for (int i = 0; i < static_cast<int>(parsed.Lines.size()); ++i) {
-        const std::string_view line = parsed.Lines[i];
-        if (const auto name = SectionOf(line)) {
-            const std::string key = Lower(*name);
-            current = nullptr;
-            if (parsed.Sections.count(key) == 0) {
-                current = &parsed.Sections[key];
-                current->Header = current->LastKeyLine = i;
-            }
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (current == nullptr || equals == std::string_view::npos)
-            continue;
-        current->LastKeyLine = i;
-        current->Keys.emplace(Lower(Trimmed(line.substr(0, equals))), i);
-    }
-}
+// One line of the file: where its text stands, and its own end.
+struct TLine {
+    std::size_t Begin = 0;
+    std::uint32_t Length = 0;  // without the line end
+    std::uint8_t EndLength = 0;  // 2 for "\r\n", 1 for "\n", 0 for a last line without one
+};
 
-std::shared_ptr<TParsed> Parse(const std::string& path)
+// One state of the file, parsed once: its whole text, its lines, and where each section
+// stands. The first section of a name, and the first key of a name in it, count. A
+// section's keys are indexed when one of them is first looked up, so that a file of
+// millions of lines is read in time linear in its size.
+struct TParsed {
+    struct TSection {
+        int Header = -1;
+        int End = -1;          // the line after the section's last line
+        int LastKeyLine = -1;  // the section's last key=value line (its header when it has none)
+        std::unique_ptr<TNameMap<int>> Keys;  // key -> line, made on first use
+    };
+    std::string Text;
+    std::vector<TLine> Lines;
+    std::string Ending = "\r\n";  // the first line's, given to added lines
+    TNameMap<TSection> Sections;
+
+    [[nodiscard]] std::string_view Line(int i) const
+    {
+        return std::string_view(Text).substr(Lines[i].Begin, Lines[i].Length);
+    }
+    [[nodiscard]] std::string_view EndOf(int i) const
+    {
+        return std::string_view(Text).substr(Lines[i].Begin + Lines[i].Length, Lines[i].EndLength);
+    }
+};
+
+void SplitLines(TParsed& parsed)
 {
-    auto parsed = std::make_shared<TParsed>();
-    std::ifstream file(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string& text = parsed.Text;
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t newline = text.find('\n', start);
         const std::size_t end = newline == std::string::npos ? text.size() : newline;
         const bool carriage = end > start && text[end - 1] == '\r';
-        parsed->Lines.push_back(text.substr(start, end - start - (carriage ? 1 : 0)));
-        parsed->Endings.push_back(newline == std::string::npos ? "" : carriage ? "\r\n" : "\n");
+        const std::size_t length = end - start - (carriage ? 1 : 0);
+        const std::uint8_t ending = newline == std::string::npos ? 0 : carriage ? 2 : 1;
+        parsed.Lines.push_back({start, static_cast<std::uint32_t>(length), ending});
         start = newline == std::string::npos ? text.size() : newline + 1;
     }
-    if (!parsed->Endings.empty() && !parsed->Endings.front().empty())
-        parsed->Ending = parsed->Endings.front();
-    Index(*parsed);
+    if (!parsed.Lines.empty() && parsed.Lines.front().EndLength != 0)
+        parsed.Ending = std::string(parsed.EndOf(0));
+}
+
+void IndexSections(TParsed& parsed)
+{
+    TParsed::TSection* current = nullptr;
+    const int count = static_cast<int>(parsed.Lines.size());
+    for (int i = 0; i < count; ++i) {
+        const std::string_view line = parsed.Line(i);
+        if (const auto name = SectionOf(line)) {
+            if (current != nullptr)
+                current->End = i;
+            const auto [place, added] = parsed.Sections.try_emplace(*name);
+            current = added ? &place->second : nullptr;
+            if (current != nullptr)
+                current->Header = current->LastKeyLine = i;
+            continue;
+        }
+        if (current != nullptr && line.find('=') != std::string_view::npos)
+            current->LastKeyLine = i;
+    }
+    if (current != nullptr)
+        current->End = count;
+}
+
+std::shared_ptr<TParsed> Parse(std::string text)
+{
+    auto parsed = std::make_shared<TParsed>();
+    parsed->Text = std::move(text);
+    SplitLines(*parsed);
+    IndexSections(*parsed);
     return parsed;
 }
 
-// Lines added at a place take the file's first line end; removed lines take theirs along.
-void InsertLines(TParsed& parsed, int at, const std::vector<std::string>& lines)
+// The line of key in section, -1 when it has none.
+int FindKey(const TParsed& parsed, TParsed::TSection& section, std::string_view key)
 {
-    parsed.Lines.insert(parsed.Lines.begin() + at, lines.begin(), lines.end());
-    parsed.Endings.insert(parsed.Endings.begin() + at, lines.size(), parsed.Ending);
-}
-
-void EraseLines(TParsed& parsed, int from, int to)
-{
-    parsed.Lines.erase(parsed.Lines.begin() + from, parsed.Lines.begin() + to);
-    parsed.Endings.erase(parsed.Endings.begin() + from, parsed.Endings.begin() + to);
+    if (!section.Keys) {
+        section.Keys = std::make_unique<TNameMap<int>>();
+        // Up to the next section of any name, a repeated section's lines included: they
+        // belong to no section that counts.
+        for (int i = section.Header + 1; i < section.End; ++i) {
+            const std::string_view line = parsed.Line(i);
+            if (SectionOf(line))
+                break;
+            const std::size_t equals = line.find('=');
+            if (equals != std::string_view::npos)
+                section.Keys->try_emplace(Trimmed(line.substr(0, equals)), i);
+        }
+    }
+    const auto found = section.Keys->find(key);
+    return found == section.Keys->end() ? -1 : found->second;
 }
 
 // What identifies one state of a file: a rewrite or an edit changes at least one of these.
@@ -139,37 +196,81 @@ std::optional<TStamp> StampOf(const std::string& path)
 struct TLastRead {
     std::string Path;
     TStamp Stamp;
-    std::shared_ptr<const TParsed> Parsed;
+    std::shared_ptr<TParsed> Parsed;
 };
 TLastRead LastRead;
 
-std::shared_ptr<const TParsed> Read(const std::string& path)
+std::shared_ptr<TParsed> Read(const std::string& path)
 {
     const std::optional<TStamp> stamp = StampOf(path);
     if (!stamp)
-        return std::make_shared<TParsed>();  // missing, or not a file: reads as empty
+        return Parse("");  // missing, or not a file: reads as empty, and is never opened
     if (LastRead.Parsed && LastRead.Path == path && LastRead.Stamp == *stamp)
         return LastRead.Parsed;
-    std::shared_ptr<const TParsed> parsed = Parse(path);
+    std::ifstream file(path, std::ios::binary);
+    std::shared_ptr<TParsed> parsed = Parse(std::string(std::istreambuf_iterator<char>(file), {}));
     LastRead = TLastRead{path, *stamp, parsed};
     return parsed;
 }
 
-bool Write(const std::string& path, const std::shared_ptr<TParsed>& parsed)
+// Changes to a parsed file, made as its new text is written out in one pass.
+struct TEdits {
+    std::map<int, std::string> Replaced;                // line -> its new text
+    std::map<int, std::vector<std::string>> AddedAfter;  // line -> lines that follow it
+    std::vector<std::string> Appended;                   // lines at the end
+    int EraseFrom = -1;                                  // lines [EraseFrom, EraseTo) go
+    int EraseTo = -1;
+};
+
+std::string EditedText(const TParsed& parsed, const TEdits& edits)
 {
     std::string text;
-    const std::size_t count = parsed->Lines.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        text += parsed->Lines[i];
-        // A last line without an end keeps it so, unless lines now follow it.
-        text += parsed->Endings[i].empty() && i + 1 < count ? parsed->Ending : parsed->Endings[i];
+    text.reserve(parsed.Text.size() + 256);
+    bool lastOpen = false;  // the text so far ends in a line without an end
+    const auto add = [&](std::string_view line, std::string_view end) {
+        if (lastOpen)
+            text += parsed.Ending;  // a last line without an end keeps it so, unless lines follow it
+        text += line;
+        text += end;
+        lastOpen = end.empty();
+    };
+    const int count = static_cast<int>(parsed.Lines.size());
+    for (int i = 0; i < count; ++i) {
+        if (i < edits.EraseFrom || i >= edits.EraseTo) {
+            const auto replaced = edits.Replaced.find(i);
+            add(replaced != edits.Replaced.end() ? std::string_view(replaced->second) : parsed.Line(i), parsed.EndOf(i));
+        }
+        if (const auto added = edits.AddedAfter.find(i); added != edits.AddedAfter.end())
+            for (const std::string& line : added->second)
+                add(line, parsed.Ending);
     }
+    for (const std::string& line : edits.Appended)
+        add(line, parsed.Ending);
+    return text;
+}
+
+bool Write(const std::string& path, std::string text)
+{
     if (!WriteFileCarefully(path, text).empty())
         return false;
-    Index(*parsed);
     if (const std::optional<TStamp> stamp = StampOf(path))
-        LastRead = TLastRead{path, *stamp, parsed};
+        LastRead = TLastRead{path, *stamp, Parse(std::move(text))};
     return true;
+}
+
+// The values given, a key given twice taking its last value in the place of its first.
+std::vector<TIniValue> Merged(const std::vector<TIniValue>& given)
+{
+    std::vector<TIniValue> values;
+    std::map<std::pair<std::string, std::string>, std::size_t> placeOf;
+    for (const TIniValue& value : given) {
+        const auto [place, added] = placeOf.emplace(std::make_pair(Lower(value.Section), Lower(value.Key)), values.size());
+        if (added)
+            values.push_back(value);
+        else
+            values[place->second].Value = value.Value;
+    }
+    return values;
 }
 
 }  // namespace
@@ -177,14 +278,14 @@ bool Write(const std::string& path, const std::shared_ptr<TParsed>& parsed)
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& fallback) const
 {
-    const std::shared_ptr<const TParsed> parsed = Read(Path);
-    const auto found = parsed->Sections.find(Lower(section));
+    const std::shared_ptr<TParsed> parsed = Read(Path);
+    const auto found = parsed->Sections.find(section);
     if (found == parsed->Sections.end())
         return fallback;
-    const auto line = found->second.Keys.find(Lower(key));
-    if (line == found->second.Keys.end())
+    const int line = FindKey(*parsed, found->second, key);
+    if (line < 0)
         return fallback;
-    const std::string_view text = parsed->Lines[line->second];
+    const std::string_view text = parsed->Line(line);
     return std::string(Trimmed(text.substr(text.find('=') + 1)));
 }
 
@@ -209,77 +310,64 @@ bool TIniFile::WriteInteger(const std::string& section, const std::string& key, 
 
 bool TIniFile::WriteValues(const std::vector<TIniValue>& given)
 {
-    // A key given twice takes its last value, in the place of its first.
-    std::vector<TIniValue> values;
-    std::map<std::pair<std::string, std::string>, std::size_t> placeOf;
-    for (const TIniValue& value : given) {
-        const auto name = std::make_pair(Lower(value.Section), Lower(value.Key));
-        const auto [place, added] = placeOf.emplace(name, values.size());
-        if (added)
-            values.push_back(value);
-        else
-            values[place->second].Value = value.Value;
-    }
-    const std::shared_ptr<const TParsed> old = Read(Path);
-    auto parsed = std::make_shared<TParsed>(*old);
+    if (!IsUsable())
+        return false;
+    const std::shared_ptr<TParsed> parsed = Read(Path);
     // Keys that exist change in place; new keys go after their section's last key, new
-    // sections at the end. Insertions are made from the bottom up, so that the places
-    // found in the index stay right.
-    std::map<int, std::vector<std::string>, std::greater<>> insertions;  // after line -> new lines
-    std::vector<std::string> appended;
-    std::map<std::string, std::vector<std::string>> newSections;
+    // sections at the end, in the order first given.
+    TEdits edits;
     std::vector<std::string> newSectionOrder;
-    bool changed = false;
-    for (const TIniValue& value : values) {
+    std::map<std::string, std::vector<std::string>> newSections;  // lower-case name -> key lines
+    for (const TIniValue& value : Merged(given)) {
         const std::string line = value.Key + "=" + value.Value;
-        const auto section = parsed->Sections.find(Lower(value.Section));
+        const auto section = parsed->Sections.find(value.Section);
         if (section == parsed->Sections.end()) {
-            const std::string name = Lower(value.Section);
-            if (newSections.count(name) == 0)
+            const auto [place, added] = newSections.try_emplace(Lower(value.Section));
+            if (added)
                 newSectionOrder.push_back(value.Section);
-            newSections[name].push_back(line);
-            changed = true;
+            place->second.push_back(line);
             continue;
         }
-        const auto key = section->second.Keys.find(Lower(value.Key));
-        if (key != section->second.Keys.end()) {
-            // The file keeps its own spelling of the key; an equal value changes nothing.
-            std::string& existing = parsed->Lines[key->second];
-            const std::size_t equals = existing.find('=');
-            if (Trimmed(std::string_view(existing).substr(equals + 1)) != value.Value) {
-                existing = existing.substr(0, equals) + "=" + value.Value;
-                changed = true;
-            }
-        } else {
-            insertions[section->second.LastKeyLine].push_back(line);
-            changed = true;
+        const int key = FindKey(*parsed, section->second, value.Key);
+        if (key < 0) {
+            edits.AddedAfter[section->second.LastKeyLine].push_back(line);
+            continue;
         }
+        // The file keeps its own spelling of the key; an equal value changes nothing.
+        const std::string_view existing = parsed->Line(key);
+        const std::size_t equals = existing.find('=');
+        if (Trimmed(existing.substr(equals + 1)) != value.Value)
+            edits.Replaced[key] = std::string(existing.substr(0, equals)) + "=" + value.Value;
     }
-    if (!changed)
-        return true;
-    for (const auto& [after, lines] : insertions)
-        InsertLines(*parsed, after + 1, lines);
     for (const std::string& section : newSectionOrder) {
-        std::vector<std::string> lines{"[" + section + "]"};
+        edits.Appended.push_back("[" + section + "]");
         const auto& keys = newSections[Lower(section)];
-        lines.insert(lines.end(), keys.begin(), keys.end());
-        InsertLines(*parsed, static_cast<int>(parsed->Lines.size()), lines);
+        edits.Appended.insert(edits.Appended.end(), keys.begin(), keys.end());
     }
-    return Write(Path, parsed);
+    if (edits.Replaced.empty() && edits.AddedAfter.empty() && edits.Appended.empty())
+        return true;
+    return Write(Path, EditedText(*parsed, edits));
 }
 
 bool TIniFile::EraseSection(const std::string& section)
 {
-    const std::shared_ptr<const TParsed> old = Read(Path);
-    const auto found = old->Sections.find(Lower(section));
-    if (found == old->Sections.end())
+    if (!IsUsable())
+        return false;
+    const std::shared_ptr<TParsed> parsed = Read(Path);
+    const auto found = parsed->Sections.find(section);
+    if (found == parsed->Sections.end())
         return true;
-    auto parsed = std::make_shared<TParsed>(*old);
     // The header and everything up to the next section go.
-    const int begin = found->second.Header;
-    int end = begin + 1;
-    while (end < static_cast<int>(parsed->Lines.size()) && !SectionOf(parsed->Lines[end]))
-        ++end;
-    EraseLines(*parsed, begin, end);
-    return Write(Path, parsed);
+    TEdits edits;
+    edits.EraseFrom = found->second.Header;
+    edits.EraseTo = edits.EraseFrom + 1;
+    while (edits.EraseTo < static_cast<int>(parsed->Lines.size()) && !SectionOf(parsed->Line(edits.EraseTo)))
+        ++edits.EraseTo;
+    return Write(Path, EditedText(*parsed, edits));
+}
+
+bool TIniFile::IsUsable() const
+{
+    struct stat info {};
+    return stat(Path.c_str(), &info) != 0 ? errno == ENOENT : S_ISREG(info.st_mode);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The settings file in the classic INI form: "[Section]" lines and "key=value" lines.
 // Every access looks at the file afresh, so a change made by anyone is seen at once (a
-// file that has not changed since it was last read is not parsed again); sections and keys compare
+// file that has not changed since it was last read is not parsed again; reading and
+// writing take time linear in the file's size); sections and keys compare
 // without regard to case; a write changes one line, or adds one, and keeps every other
 // line of the file as it was, comments and unknown sections included. Writes go to a
 // temporary file that then replaces the old one, so a crash never leaves half a file.
@@ -32,6 +33,10 @@ public:
     // Several keys in one rewrite of the file; each as WriteString would write it.
     bool WriteValues(const std::vector<TIniValue>& values);
     bool EraseSection(const std::string& section);
+    // Whether the file is missing (it is made at the first write) or a regular file, or a
+    // link to one. Anything else (a FIFO, a device, a directory) is never read or written:
+    // opening a FIFO to write would wait for a reader for ever.
+    [[nodiscard]] bool IsUsable() const;
 
 private:
     std::string Path;

@@ -139,6 +139,7 @@ void TFrmPolyhedron::FormCreate()
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
 
+    CheckSettingsFile();
     LoadSchemeNames();
     MemoPane = std::make_unique<TMemoPane>(Memo1);
     FillPolyhedronList();

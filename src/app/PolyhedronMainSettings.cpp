@@ -47,16 +47,29 @@ TIniFile TFrmPolyhedron::SettingsFile() const
 
 void TFrmPolyhedron::WarnIfUnwritable(bool written)
 {
-    if (written || SettingsUnwritableShown)
+    if (written)
+        return;
+    ShowSettingsWarning(QT_TRANSLATE_NOOP("Zenkari", "設定ファイル %1 に書き込めません。\n設定はこの実行中だけ有効です。"));
+}
+
+void TFrmPolyhedron::ShowSettingsWarning(const char* text)
+{
+    if (SettingsUnwritableShown)
         return;
     SettingsUnwritableShown = true;  // once, not at every click
     auto* box = new QMessageBox(QMessageBox::Warning, Tr(QT_TRANSLATE_NOOP("Zenkari", "設定の保存")),
-                                Tr(QT_TRANSLATE_NOOP("Zenkari", "設定ファイル %1 に書き込めません。\n設定はこの実行中だけ有効です。"))
-                                    .arg(QString::fromStdString(SettingsFile().FileName())),
-                                QMessageBox::Ok, this);
+                                Tr(text).arg(QString::fromStdString(SettingsFile().FileName())), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
+}
+
+void TFrmPolyhedron::CheckSettingsFile()
+{
+    // A FIFO, a device or a directory in the file's place is left alone: it reads as an
+    // empty file and is never written (a FIFO opened to write waits for a reader for ever).
+    if (!SettingsFile().IsUsable())
+        ShowSettingsWarning(QT_TRANSLATE_NOOP("Zenkari", "設定ファイル %1 は通常のファイルではないので、読み書きしません。\n設定はこの実行中だけ有効です。"));
 }
 
 void TFrmPolyhedron::LoadSettings()

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 #include <fstream>
 
 namespace {
@@ -216,6 +218,25 @@ TEST_F(Window, MegabytesOfJunkStartWithDefaultsAndAreKept)
     EXPECT_FALSE(Form->SettingsUnwritableShown);
     QFile file(SettingsPath());
     EXPECT_GT(file.size(), static_cast<qint64>(junk.size()));  // nothing of it is lost
+}
+
+TEST_F(Window, ASettingsFileThatIsAFifoIsReportedOnceAndLeftAlone)
+{
+    // Opening a FIFO to write it would wait for a reader for ever: the window must start.
+    Form.reset();
+    QFile::remove(SettingsPath());
+    ASSERT_EQ(mkfifo(SettingsPath().toLocal8Bit().constData(), 0600), 0);
+    Start();
+    EXPECT_TRUE(Form->SettingsUnwritableShown);
+    const QList<QMessageBox*> boxes = Form->findChildren<QMessageBox*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0]->text().contains(QStringLiteral("通常のファイルではない"))) << boxes[0]->text().toStdString();
+    Form->SkeltonRdGp->button(2)->click();  // a change would be written: it is not, and nothing more is said
+    EXPECT_EQ(Form->findChildren<QMessageBox*>().size(), 1);
+    EXPECT_EQ(Form->SkeltonRdGp->checkedId(), 2);
+    struct stat info {};
+    ASSERT_EQ(stat(SettingsPath().toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(Window, UnwritableSettingsWarnOnceAndKeepRunning)
