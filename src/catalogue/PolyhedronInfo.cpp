@@ -45,6 +45,7 @@ const std::vector<TCatalogueEntry>& PolyhedronCatalogue()
 {
     static const std::vector<TCatalogueEntry> catalogue = [] {
         std::vector<TCatalogueEntry> entries;
+        entries.reserve(CatalogueEntryCount);
         for (int e = 0; e < CatalogueEntryCount; ++e)
             entries.push_back(EntryOf(e));
         return entries;

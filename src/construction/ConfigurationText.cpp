@@ -144,7 +144,7 @@ std::string ParseCodeString(const std::string& code, TVertexConfiguration& confi
         read.N[i] = TwoDigits(code, 8 + 4 * static_cast<std::size_t>(i));
         read.D[i] = TwoDigits(code, 10 + 4 * static_cast<std::size_t>(i));
     }
-    const std::string error = CheckConfiguration(read);
+    std::string error = CheckConfiguration(read);
     if (!error.empty())
         return error;
     config = read;

@@ -7,10 +7,8 @@ void TBuildSession::BeforePress(TBuildMode mode, const TDisplaySettings& setting
 {
     if (mode == TBuildMode::OneShot)
         Driver.BuildStep = OneShotStep;
-    else if (mode == TBuildMode::Start)
-        Driver.BuildStep = 0;
-    else if (Driver.BuildStep == OneShotStep)
-        Driver.BuildStep = 0;
+    else if (mode == TBuildMode::Start || Driver.BuildStep == OneShotStep)
+        Driver.BuildStep = 0;  // a new step build; "構築続行" after a one-shot build starts one too
     // After an abandoned dual a step does not try the dual again.
     const bool keepDual = mode == TBuildMode::Continue && FrameMarks.DualAborted
                           && (settings.DualShown || settings.CompoundShown);

@@ -85,7 +85,7 @@ std::string ExportShownBytes(const TBuildSession& session, int sel, const TDispl
     }
     if (format == TExportFormat::Png) {
         TOutputFile file{path, {}};
-        const std::string error = PictureBytes(session, sel, settings, picture, file.Bytes);
+        std::string error = PictureBytes(session, sel, settings, picture, file.Bytes);
         if (error.empty())
             files.push_back(std::move(file));
         return error;
