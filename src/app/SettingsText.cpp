@@ -1,30 +1,39 @@
 #include "app/SettingsText.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-// Length in bytes of the UTF-8 sequence that starts with c.
-int SequenceLength(unsigned char c)
+// Length in bytes of the UTF-8 character that starts at text[at]: as its lead byte says,
+// cut short at the name's end or at the first byte that cannot continue it, so that a
+// name from a damaged file never takes the letters after a broken character along. A
+// byte that leads nothing (a stray continuation byte) stands alone.
+int SequenceLength(const std::string& text, std::size_t at)
 {
-    if (c < 0x80)
-        return 1;
-    if ((c & 0xE0) == 0xC0)
-        return 2;
-    if ((c & 0xF0) == 0xE0)
-        return 3;
-    return 4;
+    const auto lead = static_cast<unsigned char>(text[at]);
+    int wanted = 1;
+    if ((lead & 0xE0) == 0xC0)
+        wanted = 2;
+    else if ((lead & 0xF0) == 0xE0)
+        wanted = 3;
+    else if ((lead & 0xF8) == 0xF0)
+        wanted = 4;
+    int length = 1;
+    while (length < wanted && at + static_cast<std::size_t>(length) < text.size()
+           && (static_cast<unsigned char>(text[at + static_cast<std::size_t>(length)]) & 0xC0) == 0x80)
+        ++length;
+    return length;
 }
 
-// Bytes the character takes in Shift-JIS: ASCII and half-width katakana one, the rest two.
+// Bytes the character takes in Shift-JIS: ASCII and half-width katakana one, the rest
+// two (a broken character shows as one replacement character, counted as two).
 int ShiftJisWidth(const std::string& text, std::size_t at, int length)
 {
+    const auto lead = static_cast<unsigned char>(text[at]);
     if (length == 1)
-        return 1;
-    if (length == 3) {
-        const unsigned code = ((static_cast<unsigned char>(text[at]) & 0x0Fu) << 12)
-                              | ((static_cast<unsigned char>(text[at + 1]) & 0x3Fu) << 6)
+        return lead < 0x80 ? 1 : 2;
+    if (length == 3 && (lead & 0xF0) == 0xE0) {
+        const unsigned code = ((lead & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[at + 1]) & 0x3Fu) << 6)
                               | (static_cast<unsigned char>(text[at + 2]) & 0x3Fu);
         if (code >= 0xFF61 && code <= 0xFF9F)
             return 1;
@@ -77,9 +86,7 @@ std::string SchemeShortName(const std::string& name)
     int bytes = 0;
     std::size_t at = 0;
     while (at < name.size()) {
-        // A name from a damaged file may end inside a character: take what is there.
-        const int length = std::min(SequenceLength(static_cast<unsigned char>(name[at])),
-                                    static_cast<int>(name.size() - at));
+        const int length = SequenceLength(name, at);
         const int width = ShiftJisWidth(name, at, length);
         if (bytes + width > 8)
             return shown + "..";

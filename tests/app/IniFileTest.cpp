@@ -130,15 +130,25 @@ TEST(SettingsText, ColourFlagAndShortNameForms)
     EXPECT_EQ(SchemeShortName("abcdefghi"), "abcdefgh..");
     EXPECT_EQ(SchemeShortName("aあいうえ"), "aあいう..");  // the 8th byte would split え
     EXPECT_EQ(SchemeShortName("ｱｲｳｴｵｶｷｸ"), "ｱｲｳｴｵｶｷｸ");  // half-width katakana: one byte each
+}
 
+TEST(SettingsText, ShortNameOfABrokenCharacterReadsOnlyTheName)
+{
     // A name from a damaged settings file may end inside a character: what is there is
     // shown, and nothing past the end is read. Longer than 15 bytes, so that the string
     // lives on the heap, where reading past it is caught.
-    for (const std::string tail : {"\xE3", "\xE3\x81", "\xC3", "\xF0\x9F\x98"}) {
-        const std::string joined = "ｱｲｳｴｵ" + tail;
+    for (const char* tail : {"\xE3", "\xE3\x81", "\xC3", "\xF0", "\xF0\x9F\x98"}) {
+        const std::string joined = std::string("ｱｲｳｴｵ") + tail;
         const std::string name(joined.data(), joined.size());  // a buffer of exactly its size
-        EXPECT_EQ(SchemeShortName(name), name) << tail.size();
+        EXPECT_EQ(SchemeShortName(name), name) << std::string(tail).size();
     }
+    // Inside a name, a broken character ends at the first byte that cannot continue it and
+    // counts as one double-byte character; the letters after it stay letters.
+    EXPECT_EQ(SchemeShortName("ｱｲｳｴｵ\xE3xyz"), "ｱｲｳｴｵ\xE3x..");
+    EXPECT_EQ(SchemeShortName("ｱｲｳｴｵ\xE3\x81xyz"), "ｱｲｳｴｵ\xE3\x81x..");
+    EXPECT_EQ(SchemeShortName("\xF0\x9Fghijklm"), "\xF0\x9Fghijkl..");
+    EXPECT_EQ(SchemeShortName("\xC3ghijklm"), "\xC3ghijkl..");
+    EXPECT_EQ(SchemeShortName("ab\x80ghijkl"), "ab\x80ghij..");  // a stray continuation byte
 }
 
 TEST(IniFile, EachLineKeepsItsOwnLineEnd)
