@@ -6,7 +6,14 @@
 // - a symbolic link is followed, and the file it points to is written (the link stays);
 // - a device, a FIFO or /dev/stdout is opened and written, never replaced;
 // - a file with more than one hard link, or in a directory the user cannot write to, is
-//   rewritten in place, so that every name of it sees the new contents;
+//   rewritten in place, so that every name of it sees the new contents; its old contents
+//   are first copied (and synced) to ".name.zenkari-backup" beside it, or where its
+//   directory cannot be written to "zenkari-backup-USER-DEVICE-INODE-name" in $TMPDIR
+//   (or /tmp); the copy goes once the new contents are written and synced, a failed
+//   write puts it back, and a copy found at the start (left by a rewrite that was killed)
+//   holds the last complete contents, so it is kept until a rewrite succeeds;
+// - temporaries of the file that a killed write left (".name.XXXXXX", of our own user,
+//   in mode 1600, not locked by a write going on) are removed at its next write;
 // - an existing file keeps its mode (and its owner where that is permitted);
 // - a file without write permission is not overwritten ("Permission denied"), even for
 //   a user whom the system would let through;
