@@ -39,7 +39,7 @@ void StartUp(const std::string& path)
     for (const char* key : {"LineWeight1", "LineWeight2", "LightMode", "TransparencyMode", "PersMode", "AlphaMode1",
                             "AlphaMode2", "ZoomMode", "English", "FloatingLineOnVRML", "Language"})
         (void)ini.ReadString("Setting", key, "");
-    for (int k = 1; !ini.ReadString("ColorsSet" + std::to_string(k), "ColorsSetName", "").empty(); ++k) {
+    for (int k = 1; !ini.ReadString("PolygonColor" + std::to_string(k), "ColorsSetName", "").empty(); ++k) {
     }
     std::vector<TIniValue> values;
     for (const char* key : {"LineWeight1", "LineWeight2", "LightMode", "TransparencyMode", "PersMode", "AlphaMode1",
@@ -66,8 +66,11 @@ void Time(const std::string& directory, const char* shape, TLine line)
 int main(int argc, char** argv)
 {
     const std::string directory = argc > 1 ? argv[1] : "/tmp";
-    Time(directory, "junk lines (no '=')", [](int i) { return "x" + std::to_string(i % 10); });
-    Time(directory, "keys in one section", [](int i) { return "K" + std::to_string(i) + "=1"; });
-    Time(directory, "sections of one key", [](int i) { return i % 2 == 0 ? "[S" + std::to_string(i) + "]" : "a=1"; });
+    Time(directory, "junk lines (no '=')", [](int i) { return std::string("x").append(std::to_string(i % 10)); });
+    Time(directory, "keys in one section",
+         [](int i) { return std::string("K").append(std::to_string(i)).append("=1"); });
+    Time(directory, "sections of one key", [](int i) {
+        return i % 2 == 0 ? std::string("[S").append(std::to_string(i)).append("]") : std::string("a=1");
+    });
     return 0;
 }

@@ -179,6 +179,8 @@ struct TStamp {
     off_t Size = -1;
     long long Seconds = 0;
     long long Nanoseconds = 0;
+    long long ChangeSeconds = 0;  // the inode's change time too: an edit that puts the
+    long long ChangeNanoseconds = 0;  // modification time back still moves it
     bool operator==(const TStamp&) const = default;
 };
 
@@ -187,8 +189,13 @@ std::optional<TStamp> StampOf(const std::string& path)
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    return TStamp{info.st_dev, info.st_ino, info.st_size, static_cast<long long>(info.st_mtim.tv_sec),
-                  static_cast<long long>(info.st_mtim.tv_nsec)};
+    return TStamp{info.st_dev,
+                  info.st_ino,
+                  info.st_size,
+                  static_cast<long long>(info.st_mtim.tv_sec),
+                  static_cast<long long>(info.st_mtim.tv_nsec),
+                  static_cast<long long>(info.st_ctim.tv_sec),
+                  static_cast<long long>(info.st_ctim.tv_nsec)};
 }
 
 // The last state read: a file that has not changed is not parsed again, which keeps the
