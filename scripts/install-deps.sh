@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri
     xvfb xauth fonts-ipafont-gothic qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     admesh assimp-utils libxcb1-dev
+    clang-format clang-tidy
 )
 # Node.js and npm run the glTF validator of the tests; a machine that has them from
 # elsewhere keeps its own.

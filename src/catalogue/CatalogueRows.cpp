@@ -43,6 +43,7 @@ const std::array<const char*, 15> DualRemarks = {
 
 // Configuration, pick, vertex-limit index, English name and dual name, Japanese name and
 // dual name, remark numbers.
+// clang-format off
 const std::array<TCatalogueRow, CatalogueEntryCount> CatalogueRows = {{
     {"(3, 3, 3)", 1, 19, "Regular Tetrahedron", "Regular Tetrahedron", "正４面体", "正４面体", 1, 1},  // 0
     {"(4, 4, 4)", 1, 19, "Cube", "Regular Octahedron", "立方体", "正８面体", 1, 1},  // 1
@@ -166,3 +167,4 @@ const std::array<TCatalogueRow, CatalogueEntryCount> CatalogueRows = {{
     {"(11/7, 3, 3, 3)", 1, 19, "Hendecagrammatic{11/4} Crossed Antiprism", "Hendecagrammatic{11/4} Concave Trapezohedron", "１１線星形{11/4}交差反柱", "１１線星形{11/4}凹凧形多面体", 16, 15},  // 119
     {"(11/6, 3, 3, 3)", 1, 19, "Hendecagrammatic{11/5} Crossed Antiprism", "Hendecagrammatic{11/5} Concave Trapezohedron", "１１線星形{11/5}交差反柱", "１１線星形{11/5}凹凧形多面体", 16, 15},  // 120
 }};
+// clang-format on

@@ -39,6 +39,7 @@ struct TPublishedCounts {
     int Euler;
 };
 
+// clang-format off
 constexpr std::array<TPublishedCounts, CatalogueEntryCount> Published = {{
     {"U1", 4, 6, 4, 2},        {"U6", 8, 12, 6, 2},       {"U5", 6, 12, 8, 2},        {"U23", 20, 30, 12, 2},
     {"U22", 12, 30, 20, 2},    {"U2", 12, 18, 8, 2},      {"U9", 24, 36, 14, 2},      {"U8", 24, 36, 14, 2},
@@ -83,6 +84,7 @@ constexpr std::array<TPublishedCounts, CatalogueEntryCount> Published = {{
     {"U80", 10, 20, 12, 2},       {"antiprism", 14, 28, 16, 2}, {"antiprism", 16, 32, 18, 2},
     {"antiprism", 18, 36, 20, 2}, {"antiprism", 22, 44, 24, 2}, {"antiprism", 22, 44, 24, 2},
 }};
+// clang-format on
 
 constexpr bool EulerColumnAgrees()
 {
