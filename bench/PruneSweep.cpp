@@ -33,7 +33,8 @@ bool SameSolid(const TPolyFace& a, const TPolyFace& b)
         || a.NextChoice != b.NextChoice)
         return false;
     for (int v = 0; v < a.VertexCount; ++v)
-        if (a.Vertices[v].X != b.Vertices[v].X || a.Vertices[v].Y != b.Vertices[v].Y || a.Vertices[v].Z != b.Vertices[v].Z)
+        if (a.Vertices[v].X != b.Vertices[v].X || a.Vertices[v].Y != b.Vertices[v].Y
+            || a.Vertices[v].Z != b.Vertices[v].Z)
             return false;
     for (int f = 0; f < a.FaceCount; ++f)
         if (a.Faces[f] != b.Faces[f] || a.FaceN[f] != b.FaceN[f] || a.FaceD[f] != b.FaceD[f])
@@ -46,7 +47,7 @@ TOutcome Build(const TVertexConfiguration& config, bool prune)
     auto engine = std::make_unique<TBuild>();
     engine->Pruning = prune;
     engine->PruningFromStep = 0;
-    engine->SecondLayerFrom = 0.0;  // the second layer at every check: its soundness under test too
+    engine->SecondLayerFrom = 0.0;      // the second layer at every check: its soundness under test too
     engine->PruningCacheCheck = prune;  // and every vertex the bound keeps worked out again
     TBuildDriver driver;
     TLinePane pane;
@@ -91,7 +92,8 @@ int main(int argc, char** argv)
         ++compared;
         plainTime += plain.Milliseconds;
         prunedTime += pruned.Milliseconds;
-        bool same = pruned.CacheMismatches == 0 && pruned.Lines == plain.Lines && pruned.Step == plain.Step && pruned.Solids.size() == plain.Solids.size();
+        bool same = pruned.CacheMismatches == 0 && pruned.Lines == plain.Lines && pruned.Step == plain.Step
+                    && pruned.Solids.size() == plain.Solids.size();
         for (std::size_t i = 0; same && i < plain.Solids.size(); ++i)
             same = SameSolid(pruned.Solids[i], plain.Solids[i]);
         if (!same) {

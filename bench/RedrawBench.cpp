@@ -36,7 +36,10 @@ void TimeRedraws(const char* text, bool dual, bool compound, int mode)
         session.Draw(1, TDrawTarget{surface, settings, view});
     }
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    std::printf("%-40s %-9s mode %d %6d fans %8.3f ms a frame\n", text, compound ? "compound" : dual ? "dual" : "solid",
+    std::printf("%-40s %-9s mode %d %6d fans %8.3f ms a frame\n", text,
+                compound ? "compound"
+                : dual   ? "dual"
+                         : "solid",
                 mode, surface.FanCount(), elapsed.count() / Frames);
 }
 

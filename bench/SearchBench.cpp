@@ -3,9 +3,9 @@
 //   build/release/zenkari-bench [--quick]
 
 #include "catalogue/PolyhedronInfo.h"
+#include "common/WorkerThread.h"
 #include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
-#include "common/WorkerThread.h"
 
 #include <sys/resource.h>
 
@@ -79,14 +79,9 @@ void WanderingSearches(bool quick)
         int Limit;
         double TargetMs;
     } rows[] = {
-        {"(3/2, 6, 6, 6)", 200, 30.0},
-        {"(4/3, 5, 5, 5)", 200, 30.0},
-        {"(3, 3, 3, 3, 3, 5/2)", 100, 0.0},
-        {"(3, 3, 3, 3, 3, 5/2)", 120, 0.0},
-        {"(3, 3, 3, 3, 3, 5/2)", 150, 0.0},
-        {"(3, 3, 3, 3, 3, 5/2)", 200, 1000.0},
-        {"(3/2, 6, 6, 6)", 1000, 10000.0},
-        {"(4/3, 5, 5, 5)", 1000, 5000.0},
+        {"(3/2, 6, 6, 6)", 200, 30.0},      {"(4/3, 5, 5, 5)", 200, 30.0},      {"(3, 3, 3, 3, 3, 5/2)", 100, 0.0},
+        {"(3, 3, 3, 3, 3, 5/2)", 120, 0.0}, {"(3, 3, 3, 3, 3, 5/2)", 150, 0.0}, {"(3, 3, 3, 3, 3, 5/2)", 200, 1000.0},
+        {"(3/2, 6, 6, 6)", 1000, 10000.0},  {"(4/3, 5, 5, 5)", 1000, 5000.0},
     };
     std::printf("%-26s %6s %12s %8s %10s %12s %8s %8s\n", "configuration", "limit", "ms", "found", "target ms",
                 "completions", "checks", "cuts");
@@ -131,8 +126,9 @@ void CatalogueAtLimit1000()
             std::printf("  entry %d %s at 1000: %.0f ms%s\n", e, ConfigurationText(config).c_str(), t.Milliseconds,
                         t.Finished ? "" : " (stopped at the budget)");
     }
-    std::printf("catalogue at limit 1000 (but the snub rows): slowest entry %d at %.1f ms, %d over 1 s (target: none)\n",
-                slowestEntry, slowest, over);
+    std::printf(
+        "catalogue at limit 1000 (but the snub rows): slowest entry %d at %.1f ms, %d over 1 s (target: none)\n",
+        slowestEntry, slowest, over);
 }
 
 void CatalogueConfigurations(bool watched)
@@ -157,7 +153,8 @@ void CatalogueConfigurations(bool watched)
             std::printf("%-6d %-44s %10.3f %6d\n", e, ConfigurationText(config).c_str(), t.Milliseconds, t.Found);
     }
     std::printf("\ncatalogue%s: %d configurations, %.1f ms in all, slowest entry %d at %.3f ms (target < 2 ms each)\n",
-                watched ? " as the window runs it (watched, time-sliced)" : "", CatalogueEntryCount, total, slowestEntry, slowest);
+                watched ? " as the window runs it (watched, time-sliced)" : "", CatalogueEntryCount, total,
+                slowestEntry, slowest);
 }
 
 }  // namespace

@@ -39,8 +39,7 @@ void StartUp(const std::string& path)
     for (const char* key : {"LineWeight1", "LineWeight2", "LightMode", "TransparencyMode", "PersMode", "AlphaMode1",
                             "AlphaMode2", "ZoomMode", "English", "FloatingLineOnVRML", "Language"})
         (void)ini.ReadString("Setting", key, "");
-    for (int k = 1; !ini.ReadString("PolygonColor" + std::to_string(k), "ColorsSetName", "").empty(); ++k) {
-    }
+    for (int k = 1; !ini.ReadString("PolygonColor" + std::to_string(k), "ColorsSetName", "").empty(); ++k) {}
     std::vector<TIniValue> values;
     for (const char* key : {"LineWeight1", "LineWeight2", "LightMode", "TransparencyMode", "PersMode", "AlphaMode1",
                             "AlphaMode2", "ZoomMode", "English", "FloatingLineOnVRML"})

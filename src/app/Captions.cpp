@@ -67,8 +67,9 @@ void Apply(const TCaption& caption)
 void ForgetGoneWidgets()
 {
     std::vector<TCaption>& captions = Captions();
-    captions.erase(std::remove_if(captions.begin(), captions.end(), [](const TCaption& c) { return c.Target.isNull(); }),
-                   captions.end());
+    captions.erase(
+        std::remove_if(captions.begin(), captions.end(), [](const TCaption& c) { return c.Target.isNull(); }),
+        captions.end());
 }
 
 }  // namespace

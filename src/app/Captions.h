@@ -18,16 +18,16 @@ inline constexpr const char* TextContext = "Zenkari";
 [[nodiscard]] QString Tr(const char* source);
 
 enum class TCaptionRole {
-    Text,         // a button's, a check box's or a label's text
+    Text,  // a button's, a check box's or a label's text
     ToolTip,
-    Title,        // a group box's title
+    Title,  // a group box's title
     WindowTitle,
-    Tab,          // the text of tab Index of a QTabWidget
+    Tab,  // the text of tab Index of a QTabWidget
 };
 
 // An argument of a caption: a source text translated with it, or a plain text (a number).
 struct TCaptionArg {
-    TCaptionArg(const char* source) : Source(source) {}  // NOLINT: a source text reads as one
+    TCaptionArg(const char* source) : Source(source) {}      // NOLINT: a source text reads as one
     TCaptionArg(QString plain) : Plain(std::move(plain)) {}  // NOLINT
     const char* Source = nullptr;
     QString Plain;

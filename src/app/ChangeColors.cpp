@@ -23,7 +23,8 @@ TFrmChColors::TFrmChColors(QWidget* parent) : QDialog(parent)
         label->setAlignment(Qt::AlignCenter);
         Swatches[i] = new TColourSwatch(this, MakeColour(255, 251, 240));
         Swatches[i]->setGeometry(200 * c + 68, 20 * r, 57, 17);
-        SetCaption(Swatches[i], TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "%1角形がこの色で表示されます"), {n});
+        SetCaption(Swatches[i], TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "%1角形がこの色で表示されます"),
+                   {n});
         Buttons[i] = Captioned(new QPushButton(this), QT_TRANSLATE_NOOP("Zenkari", "色変更"));
         Buttons[i]->setGeometry(200 * c + 128, 20 * r, 54, 20);
         SetCaption(Buttons[i], TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "%1角形の色を変更します"), {n});
@@ -37,7 +38,8 @@ TFrmChColors::TFrmChColors(QWidget* parent) : QDialog(parent)
     SetCaption(OkButton, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "この設定を反映させます"));
     CancelButton = Captioned(new QPushButton(this), QT_TRANSLATE_NOOP("Zenkari", "キャンセル"));
     CancelButton->setGeometry(200, 310, 90, 24);
-    SetCaption(CancelButton, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "この設定を破棄して　このダイアログボックスを閉じます"));
+    SetCaption(CancelButton, TCaptionRole::ToolTip,
+               QT_TRANSLATE_NOOP("Zenkari", "この設定を破棄して　このダイアログボックスを閉じます"));
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

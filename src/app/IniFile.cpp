@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <fstream>
@@ -74,7 +74,7 @@ std::optional<std::string_view> SectionOf(std::string_view line)
 // One line of the file: where its text stands, and its own end.
 struct TLine {
     std::size_t Begin = 0;
-    std::uint32_t Length = 0;  // without the line end
+    std::uint32_t Length = 0;    // without the line end
     std::uint8_t EndLength = 0;  // 2 for "\r\n", 1 for "\n", 0 for a last line without one
 };
 
@@ -85,8 +85,8 @@ struct TLine {
 struct TParsed {
     struct TSection {
         int Header = -1;
-        int End = -1;          // the line after the section's last line
-        int LastKeyLine = -1;  // the section's last key=value line (its header when it has none)
+        int End = -1;                         // the line after the section's last line
+        int LastKeyLine = -1;                 // the section's last key=value line (its header when it has none)
         std::unique_ptr<TNameMap<int>> Keys;  // key -> line, made on first use
     };
     std::string Text;
@@ -179,7 +179,7 @@ struct TStamp {
     off_t Size = -1;
     long long Seconds = 0;
     long long Nanoseconds = 0;
-    long long ChangeSeconds = 0;  // the inode's change time too: an edit that puts the
+    long long ChangeSeconds = 0;      // the inode's change time too: an edit that puts the
     long long ChangeNanoseconds = 0;  // modification time back still moves it
     bool operator==(const TStamp&) const = default;
 };
@@ -222,7 +222,7 @@ std::shared_ptr<TParsed> Read(const std::string& path)
 
 // Changes to a parsed file, made as its new text is written out in one pass.
 struct TEdits {
-    std::map<int, std::string> Replaced;                // line -> its new text
+    std::map<int, std::string> Replaced;                 // line -> its new text
     std::map<int, std::vector<std::string>> AddedAfter;  // line -> lines that follow it
     std::vector<std::string> Appended;                   // lines at the end
     int EraseFrom = -1;                                  // lines [EraseFrom, EraseTo) go
@@ -245,7 +245,8 @@ std::string EditedText(const TParsed& parsed, const TEdits& edits)
     for (int i = 0; i < count; ++i) {
         if (i < edits.EraseFrom || i >= edits.EraseTo) {
             const auto replaced = edits.Replaced.find(i);
-            add(replaced != edits.Replaced.end() ? std::string_view(replaced->second) : parsed.Line(i), parsed.EndOf(i));
+            add(replaced != edits.Replaced.end() ? std::string_view(replaced->second) : parsed.Line(i),
+                parsed.EndOf(i));
         }
         if (const auto added = edits.AddedAfter.find(i); added != edits.AddedAfter.end())
             for (const std::string& line : added->second)
@@ -271,7 +272,8 @@ std::vector<TIniValue> Merged(const std::vector<TIniValue>& given)
     std::vector<TIniValue> values;
     std::map<std::pair<std::string, std::string>, std::size_t> placeOf;
     for (const TIniValue& value : given) {
-        const auto [place, added] = placeOf.emplace(std::make_pair(Lower(value.Section), Lower(value.Key)), values.size());
+        const auto [place, added] =
+            placeOf.emplace(std::make_pair(Lower(value.Section), Lower(value.Key)), values.size());
         if (added)
             values.push_back(value);
         else
@@ -282,8 +284,7 @@ std::vector<TIniValue> Merged(const std::vector<TIniValue>& given)
 
 }  // namespace
 
-std::string TIniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& fallback) const
+std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& fallback) const
 {
     const std::shared_ptr<TParsed> parsed = Read(Path);
     const auto found = parsed->Sections.find(section);

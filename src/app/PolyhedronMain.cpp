@@ -9,9 +9,10 @@
 #include "surface/GlSurface.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QDir>
+#include <QFileDialog>
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,9 +21,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
-#include <QAbstractItemView>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -187,7 +187,8 @@ void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
     PolyhedronCbBx->setMaxVisibleItems(40);
     PolyhedronCbBx->setGeometry(44, 2, 509, 20);
     PolyhedronCbBx->setEditText(Tr(ChoosePrompt));
-    SetCaption(PolyhedronCbBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "一様多面体がたくさん登録されています。選んでください"));
+    SetCaption(PolyhedronCbBx, TCaptionRole::ToolTip,
+               QT_TRANSLATE_NOOP("Zenkari", "一様多面体がたくさん登録されています。選んでください"));
     Label(panel, QT_TRANSLATE_NOOP("Zenkari", "正"), 560, 5);
     MaxRegPolygonCbBx = Combo(panel, Numbers(3, 32), 17, 574, 2, 44,
                               QT_TRANSLATE_NOOP("Zenkari", "何角形まで使用するか上限を設定してください"));
@@ -200,7 +201,8 @@ void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
     QStringList limits;
     for (int i = 1; i <= 100; ++i)
         limits << QStringLiteral("%1").arg(i * 10, 4);
-    VertexLimitCbBx = Combo(panel, limits, 19, 64, 47, 51, QT_TRANSLATE_NOOP("Zenkari", "何個の頂点まで探索するか上限を設定してください"));
+    VertexLimitCbBx = Combo(panel, limits, 19, 64, 47, 51,
+                            QT_TRANSLATE_NOOP("Zenkari", "何個の頂点まで探索するか上限を設定してください"));
     // Four right-aligned digits must fit left of the polygon boxes.
     VertexLimitCbBx->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 1px; }"
                                                   " QComboBox::drop-down { width: 13px; }"));
@@ -214,12 +216,14 @@ void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
     SetCaption(DualChBx, TCaptionRole::Text, QT_TRANSLATE_NOOP("Zenkari", "双対"));
     SetCaption(DualChBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "双対立体を表示"));
     Label(panel, QT_TRANSLATE_NOOP("Zenkari", "何周"), 570, 50);
-    CBCover = Combo(panel, Numbers(0, 7), 1, 594, 47, 34, QT_TRANSLATE_NOOP("Zenkari", "多角形が頂点の周りを何周しているか"));
+    CBCover =
+        Combo(panel, Numbers(0, 7), 1, 594, 47, 34, QT_TRANSLATE_NOOP("Zenkari", "多角形が頂点の周りを何周しているか"));
     AddingChBx = new QCheckBox(panel);
     AddingChBx->setGeometry(630, 47, 82, 20);
     SetCaption(AddingChBx, TCaptionRole::Text, QT_TRANSLATE_NOOP("Zenkari", "最後は付加"));
     SetCaption(AddingChBx, TCaptionRole::ToolTip,
-               QT_TRANSLATE_NOOP("Zenkari", "頂点構造にぐらつきがある場合、最後の多角形を、最初の多角形と最後から２番目の多角形の間にあるものとして擬似的に扱う"));
+               QT_TRANSLATE_NOOP("Zenkari", "頂点構造にぐらつきがある場合、最後の多角形を、最初の多角形と最後から２番目"
+                                            "の多角形の間にあるものとして擬似的に扱う"));
 }
 
 void TFrmPolyhedron::CreatePolygonBoxes(QWidget* panel)
@@ -231,7 +235,8 @@ void TFrmPolyhedron::CreatePolygonBoxes(QWidget* panel)
         // A narrow arrow leaves room for the longest kind, "32/31", in the design's 53 pixels.
         box->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 2px; }"
                                           " QComboBox::drop-down { width: 12px; }"));
-        SetCaption(box, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "頂点の周りに集まる正多角形が何角形であるかを指定してください"));
+        SetCaption(box, TCaptionRole::ToolTip,
+                   QT_TRANSLATE_NOOP("Zenkari", "頂点の周りに集まる正多角形が何角形であるかを指定してください"));
         box->setVisible(i <= 3);
         PolygonCbBx[i - 1] = box;
     }

@@ -222,7 +222,7 @@ public:
     std::string ProgramDirectory;          // current at start-up: the settings file lives there
     std::vector<std::string> SchemeNames;  // the saved colour schemes, in order
     bool SettingsUnwritableShown = false;  // the user has been told once
-    TBuildSession Session;  // the engine, the build state and what is formed for the view
+    TBuildSession Session;                 // the engine, the build state and what is formed for the view
     std::unique_ptr<TMemoPane> MemoPane;
     int ListedSolidCount = -1;
     // How long a one-shot build may keep the window before it goes on in the background
@@ -275,7 +275,7 @@ private:
     std::unique_ptr<TWorkerThread> Worker;  // made with the first long build
     std::chrono::steady_clock::time_point RunningSince;
     QObject* RunningSender = nullptr;
-    int PendingPick = 0;       // the catalogue choice waiting for its build
+    int PendingPick = 0;            // the catalogue choice waiting for its build
     bool FiguresShown = false;      // the figure labels hold a solid's figures (else their headings)
     bool FiguresAreaBlank = false;  // as last shown
     QString PromptShown;            // the selector's prompt as last set, in its language

@@ -38,8 +38,11 @@ void TFrmPolyhedron::ConnectHandlers()
     // once it has set them, so that loading writes nothing.
     for (QComboBox* width : {FWidthCbBx, FWidthCbBx2})
         connect(width, &QComboBox::activated, this, [this] { SaveAndGraphModeChange(); });
-    const std::pair<QPushButton*, TColourSwatch*> swatches[] = {
-        {ColChBtnBG, ShapeBG}, {ColChBtnFF1, ShapeFF1}, {ColChBtnFB1, ShapeFB1}, {ColChBtnFF2, ShapeFF2}, {ColChBtnFB2, ShapeFB2}};
+    const std::pair<QPushButton*, TColourSwatch*> swatches[] = {{ColChBtnBG, ShapeBG},
+                                                                {ColChBtnFF1, ShapeFF1},
+                                                                {ColChBtnFB1, ShapeFB1},
+                                                                {ColChBtnFF2, ShapeFF2},
+                                                                {ColChBtnFB2, ShapeFB2}};
     for (const auto& [button, swatch] : swatches)
         connect(button, &QPushButton::clicked, this, [this, swatch = swatch] { ChangeSwatchColor(swatch); });
     for (int g = 0; g < 3; ++g) {

@@ -15,8 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -121,16 +121,21 @@ void TFrmPolyhedron::CreateRightPanel(QWidget* panel)
     auto* upper = ButtonPanel = new QWidget(panel);
     upper->setFixedHeight(73);
     layout->addWidget(upper);
-    BuildBtn = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "一括構築"), QT_TRANSLATE_NOOP("Zenkari", "上部パネルで設定した条件で立体を一気に構築します"), 2, 2, 66, 22);
-    ResetBuildBtn = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "構築開始"),
-                           QT_TRANSLATE_NOOP("Zenkari", "段階的に立体を構築する場合　これでスタートさせてください"), 70, 2, 66, 22);
-    StepBuildBtn = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "構築続行"), QT_TRANSLATE_NOOP("Zenkari", "段階的な構築を続行します"), 138, 2, 66, 22);
-    VRMLBtn = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "VRML出力"), QT_TRANSLATE_NOOP("Zenkari", "左部パネルに表示されている立体をVRMLで出力します"), 206, 2, 82, 22);
+    BuildBtn = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "一括構築"),
+                      QT_TRANSLATE_NOOP("Zenkari", "上部パネルで設定した条件で立体を一気に構築します"), 2, 2, 66, 22);
+    ResetBuildBtn =
+        Button(upper, QT_TRANSLATE_NOOP("Zenkari", "構築開始"),
+               QT_TRANSLATE_NOOP("Zenkari", "段階的に立体を構築する場合　これでスタートさせてください"), 70, 2, 66, 22);
+    StepBuildBtn = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "構築続行"),
+                          QT_TRANSLATE_NOOP("Zenkari", "段階的な構築を続行します"), 138, 2, 66, 22);
+    VRMLBtn = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "VRML出力"),
+                     QT_TRANSLATE_NOOP("Zenkari", "左部パネルに表示されている立体をVRMLで出力します"), 206, 2, 82, 22);
     auto* built = Captioned(new QLabel(upper), QT_TRANSLATE_NOOP("Zenkari", "構築立体"));
     built->move(2, 30);
     ViewPNumCbBx = new QListWidget(upper);
     ViewPNumCbBx->setGeometry(48, 26, 56, 45);
-    SetCaption(ViewPNumCbBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "条件にあう立体が複数あった場合　ここで選んでください"));
+    SetCaption(ViewPNumCbBx, TCaptionRole::ToolTip,
+               QT_TRANSLATE_NOOP("Zenkari", "条件にあう立体が複数あった場合　ここで選んでください"));
     auto* shown = Captioned(new QLabel(upper), QT_TRANSLATE_NOOP("Zenkari", "を表示"));
     shown->move(106, 30);
     CompoundChBx = Captioned(new QCheckBox(upper), QT_TRANSLATE_NOOP("Zenkari", "複合"));
@@ -142,11 +147,13 @@ void TFrmPolyhedron::CreateRightPanel(QWidget* panel)
     BtnDown = ArrowButton(upper, QStringLiteral("↓"), QT_TRANSLATE_NOOP("Zenkari", "下方向に立体を回転"), 172, 56);
     auto* turning = Captioned(new QLabel(upper), QT_TRANSLATE_NOOP("Zenkari", "←立体の回転"));
     turning->move(215, 27);
-    BtnStop = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "停止"), QT_TRANSLATE_NOOP("Zenkari", "自動回転時に立体を停止します"), 215, 42, 40, 15);
+    BtnStop = Button(upper, QT_TRANSLATE_NOOP("Zenkari", "停止"),
+                     QT_TRANSLATE_NOOP("Zenkari", "自動回転時に立体を停止します"), 215, 42, 40, 15);
     AutoChBx = Captioned(new QCheckBox(upper), QT_TRANSLATE_NOOP("Zenkari", "自動回転"));
     AutoChBx->setGeometry(215, 57, 75, 15);
     AutoChBx->setChecked(true);
-    SetCaption(AutoChBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "左にあるカーソルボタンをクリックしたとき立体を自動的に回転させます"));
+    SetCaption(AutoChBx, TCaptionRole::ToolTip,
+               QT_TRANSLATE_NOOP("Zenkari", "左にあるカーソルボタンをクリックしたとき立体を自動的に回転させます"));
 
     PgCtrlInfo = new QTabWidget(panel);
     layout->addWidget(PgCtrlInfo, 1);
@@ -165,7 +172,8 @@ void TFrmPolyhedron::CreateInfoPages()
     infoLayout->addWidget(Captioned(new QLabel, QT_TRANSLATE_NOOP("Zenkari", "情報窓")));
     Memo1 = Pane(info);
     infoLayout->addWidget(Memo1, 1);
-    SetCaption(PgCtrlInfo, TCaptionRole::Tab, QT_TRANSLATE_NOOP("Zenkari", "情報窓"), {}, PgCtrlInfo->addTab(info, QString()));
+    SetCaption(PgCtrlInfo, TCaptionRole::Tab, QT_TRANSLATE_NOOP("Zenkari", "情報窓"), {},
+               PgCtrlInfo->addTab(info, QString()));
 
     auto* solid = new QWidget;
     auto* layout = new QVBoxLayout(solid);
@@ -214,17 +222,21 @@ void TFrmPolyhedron::CreateInfoPages()
     layout->addWidget(Captioned(new QLabel, QT_TRANSLATE_NOOP("Zenkari", "立体豆知識")));
     SolidInfoRcEd = Pane(solid);
     layout->addWidget(SolidInfoRcEd, 1);
-    SetCaption(PgCtrlInfo, TCaptionRole::Tab, QT_TRANSLATE_NOOP("Zenkari", "立体情報"), {}, PgCtrlInfo->addTab(solid, QString()));
+    SetCaption(PgCtrlInfo, TCaptionRole::Tab, QT_TRANSLATE_NOOP("Zenkari", "立体情報"), {},
+               PgCtrlInfo->addTab(solid, QString()));
 }
 
 void TFrmPolyhedron::CreateColourPage()
 {
     QVBoxLayout* page = ScrollingPage(PgCtrlInfo, QT_TRANSLATE_NOOP("Zenkari", "色"));
-    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "背景の色"), ShapeBG, ColChBtnBG, White, QT_TRANSLATE_NOOP("Zenkari", "背景の色を変更します"));
+    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "背景の色"), ShapeBG, ColChBtnBG, White,
+              QT_TRANSLATE_NOOP("Zenkari", "背景の色を変更します"));
     BuildColourGroup(0, GroupPanel(page, QT_TRANSLATE_NOOP("Zenkari", "元の立体の色")));
     FWidthCbBx = WidthRow(page);
-    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "骨組みの色（表側）"), ShapeFF1, ColChBtnFF1, Lime, QT_TRANSLATE_NOOP("Zenkari", "表側の骨組みの色を変更します"));
-    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "骨組みの色（裏側）"), ShapeFB1, ColChBtnFB1, Lime, QT_TRANSLATE_NOOP("Zenkari", "裏側の骨組みの色を変更します"));
+    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "骨組みの色（表側）"), ShapeFF1, ColChBtnFF1, Lime,
+              QT_TRANSLATE_NOOP("Zenkari", "表側の骨組みの色を変更します"));
+    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "骨組みの色（裏側）"), ShapeFB1, ColChBtnFB1, Lime,
+              QT_TRANSLATE_NOOP("Zenkari", "裏側の骨組みの色を変更します"));
     BuildColourGroup(2, GroupPanel(page, QT_TRANSLATE_NOOP("Zenkari", "星型正多角形の色")));
     page->addStretch(1);
 }
@@ -234,14 +246,19 @@ void TFrmPolyhedron::CreateDualPage()
     QVBoxLayout* page = ScrollingPage(PgCtrlInfo, QT_TRANSLATE_NOOP("Zenkari", "双対"));
     BuildColourGroup(1, GroupPanel(page, QT_TRANSLATE_NOOP("Zenkari", "双対立体の色")));
     FWidthCbBx2 = WidthRow(page);
-    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "骨組みの色（表側）"), ShapeFF2, ColChBtnFF2, Teal, QT_TRANSLATE_NOOP("Zenkari", "双対立体の表側の骨組みの色を変更します"));
-    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "骨組みの色（裏側）"), ShapeFB2, ColChBtnFB2, Teal, QT_TRANSLATE_NOOP("Zenkari", "双対立体の裏側の骨組みの色を変更します"));
+    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "骨組みの色（表側）"), ShapeFF2, ColChBtnFF2, Teal,
+              QT_TRANSLATE_NOOP("Zenkari", "双対立体の表側の骨組みの色を変更します"));
+    SwatchRow(page, QT_TRANSLATE_NOOP("Zenkari", "骨組みの色（裏側）"), ShapeFB2, ColChBtnFB2, Teal,
+              QT_TRANSLATE_NOOP("Zenkari", "双対立体の裏側の骨組みの色を変更します"));
     QWidget* box = nullptr;
-    LightModeRdBx = RadioGroup(nullptr, QT_TRANSLATE_NOOP("Zenkari", "陰影"),
-                               {QT_TRANSLATE_NOOP("Zenkari", "光線による変化あり"), QT_TRANSLATE_NOOP("Zenkari", "光線による変化なし")}, 0, box);
+    LightModeRdBx = RadioGroup(
+        nullptr, QT_TRANSLATE_NOOP("Zenkari", "陰影"),
+        {QT_TRANSLATE_NOOP("Zenkari", "光線による変化あり"), QT_TRANSLATE_NOOP("Zenkari", "光線による変化なし")}, 0,
+        box);
     page->addWidget(box);
     VRMLLineCkBx = Captioned(new QCheckBox, QT_TRANSLATE_NOOP("Zenkari", "VRML出力時に直線を浮かす"));
-    SetCaption(VRMLLineCkBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "VRML出力時に面に辺がめりこんでしまうのを防止"));
+    SetCaption(VRMLLineCkBx, TCaptionRole::ToolTip,
+               QT_TRANSLATE_NOOP("Zenkari", "VRML出力時に面に辺がめりこんでしまうのを防止"));
     VRMLLineCkBx->setChecked(true);
     page->addWidget(VRMLLineCkBx);
     page->addStretch(1);
@@ -260,22 +277,26 @@ void TFrmPolyhedron::CreateSettingsPage()
     language->addStretch(1);
     page->addLayout(language);
     EngCkBx = Captioned(new QCheckBox, QT_TRANSLATE_NOOP("Zenkari", "多面体の名称に英語名を使う"));
-    SetCaption(EngCkBx, TCaptionRole::ToolTip, QT_TRANSLATE_NOOP("Zenkari", "上部パネルの「多面体を選んでね」のところを英語で表示"));
+    SetCaption(EngCkBx, TCaptionRole::ToolTip,
+               QT_TRANSLATE_NOOP("Zenkari", "上部パネルの「多面体を選んでね」のところを英語で表示"));
     page->addWidget(EngCkBx);
     QWidget* box = nullptr;
     SkeltonRdGp = RadioGroup(nullptr, QT_TRANSLATE_NOOP("Zenkari", "質感"),
-                             {QT_TRANSLATE_NOOP("Zenkari", "絶えず不透明"), QT_TRANSLATE_NOOP("Zenkari", "複合時のみ　片方透明に立体をくりぬく"),
-                              QT_TRANSLATE_NOOP("Zenkari", "絶えず透明"), QT_TRANSLATE_NOOP("Zenkari", "手前側のみ透明（裏側は不透明）"),
+                             {QT_TRANSLATE_NOOP("Zenkari", "絶えず不透明"),
+                              QT_TRANSLATE_NOOP("Zenkari", "複合時のみ　片方透明に立体をくりぬく"),
+                              QT_TRANSLATE_NOOP("Zenkari", "絶えず透明"),
+                              QT_TRANSLATE_NOOP("Zenkari", "手前側のみ透明（裏側は不透明）"),
                               QT_TRANSLATE_NOOP("Zenkari", "フレーム（骨組みだけ）")},
                              1, box);
     page->addWidget(box);
     PersModeRdbx = RadioGroup(nullptr, QT_TRANSLATE_NOOP("Zenkari", "パースペクティブ"),
-                              {QT_TRANSLATE_NOOP("Zenkari", "パースなし"), QT_TRANSLATE_NOOP("Zenkari", "パース軽め"), QT_TRANSLATE_NOOP("Zenkari", "パース普通"),
-                               QT_TRANSLATE_NOOP("Zenkari", "パース強め")},
+                              {QT_TRANSLATE_NOOP("Zenkari", "パースなし"), QT_TRANSLATE_NOOP("Zenkari", "パース軽め"),
+                               QT_TRANSLATE_NOOP("Zenkari", "パース普通"), QT_TRANSLATE_NOOP("Zenkari", "パース強め")},
                               1, box);
     page->addWidget(box);
-    const std::vector<const char*> opacities = {QT_TRANSLATE_NOOP("Zenkari", "６０％"), QT_TRANSLATE_NOOP("Zenkari", "５０％"),
-                                                QT_TRANSLATE_NOOP("Zenkari", "４０％"), QT_TRANSLATE_NOOP("Zenkari", "２５％")};
+    const std::vector<const char*> opacities = {
+        QT_TRANSLATE_NOOP("Zenkari", "６０％"), QT_TRANSLATE_NOOP("Zenkari", "５０％"),
+        QT_TRANSLATE_NOOP("Zenkari", "４０％"), QT_TRANSLATE_NOOP("Zenkari", "２５％")};
     auto* alphas = new QHBoxLayout;
     AlphaRdBx = RadioGroup(nullptr, QT_TRANSLATE_NOOP("Zenkari", "透明度"), opacities, 1, box);
     alphas->addWidget(box);
@@ -283,15 +304,17 @@ void TFrmPolyhedron::CreateSettingsPage()
     alphas->addWidget(box);
     page->addLayout(alphas);
     ZoomRdBx = RadioGroup(nullptr, QT_TRANSLATE_NOOP("Zenkari", "倍率"),
-                          {QT_TRANSLATE_NOOP("Zenkari", "画面の幅に合わせる"), QT_TRANSLATE_NOOP("Zenkari", "双対図形時も画面の幅に合わせる"),
-                           QT_TRANSLATE_NOOP("Zenkari", "固定　１／２"), QT_TRANSLATE_NOOP("Zenkari", "固定　１倍"), QT_TRANSLATE_NOOP("Zenkari", "固定　２倍")},
+                          {QT_TRANSLATE_NOOP("Zenkari", "画面の幅に合わせる"),
+                           QT_TRANSLATE_NOOP("Zenkari", "双対図形時も画面の幅に合わせる"),
+                           QT_TRANSLATE_NOOP("Zenkari", "固定　１／２"), QT_TRANSLATE_NOOP("Zenkari", "固定　１倍"),
+                           QT_TRANSLATE_NOOP("Zenkari", "固定　２倍")},
                           1, box);
     page->addWidget(box);
     page->addStretch(1);
 }
 
-QButtonGroup* TFrmPolyhedron::RadioGroup(QWidget* page, const char* caption, const std::vector<const char*>& items, int checked,
-                                         QWidget*& box)
+QButtonGroup* TFrmPolyhedron::RadioGroup(QWidget* page, const char* caption, const std::vector<const char*>& items,
+                                         int checked, QWidget*& box)
 {
     auto* group = new QGroupBox(page);
     SetCaption(group, TCaptionRole::Title, caption);

@@ -127,8 +127,8 @@ void TFrmPolyhedron::SchemeSelectorChange(int g)
 void TFrmPolyhedron::MonoCheckClick(int g)
 {
     TIniFile ini = SettingsFile();
-    WarnIfUnwritable(
-        ini.WriteInteger(Color, "MonoChecked" + std::to_string(g + 1), ColourGroups[g].MonoCheck->isChecked() ? -1 : 0));
+    WarnIfUnwritable(ini.WriteInteger(Color, "MonoChecked" + std::to_string(g + 1),
+                                      ColourGroups[g].MonoCheck->isChecked() ? -1 : 0));
     GraphmodeChange();
 }
 
@@ -183,8 +183,8 @@ void TFrmPolyhedron::DeleteScheme(int g)
     FrmComfirm->setWindowTitle(Tr(QT_TRANSLATE_NOOP("Zenkari", "削除の確認")));
     FrmComfirm->btnOK->setToolTip(Tr(QT_TRANSLATE_NOOP("Zenkari", "削除してもよいなら押してください")));
     FrmComfirm->btnCancel->setToolTip(Tr(QT_TRANSLATE_NOOP("Zenkari", "削除を中止します")));
-    FrmComfirm->lblMess->setText(
-        Tr(QT_TRANSLATE_NOOP("Zenkari", "配色「%1」を削除してもいいですか？")).arg(QString::fromStdString(SchemeShortName(SchemeNameAt(a)))));
+    FrmComfirm->lblMess->setText(Tr(QT_TRANSLATE_NOOP("Zenkari", "配色「%1」を削除してもいいですか？"))
+                                     .arg(QString::fromStdString(SchemeShortName(SchemeNameAt(a)))));
     if (FrmComfirm->exec() != QDialog::Accepted)
         return;
     TIniFile ini = SettingsFile();

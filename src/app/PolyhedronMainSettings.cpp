@@ -49,7 +49,8 @@ void TFrmPolyhedron::WarnIfUnwritable(bool written)
 {
     if (written)
         return;
-    ShowSettingsWarning(QT_TRANSLATE_NOOP("Zenkari", "設定ファイル %1 に書き込めません。\n設定はこの実行中だけ有効です。"));
+    ShowSettingsWarning(
+        QT_TRANSLATE_NOOP("Zenkari", "設定ファイル %1 に書き込めません。\n設定はこの実行中だけ有効です。"));
 }
 
 void TFrmPolyhedron::ShowSettingsWarning(const char* text)
@@ -69,7 +70,9 @@ void TFrmPolyhedron::CheckSettingsFile()
     // A FIFO, a device or a directory in the file's place is left alone: it reads as an
     // empty file and is never written (a FIFO opened to write waits for a reader for ever).
     if (!SettingsFile().IsUsable())
-        ShowSettingsWarning(QT_TRANSLATE_NOOP("Zenkari", "設定ファイル %1 は通常のファイルではないので、読み書きしません。\n設定はこの実行中だけ有効です。"));
+        ShowSettingsWarning(QT_TRANSLATE_NOOP(
+            "Zenkari",
+            "設定ファイル %1 は通常のファイルではないので、読み書きしません。\n設定はこの実行中だけ有効です。"));
 }
 
 void TFrmPolyhedron::LoadSettings()
@@ -96,7 +99,7 @@ void TFrmPolyhedron::LoadSettings()
     width(FWidthCbBx2, "LineWeight2");
     const std::pair<const char*, QButtonGroup*> groups[] = {
         {"LightMode", LightModeRdBx}, {"TransparencyMode", SkeltonRdGp}, {"PersMode", PersModeRdbx},
-        {"AlphaMode1", AlphaRdBx},    {"AlphaMode2", AlphaRdBx2},      {"ZoomMode", ZoomRdBx}};
+        {"AlphaMode1", AlphaRdBx},    {"AlphaMode2", AlphaRdBx2},        {"ZoomMode", ZoomRdBx}};
     for (const auto& [key, group] : groups) {
         const int item = ini.ReadInteger(Setting, key, -1);
         if (item != -1)
@@ -121,10 +124,10 @@ void TFrmPolyhedron::SaveSettings()
     for (const auto& [key, swatch] : ColourKeys())
         values.push_back({Color, key, ColourIniText(swatch->Colour())});
     const std::pair<const char*, int> items[] = {
-        {"LineWeight1", FWidthCbBx->currentIndex()},  {"LineWeight2", FWidthCbBx2->currentIndex()},
-        {"LightMode", LightModeRdBx->checkedId()},    {"TransparencyMode", SkeltonRdGp->checkedId()},
-        {"PersMode", PersModeRdbx->checkedId()},      {"AlphaMode1", AlphaRdBx->checkedId()},
-        {"AlphaMode2", AlphaRdBx2->checkedId()},      {"ZoomMode", ZoomRdBx->checkedId()},
+        {"LineWeight1", FWidthCbBx->currentIndex()}, {"LineWeight2", FWidthCbBx2->currentIndex()},
+        {"LightMode", LightModeRdBx->checkedId()},   {"TransparencyMode", SkeltonRdGp->checkedId()},
+        {"PersMode", PersModeRdbx->checkedId()},     {"AlphaMode1", AlphaRdBx->checkedId()},
+        {"AlphaMode2", AlphaRdBx2->checkedId()},     {"ZoomMode", ZoomRdBx->checkedId()},
         {"English", EngCkBx->isChecked() ? -1 : 0},  {"FloatingLineOnVRML", VRMLLineCkBx->isChecked() ? -1 : 0}};
     for (const auto& [key, value] : items)
         values.push_back({Setting, key, std::to_string(value)});

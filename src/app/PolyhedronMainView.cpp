@@ -99,10 +99,12 @@ void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
 void TFrmPolyhedron::ShowFigureHeadings()
 {
     // Before the first solid is shown: the headings alone.
-    const std::pair<QLabel*, const char*> headings[] = {
-        {LblFaceNum, QT_TRANSLATE_NOOP("Zenkari", "面の個数：")},       {LblEdgeNum, QT_TRANSLATE_NOOP("Zenkari", "辺の個数：")},
-        {LblVertexNum, QT_TRANSLATE_NOOP("Zenkari", "頂点の個数：")},   {LblSphereRadius, QT_TRANSLATE_NOOP("Zenkari", "外接球半径：")},
-        {LblSufaceArea, QT_TRANSLATE_NOOP("Zenkari", "表面積：")},      {LblVolume, QT_TRANSLATE_NOOP("Zenkari", "体積：")}};
+    const std::pair<QLabel*, const char*> headings[] = {{LblFaceNum, QT_TRANSLATE_NOOP("Zenkari", "面の個数：")},
+                                                        {LblEdgeNum, QT_TRANSLATE_NOOP("Zenkari", "辺の個数：")},
+                                                        {LblVertexNum, QT_TRANSLATE_NOOP("Zenkari", "頂点の個数：")},
+                                                        {LblSphereRadius, QT_TRANSLATE_NOOP("Zenkari", "外接球半径：")},
+                                                        {LblSufaceArea, QT_TRANSLATE_NOOP("Zenkari", "表面積：")},
+                                                        {LblVolume, QT_TRANSLATE_NOOP("Zenkari", "体積：")}};
     for (const auto& [label, heading] : headings)
         label->setText(Tr(heading));
 }
@@ -131,9 +133,12 @@ struct TExportFilter {
 };
 
 const TExportFilter ExportFilters[] = {
-    {"VRML files (*.wrl *.WRL)", TExportFormat::Vrml, "wrl"}, {"OFF (*.off)", TExportFormat::Off, "off"},
-    {"Wavefront OBJ (*.obj)", TExportFormat::Obj, "obj"},     {"STL (*.stl)", TExportFormat::Stl, "stl"},
-    {"glTF (*.glb)", TExportFormat::Glb, "glb"},              {QT_TRANSLATE_NOOP("Zenkari", "PNG画像 (*.png)"), TExportFormat::Png, "png"},
+    {"VRML files (*.wrl *.WRL)", TExportFormat::Vrml, "wrl"},
+    {"OFF (*.off)", TExportFormat::Off, "off"},
+    {"Wavefront OBJ (*.obj)", TExportFormat::Obj, "obj"},
+    {"STL (*.stl)", TExportFormat::Stl, "stl"},
+    {"glTF (*.glb)", TExportFormat::Glb, "glb"},
+    {QT_TRANSLATE_NOOP("Zenkari", "PNG画像 (*.png)"), TExportFormat::Png, "png"},
 };
 
 }  // namespace

@@ -80,11 +80,12 @@ void TFrmPolyhedron::ProgressTimerTimer()
     }
     const double seconds = std::chrono::duration<double>(TClock::now() - RunningSince).count();
     const TSearchControl& control = *RunningControl;
-    ProgressLbl->setText(Tr(QT_TRANSLATE_NOOP("Zenkari", "構築中：頂点を%1回試行・いまの頂点数 %2・見つかった立体 %3個・%4秒"))
-                             .arg(control.Completions.load(std::memory_order_relaxed))
-                             .arg(control.Vertices.load(std::memory_order_relaxed))
-                             .arg(control.Found.load(std::memory_order_relaxed))
-                             .arg(seconds, 0, 'f', 1));
+    ProgressLbl->setText(
+        Tr(QT_TRANSLATE_NOOP("Zenkari", "構築中：頂点を%1回試行・いまの頂点数 %2・見つかった立体 %3個・%4秒"))
+            .arg(control.Completions.load(std::memory_order_relaxed))
+            .arg(control.Vertices.load(std::memory_order_relaxed))
+            .arg(control.Found.load(std::memory_order_relaxed))
+            .arg(seconds, 0, 'f', 1));
 }
 
 void TFrmPolyhedron::StopBuildBtnClick()
@@ -104,8 +105,8 @@ void TFrmPolyhedron::SetBuilding(bool building)
     // What would change the configuration, the build or the solid shown waits; turning
     // the view, the pages and the pane stay live.
     TopPanel->setEnabled(!building);
-    for (QWidget* control : std::initializer_list<QWidget*>{BuildBtn, ResetBuildBtn, StepBuildBtn, VRMLBtn,
-                                                             ViewPNumCbBx, CompoundChBx})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{BuildBtn, ResetBuildBtn, StepBuildBtn, VRMLBtn, ViewPNumCbBx, CompoundChBx})
         control->setEnabled(!building);
     ProgressPanel->setVisible(building);
     if (!building)

@@ -13,8 +13,8 @@ struct TCatalogueRow {
     const char* EnglishDual;
     const char* Japanese;
     const char* JapaneseDual;
-    int SolidRemark;            // S1 ... S16
-    int DualRemark;             // D1 ... D15
+    int SolidRemark;  // S1 ... S16
+    int DualRemark;   // D1 ... D15
 };
 
 extern const std::array<const char*, 16> SolidRemarks;

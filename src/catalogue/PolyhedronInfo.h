@@ -10,12 +10,12 @@
 inline constexpr int CatalogueItemCount = 2 * CatalogueEntryCount;  // each solid, then its dual
 
 struct TCatalogueEntry {
-    std::string Name;             // "(3, 3, 3) 正４面体"
-    std::string EnglishName;      // "(3, 3, 3) Regular Tetrahedron"
-    std::string DualName;         // "d(3, 3, 3) 正４面体"
+    std::string Name;         // "(3, 3, 3) 正４面体"
+    std::string EnglishName;  // "(3, 3, 3) Regular Tetrahedron"
+    std::string DualName;     // "d(3, 3, 3) 正４面体"
     std::string DualEnglishName;
-    std::string Code;             // "01010019030103010301"
-    std::string SolidInfo;        // remark; CR LF breaks a line
+    std::string Code;       // "01010019030103010301"
+    std::string SolidInfo;  // remark; CR LF breaks a line
     std::string DualSolidInfo;
 };
 

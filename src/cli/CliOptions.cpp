@@ -5,8 +5,8 @@
 #include "construction/ConfigurationText.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -19,7 +19,11 @@ std::size_t Utf8Length(const std::string& text, std::size_t at, unsigned& codePo
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned lead = byte(at);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    const std::size_t length = lead < 0x80         ? 1
+                               : (lead >> 5) == 6  ? 2
+                               : (lead >> 4) == 14 ? 3
+                               : (lead >> 3) == 30 ? 4
+                                                   : 0;
     if (length == 0 || at + length > text.size())
         return 0;
     codePoint = length == 1 ? lead : lead & (0x7Fu >> length);
@@ -37,19 +41,29 @@ using TOptionTable = std::vector<std::pair<std::string, bool>>;
 
 const TOptionTable& BuildOptions()
 {
-    static const TOptionTable options = {{"--limit", true},  {"--steps", true},     {"--continue", true},
-                                         {"--pick", true},   {"--dual", false},     {"--compound", false},
-                                         {"--json", false},  {"--time-limit", true}, {"--lang", true}};
+    static const TOptionTable options = {{"--limit", true}, {"--steps", true},      {"--continue", true},
+                                         {"--pick", true},  {"--dual", false},      {"--compound", false},
+                                         {"--json", false}, {"--time-limit", true}, {"--lang", true}};
     return options;
 }
 
 const TOptionTable& VrmlOptions()
 {
-    static const TOptionTable options = {{"--limit", true},       {"--steps", true},     {"--continue", true},
-                                         {"--pick", true},        {"--dual", false},     {"--compound", false},
-                                         {"--time-limit", true},  {"-o", true},            {"--mode", true},      {"--alpha", true},
-                                         {"--dual-alpha", true},  {"--zoom", true},      {"--no-float-lines", false},
-                                         {"--mono", true},        {"--lang", true}};
+    static const TOptionTable options = {{"--limit", true},
+                                         {"--steps", true},
+                                         {"--continue", true},
+                                         {"--pick", true},
+                                         {"--dual", false},
+                                         {"--compound", false},
+                                         {"--time-limit", true},
+                                         {"-o", true},
+                                         {"--mode", true},
+                                         {"--alpha", true},
+                                         {"--dual-alpha", true},
+                                         {"--zoom", true},
+                                         {"--no-float-lines", false},
+                                         {"--mono", true},
+                                         {"--lang", true}};
     return options;
 }
 
@@ -140,8 +154,8 @@ std::string ReadCatalogueItem(const std::string& text, TCliRequest& request)
 {
     if (!ReadInteger(text, 0, CatalogueItemCount - 1, request.CatalogueItem))
         return "a catalogue item is 0 ... 241, not " + QuotedInput(text);
-    const std::string error = ParseCodeString(PolyhedronCatalogue()[request.CatalogueItem / 2].Code,
-                                              request.Config, request.Pick);
+    const std::string error =
+        ParseCodeString(PolyhedronCatalogue()[request.CatalogueItem / 2].Code, request.Config, request.Pick);
     request.Dual = request.Display.DualShown = request.CatalogueItem % 2 == 1;
     return error;
 }
@@ -319,7 +333,8 @@ std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& req
     std::vector<std::string> seen;
     for (int i = first; i < argc; ++i) {
         const std::string option = argv[i];
-        const auto known = std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.first == option; });
+        const auto known =
+            std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.first == option; });
         if (known == options.end())
             return (command.empty() ? std::string("this command") : command) + " takes no option " + QuotedInput(option)
                    + " (see --help)";

@@ -24,16 +24,16 @@ struct TCliRequest {
     bool Dual = false;      // "双対": form the dual of the picked solid (build: append its report)
     bool Compound = false;  // "複合": form the compound of the picked solid and its dual
     bool Json = false;
-    double TimeLimit = 0.0;  // seconds a one-shot search may run before it pauses; 0 for no limit
-    int CatalogueItem = -1;  // catalogue: the item to build; -1 lists them all
-    bool English = false;    // catalogue: names in English
-    TLanguage Language = TLanguage::Japanese;  // --lang: of the pane lines and the catalogue's names
-    std::string OutputFile;                                       // vrml, export: where to write
-    TExportFormat Format = TExportFormat::Vrml;                   // export: --format, else from the file name
+    double TimeLimit = 0.0;                      // seconds a one-shot search may run before it pauses; 0 for no limit
+    int CatalogueItem = -1;                      // catalogue: the item to build; -1 lists them all
+    bool English = false;                        // catalogue: names in English
+    TLanguage Language = TLanguage::Japanese;    // --lang: of the pane lines and the catalogue's names
+    std::string OutputFile;                      // vrml, export: where to write
+    TExportFormat Format = TExportFormat::Vrml;  // export: --format, else from the file name
     bool FormatGiven = false;
-    int PictureWidth = 800;                                       // export to PNG: --size
+    int PictureWidth = 800;  // export to PNG: --size
     int PictureHeight = 800;
-    TDisplaySettings Display = FirstStartDisplaySettings();       // vrml: how it looks
+    TDisplaySettings Display = FirstStartDisplaySettings();  // vrml: how it looks
 };
 
 // Reads the arguments after the program name. Returns an empty string, or one line

@@ -19,10 +19,10 @@ std::string DualObject(const TBuildReport& report)
     const TBuild& engine = *report.Engine;
     return "{\"faces\": " + std::to_string(CountDualFaces(engine)) + ", \"vertices\": "
            + std::to_string(CountDualVertices(engine)) + ", \"edges\": " + std::to_string(engine.Dual.EdgeCount)
-           + ", \"aborted\": " + (report.DualAborted ? "true" : "false") + ", \"face_kind\": "
-           + std::to_string(engine.DualFaceKind) + ", \"pieces\": " + std::to_string(engine.DualPieces)
-           + ", \"radius\": " + JsonNumber(engine.DualRadius) + ", \"scale\": " + JsonNumber(engine.DualScale)
-           + ", \"report\": " + JsonString(report.DualReport) + "}";
+           + ", \"aborted\": " + (report.DualAborted ? "true" : "false")
+           + ", \"face_kind\": " + std::to_string(engine.DualFaceKind)
+           + ", \"pieces\": " + std::to_string(engine.DualPieces) + ", \"radius\": " + JsonNumber(engine.DualRadius)
+           + ", \"scale\": " + JsonNumber(engine.DualScale) + ", \"report\": " + JsonString(report.DualReport) + "}";
 }
 
 std::string PolygonTable(const TBuild& engine)
@@ -78,9 +78,8 @@ void WriteTextReport(const TBuildReport& report, std::ostream& out)
             << solid.EdgeCount << " edges\n";
     }
     if (report.DualFormed)
-        out << "dual of " << report.Pick << ": " << CountDualVertices(engine) << " vertices, "
-            << CountDualFaces(engine) << " faces, " << engine.Dual.EdgeCount << " edges"
-            << (report.DualAborted ? " (abandoned)" : "") << '\n';
+        out << "dual of " << report.Pick << ": " << CountDualVertices(engine) << " vertices, " << CountDualFaces(engine)
+            << " faces, " << engine.Dual.EdgeCount << " edges" << (report.DualAborted ? " (abandoned)" : "") << '\n';
     if (report.CompoundFormed)
         out << "compound of " << report.Pick << ": " << report.Compound->VertexCount << " vertices, "
             << report.Compound->FaceCount << " faces, " << report.Compound->EdgeCount << " edges\n";
@@ -104,8 +103,8 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     out << "  \"found\": [";
     for (int i = 0; i < engine.FoundCount; ++i)
         out << (i ? ",\n    " : "\n    ") << SolidCounts(engine.FoundSolids[i], engine.FoundDisplay[i])
-            << ", \"area\": " << JsonNumber(SurfaceArea(engine, i + 1)) << ", \"volume\": "
-            << JsonNumber(Volume(engine, i + 1)) << "}";
+            << ", \"area\": " << JsonNumber(SurfaceArea(engine, i + 1))
+            << ", \"volume\": " << JsonNumber(Volume(engine, i + 1)) << "}";
     out << "\n  ],\n";
     out << "  \"current\": " << SolidCounts(engine.Current, engine.CurrentDisplay) << "},\n";
     out << "  \"pick\": " << report.Pick << ",\n";
@@ -113,7 +112,7 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     if (report.DualFormed)
         out << "  \"dual\": " << DualObject(report) << ",\n";
     if (report.CompoundFormed)
-        out << "  \"compound\": {\"vertices\": " << report.Compound->VertexCount << ", \"faces\": "
-            << report.Compound->FaceCount << ", \"edges\": " << report.Compound->EdgeCount << "},\n";
+        out << "  \"compound\": {\"vertices\": " << report.Compound->VertexCount
+            << ", \"faces\": " << report.Compound->FaceCount << ", \"edges\": " << report.Compound->EdgeCount << "},\n";
     out << "  \"polygon_table\": " << (report.Refused ? "[]" : PolygonTable(engine)) << "\n}\n";
 }

@@ -57,7 +57,7 @@ TPalette BuiltInPalette(TBuiltInScheme scheme)
     constexpr int BlueOffset = 6;
     TPalette palette{};
     for (int j = 0; j < PaletteSize; ++j)
-        palette[j] = MakeColour(Channel(scheme, j, RedOffset), Channel(scheme, j, GreenOffset),
-                                Channel(scheme, j, BlueOffset));
+        palette[j] =
+            MakeColour(Channel(scheme, j, RedOffset), Channel(scheme, j, GreenOffset), Channel(scheme, j, BlueOffset));
     return palette;
 }

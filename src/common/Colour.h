@@ -13,9 +13,18 @@ inline constexpr TColour MakeColour(int red, int green, int blue)
 {
     return static_cast<TColour>(red) | (static_cast<TColour>(green) << 8) | (static_cast<TColour>(blue) << 16);
 }
-inline constexpr int RedOf(TColour c) { return static_cast<int>(c & 0xFFu); }
-inline constexpr int GreenOf(TColour c) { return static_cast<int>((c >> 8) & 0xFFu); }
-inline constexpr int BlueOf(TColour c) { return static_cast<int>((c >> 16) & 0xFFu); }
+inline constexpr int RedOf(TColour c)
+{
+    return static_cast<int>(c & 0xFFu);
+}
+inline constexpr int GreenOf(TColour c)
+{
+    return static_cast<int>((c >> 8) & 0xFFu);
+}
+inline constexpr int BlueOf(TColour c)
+{
+    return static_cast<int>((c >> 16) & 0xFFu);
+}
 
 inline constexpr TColour White = MakeColour(255, 255, 255);
 inline constexpr TColour Lime = MakeColour(0, 255, 0);

@@ -8,9 +8,9 @@
 
 // One colour group: 0 the solid's convex polygons, 1 the dual, 2 the solid's star polygons.
 struct TColourGroupSettings {
-    bool Mono = false;       // "モノトーン": every face of the group in the single colour
+    bool Mono = false;  // "モノトーン": every face of the group in the single colour
     TColour Single = White;
-    TPalette Palette{};      // for n = 3 ... 32
+    TPalette Palette{};  // for n = 3 ... 32
 };
 
 // Initial values are those of the window's controls.
@@ -21,13 +21,13 @@ struct TDisplaySettings {
     int SurfaceMode = 1;         // 0 opaque, 1 hollowed compound, 2 transparent, 3 front transparent, 4 frame
     int SolidAlpha = 1;          // 0 60 %, 1 50 %, 2 40 %, 3 25 % opacity
     int DualAlpha = 2;
-    int ZoomMode = 1;            // 0 fit, 1 fit the dual too, 2 fixed 1/2, 3 fixed 1, 4 fixed 2
-    int PerspectiveLevel = 1;    // 0 none, 1 light, 2 normal, 3 strong
-    bool Shading = true;         // "光線による変化あり": colours darken with the angle to the light
-    int EdgeWidth = 2;           // half-width of the solid's edge ribbons in pixels, 0 draws none
+    int ZoomMode = 1;          // 0 fit, 1 fit the dual too, 2 fixed 1/2, 3 fixed 1, 4 fixed 2
+    int PerspectiveLevel = 1;  // 0 none, 1 light, 2 normal, 3 strong
+    bool Shading = true;       // "光線による変化あり": colours darken with the angle to the light
+    int EdgeWidth = 2;         // half-width of the solid's edge ribbons in pixels, 0 draws none
     int DualEdgeWidth = 2;
     TColour Background = White;
-    TColour SolidEdge = Lime;    // front edge colours
+    TColour SolidEdge = Lime;  // front edge colours
     TColour DualEdge = Teal;
     TColour SolidEdgeBack = Lime;  // edges behind the centre plane
     TColour DualEdgeBack = Teal;

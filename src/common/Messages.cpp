@@ -15,16 +15,14 @@ struct TMessageText {
 // knows polyhedra; its terms: vertex configuration, winding, star polygon, dual, compound.
 constexpr TMessageText Table[] = {
     {TMessage::AllTried, "全通り調べ終わりました。", "Every possibility has been examined."},
-    {TMessage::Backtrack, "少し前に戻り別の置き方を試します。",
-     "Going back a little to try another arrangement."},
+    {TMessage::Backtrack, "少し前に戻り別の置き方を試します。", "Going back a little to try another arrangement."},
     {TMessage::FoundSolids, "%1個この形の立体がありました。", "Solids of this form found: %1."},
     {TMessage::ManyFoundPause, "たくさん立体がみつかったのでとりあえず中断します。",
      "Many solids have been found, so the search pauses here for now."},
     {TMessage::VertexLimitCut,
      "頂点数の上限（%1）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。",
      "Some branches were cut at the vertex limit (%1). A higher limit may find more solids."},
-    {TMessage::Stopped, "中止しました。「構築続行」で続きを調べます。",
-     "Stopped. \"Continue\" carries the search on."},
+    {TMessage::Stopped, "中止しました。「構築続行」で続きを調べます。", "Stopped. \"Continue\" carries the search on."},
     {TMessage::DualAbandoned, "無限遠点を含むため双対図形処理を中断しました",
      "The dual has points at infinity, so forming it was abandoned"},
     {TMessage::ImpossibleCombination, "不可能な組み合わせです。構築不能です。",
@@ -34,8 +32,7 @@ constexpr TMessageText Table[] = {
     {TMessage::RaiseOtherPolygons, "それ以外の正多角形の角数を上げてください。",
      "or raise the number of sides of the other polygons."},
     {TMessage::Refusal001, "構築不能です。(001)", "It cannot be built. (001)"},
-    {TMessage::Refusal001Why,
-     "多角形の角を合わせても頂点の周りを指定の周数だけ回りきれず、頂点図形が閉じません。",
+    {TMessage::Refusal001Why, "多角形の角を合わせても頂点の周りを指定の周数だけ回りきれず、頂点図形が閉じません。",
      "The polygons' angles together cannot go round the vertex the given number of windings: the vertex "
      "figure does not close."},
     {TMessage::Refusal002, "構築不能です。(002)", "It cannot be built. (002)"},
@@ -43,10 +40,10 @@ constexpr TMessageText Table[] = {
      "多角形の角を合わせると頂点の周りを指定の周数より多く回ってしまい、頂点図形が閉じません。",
      "The polygons' angles together go round the vertex more than the given number of windings: the vertex "
      "figure does not close."},
-    {TMessage::NeighbourRadiusHeading, "1頂点に接する稜の端点の外接円半径:",
-     "Circumradius of the edge ends at one vertex:"},
-    {TMessage::SphereRadiusHeading, "準正多面体の外接球半径（存在するなら）:",
-     "Circumradius of the uniform polyhedron (if it exists):"},
+    {TMessage::NeighbourRadiusHeading,
+     "1頂点に接する稜の端点の外接円半径:", "Circumradius of the edge ends at one vertex:"},
+    {TMessage::SphereRadiusHeading,
+     "準正多面体の外接球半径（存在するなら）:", "Circumradius of the uniform polyhedron (if it exists):"},
     {TMessage::RadiiExplained,
      "頂点周辺の構造から、この二つの値を自動計算しました（双対図形の場合は、元の立体における数値のことです）。",
      "Both values were computed from the vertex configuration (for a dual, they are those of the original "

@@ -12,9 +12,9 @@ enum class TLanguage { Japanese, English };
 enum class TMessage {
     AllTried,
     Backtrack,
-    FoundSolids,        // %1 solids found so far
+    FoundSolids,  // %1 solids found so far
     ManyFoundPause,
-    VertexLimitCut,     // %1 the vertex limit
+    VertexLimitCut,  // %1 the vertex limit
     Stopped,
     DualAbandoned,
     ImpossibleCombination,
@@ -32,7 +32,7 @@ enum class TMessage {
     TableRowDiagonal,
     TableRowCircumradius,
     TableRowArea,
-    FigureFaces,        // the label; the number follows it
+    FigureFaces,  // the label; the number follows it
     FigureVertices,
     FigureEdges,
     FigureSurfaceArea,
@@ -42,10 +42,10 @@ enum class TMessage {
     DualEdgesIncalculable,
     DualEdgesInfinite,
     DualEdgesHeading,
-    DualEdge,           // %1 the edge's number, %2 its length
+    DualEdge,  // %1 the edge's number, %2 its length
     DualErrorIncalculable,
     DualErrorNone,
-    DualErrorWithin,    // %1 the decimal place
+    DualErrorWithin,  // %1 the decimal place
     Count
 };
 

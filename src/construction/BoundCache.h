@@ -14,8 +14,8 @@
 #include <vector>
 
 struct TBoundKey {
-    TVector3 At;                 // the vertex
-    TVector3 LastEnd;            // its fan's last end
+    TVector3 At;       // the vertex
+    TVector3 LastEnd;  // its fan's last end
     int FanCount = 0;
     std::uint32_t Matching = 0;  // the readings that can still continue the fan
     int Layer = 1;               // 1: its own new corners; 2: their needs in turn as well
@@ -35,14 +35,14 @@ struct TReadingPolygon {
 };
 
 struct TReadingNeed {
-    double Need = 0.0;  // the new points the reading adds (and the far corners' needs, in layer 2)
+    double Need = 0.0;   // the new points the reading adds (and the far corners' needs, in layer 2)
     bool Judged = true;  // false: whether it can be completed is not decided (two corners at one vertex)
     int FirstPolygon = 0;
     int PolygonCount = 0;
 };
 
 struct TBoundEntry {
-    bool Abstains = false;  // some predicted point is neither clearly at one vertex nor clearly new
+    bool Abstains = false;               // some predicted point is neither clearly at one vertex nor clearly new
     std::vector<TReadingNeed> Readings;  // the fewest-needing first
     std::vector<TReadingPolygon> Polygons;
     std::vector<TReadingCorner> Corners;
@@ -108,13 +108,13 @@ private:
     std::vector<TStored> Entries;
     TIndexTable EntryIndex;  // by the key's hash
     std::vector<TRegistration> Registrations;
-    TIndexTable CellHead;    // the newest registration in each cell
+    TIndexTable CellHead;  // the newest registration in each cell
     int Recording = -1;
     std::uint64_t LastCell = 0;
     std::vector<std::uint64_t> ExaminedCells;  // by the entry being worked out
-    std::vector<TVector3> Seen;  // the vertices at the last Sync
-    TIndexTable SeenTail;        // scratch: the vertices that may have gone, by position
+    std::vector<TVector3> Seen;                // the vertices at the last Sync
+    TIndexTable SeenTail;                      // scratch: the vertices that may have gone, by position
     std::vector<bool> Matched;
-    std::vector<int> Moved;  // scratch: where each entry went in a compaction
+    std::vector<int> Moved;                              // scratch: where each entry went in a compaction
     std::size_t LiveEntries = 0, LiveRegistrations = 0;  // at the last compaction
 };

@@ -40,8 +40,7 @@ void TBuildDriver::ResumeOneShot(TBuild& engine, TInfoPane& pane, TSearchControl
     engine.Search(BuildStep, pane, &control);
 }
 
-bool TBuildDriver::Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane,
-                         TSearchControl* control)
+bool TBuildDriver::Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane, TSearchControl* control)
 {
     if (BuildStep < 1) {
         pane.Clear();

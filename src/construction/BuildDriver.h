@@ -24,8 +24,7 @@ public:
 
     // One press with BuildStep as it stands: a new build (pane cleared, preparation, the
     // radius lines) when it is below 1, then one call of the search.
-    bool Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane,
-               TSearchControl* control = nullptr);
+    bool Press(TBuild& engine, const TVertexConfiguration& config, TInfoPane& pane, TSearchControl* control = nullptr);
 
     // True once the search has nothing left to try: a further press changes nothing.
     [[nodiscard]] bool SearchEnded(const TBuild& engine) const

@@ -53,7 +53,8 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
     long long steps = resuming ? control->Completions.load(std::memory_order_relaxed) : 0;
     for (;;) {
         // Every 64 steps a watched one-shot search shows how far it is, and pauses if asked.
-        if (step == OneShotStep && (++steps & 63) == 0 && control != nullptr && PauseOnRequest(n, steps, *control, pane)) {
+        if (step == OneShotStep && (++steps & 63) == 0 && control != nullptr
+            && PauseOnRequest(n, steps, *control, pane)) {
             step = n;
             break;
         }
@@ -267,8 +268,8 @@ bool TBuild::CompleteVertex(int v)
     for (int i = 0; i < k; ++i) {
         const int q = ((i * dir + k + offset) % k + k) % k;
         phi += CentralAngle[q];
-        corner[i] = FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi),
-                                             NeighbourRadius * std::sin(phi)));
+        corner[i] =
+            FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
     }
     const int missing = k - Work.FanCount(v);  // fixed before placing changes the fan
     for (int b = 0; b < missing; ++b) {

@@ -8,8 +8,8 @@
 #include "construction/SearchSolid.h"
 
 #include <climits>
-#include <string>
 #include <cmath>
+#include <string>
 #include <vector>
 
 inline constexpr int SearchEndedAfterFailure = INT_MAX;  // step state once nothing is left to try
@@ -55,7 +55,7 @@ public:
     // The bound's second layer where the first leaves the search wandering (above twice
     // the vertices there): dearer per check, far fewer checks on the hyperbolic patches.
     bool PruningSecondLayer = true;
-    double SecondLayerFrom = 2.0;  // where the first layer's bound passes this many times the vertices there
+    double SecondLayerFrom = 2.0;       // where the first layer's bound passes this many times the vertices there
     long long PruningSecondChecks = 0;  // bounds of the last search that went to the second layer
     // For tests: work out again every vertex the bound finds in its cache, and count those
     // that come out otherwise (always 0 when the cache forgets all it should).
@@ -148,8 +148,8 @@ private:
 
     bool PruningApplies = false;
     bool ForcingApplies = false;
-    bool TailWalk = false;          // a cut emptied the stack: the last candidates to the end
-    int MarkedDepth = -1;           // diagnosis: the saved-state depth of a marked subtree
+    bool TailWalk = false;  // a cut emptied the stack: the last candidates to the end
+    int MarkedDepth = -1;   // diagnosis: the saved-state depth of a marked subtree
     TArrangementTable Table;
     TSearchSolid Work;  // Current as the search holds it; copied into Current when shown
     TBoundCache BoundCache;

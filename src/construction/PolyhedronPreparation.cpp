@@ -111,8 +111,8 @@ void TPreparation::BuildArrangements()
             }
             bool repeated = false;
             for (int a = 0; a < ArrangementCount && !repeated; ++a)
-                repeated = std::equal(entry.begin() + 2, entry.end(), Arrangements[a].begin() + 2)
-                           && ds == ArrangementD[a];
+                repeated =
+                    std::equal(entry.begin() + 2, entry.end(), Arrangements[a].begin() + 2) && ds == ArrangementD[a];
             if (repeated)
                 continue;
             Arrangements.push_back(std::move(entry));

@@ -18,14 +18,14 @@ public:
     std::vector<double> PolygonArea;    // area of {n/d} with unit edge, counted with its density
     std::vector<double> ChordSign;      // -1 for a polygon traversed backwards (d > n/2), else +1
     int Winding = 1;
-    bool IrregularVertex = false;       // some polygon runs backwards, or the winding is not 1
-    bool LastAdded = false;             // the last polygon is the added one and is never placed
+    bool IrregularVertex = false;  // some polygon runs backwards, or the winding is not 1
+    bool LastAdded = false;        // the last polygon is the added one and is never placed
     int VertexLimit = 200;
-    std::vector<double> CentralAngle;   // angle on the circle of neighbours taken by polygon i
-    int PolygonCount = 0;               // polygons placed round each vertex
-    double NeighbourRadius = 0.0;       // r: radius of the circle of neighbours
+    std::vector<double> CentralAngle;  // angle on the circle of neighbours taken by polygon i
+    int PolygonCount = 0;              // polygons placed round each vertex
+    double NeighbourRadius = 0.0;      // r: radius of the circle of neighbours
     double DualScale = 1.0;
-    double PlaneOffset = 0.0;           // distance from the centre to the plane of that circle
+    double PlaneOffset = 0.0;  // distance from the centre to the plane of that circle
 
     // True when the configuration cannot be built; the reason is appended to the pane.
     [[nodiscard]] bool Prepare(const TVertexConfiguration& config, TInfoPane& pane);

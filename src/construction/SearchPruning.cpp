@@ -26,8 +26,8 @@
 #include "construction/CellKeys.h"
 #include "construction/PruningDistances.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -135,7 +135,8 @@ public:
                 if (!mixed && inside)
                     continue;
                 const int owner = Owners[point];
-                const int near = inside ? OwnersNearIn(start, end, Points[point], seen) : OwnersNear(Points[point], seen);
+                const int near =
+                    inside ? OwnersNearIn(start, end, Points[point], seen) : OwnersNear(Points[point], seen);
                 most[owner] = std::max(most[owner], near);
             }
             start = end;
@@ -272,7 +273,8 @@ bool SameEntry(const TBoundEntry& a, const TBoundEntry& b)
     const auto sameCorner = [](const TReadingCorner& x, const TReadingCorner& y) {
         return x.AtVertex == y.AtVertex && SamePoint(x.Place, y.Place);
     };
-    return a.Abstains == b.Abstains && std::equal(a.Readings.begin(), a.Readings.end(), b.Readings.begin(), b.Readings.end(), sameReading)
+    return a.Abstains == b.Abstains
+           && std::equal(a.Readings.begin(), a.Readings.end(), b.Readings.begin(), b.Readings.end(), sameReading)
            && std::equal(a.Polygons.begin(), a.Polygons.end(), b.Polygons.begin(), b.Polygons.end(), samePolygon)
            && std::equal(a.Corners.begin(), a.Corners.end(), b.Corners.begin(), b.Corners.end(), sameCorner)
            && std::equal(a.Usable.begin(), a.Usable.end(), b.Usable.begin(), b.Usable.end(), SamePoint);
@@ -327,8 +329,8 @@ bool TBuild::CutAfterForcing(int n)
         }
     }
     // Vertex n's choices keep their numbers only while its fan is as it was.
-    const bool nUnchanged = Work.FanCount(n) == fanCount && Work.FanFirst(n) == fanFirst
-                            && Work.FanLast(n) == fanLast && Work.PendingCount(n) == pending;
+    const bool nUnchanged = Work.FanCount(n) == fanCount && Work.FanFirst(n) == fanFirst && Work.FanLast(n) == fanLast
+                            && Work.PendingCount(n) == pending;
     if (!cut)
         cut = SubtreeExceedsLimit(n, nUnchanged ? choice : 0);
     int restored = 0;
@@ -359,7 +361,8 @@ bool TBuild::PredictMissingPolygons(TVector3 at, TVector3 lastEnd, int fanCount,
     for (int i = 0; i < k; ++i) {
         const int q = ((i * dir + k + offset) % k + k) % k;
         phi += CentralAngle[q];
-        corner[i] = FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
+        corner[i] =
+            FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
     }
     polygons.clear();
     for (int b = 0; b < k - fanCount; ++b) {
@@ -573,8 +576,8 @@ double TBuild::SecondLayerNeed(const std::vector<TPredictedPolygon>& polygons, c
     return SharedNeed(grid, need);
 }
 
-int TBuild::ReadingNewPoints(TVector3 q, const TPredictedPolygon& through, int corner, const std::vector<TVector3>& known,
-                             std::vector<TVector3>& usable)
+int TBuild::ReadingNewPoints(TVector3 q, const TPredictedPolygon& through, int corner,
+                             const std::vector<TVector3>& known, std::vector<TVector3>& usable)
 {
     // q's fan is the one polygon through it, its last end the corner before q, as
     // placing the polygon would record it. -1: some point is ambiguous.

@@ -39,7 +39,7 @@ private:
     std::uint32_t AllReadings = 0;
     std::vector<int> Start;
     std::vector<int> Direction;
-    std::vector<int> KindIndex;             // by n * 33 + d; -1 for kinds not in the configuration
+    std::vector<int> KindIndex;            // by n * 33 + d; -1 for kinds not in the configuration
     std::vector<std::uint32_t> PlaceMask;  // by j * KindCount + kind
 };
 
@@ -117,7 +117,7 @@ private:
         TChange Change;
         std::uint32_t OldMatching;
         int Vertex;
-        int OldEnd;    // the fan end replaced, or the position of a removed pending face
+        int OldEnd;  // the fan end replaced, or the position of a removed pending face
         int Face;
     };
     struct TMark {
@@ -144,7 +144,7 @@ private:
     std::vector<TVector3> Points;
     std::vector<TFan> Fans;
     TRowStore FanNs, FanDs, FanFaceList, PendingList;
-    TRowStore Neighbours;      // the other end of every edge at the vertex, oldest first
+    TRowStore Neighbours;  // the other end of every edge at the vertex, oldest first
     std::vector<std::array<double, 4>> Frames;
     std::vector<bool> FrameKnown;
     std::vector<int> CellNext;  // vertices sharing a grid cell

@@ -65,9 +65,9 @@ void AddTriangle(TExportScene& scene, int a, int b, int c, int material)
     if (VectorLength(normal) == 0.0)
         return;
     // Outward: the normal points away from the centre, as it does on every convex solid.
-    const TVector3 centroid = AddVectors(AddVectors(scene.Vertices[static_cast<std::size_t>(a)],
-                                                    scene.Vertices[static_cast<std::size_t>(b)]),
-                                         scene.Vertices[static_cast<std::size_t>(c)]);
+    const TVector3 centroid =
+        AddVectors(AddVectors(scene.Vertices[static_cast<std::size_t>(a)], scene.Vertices[static_cast<std::size_t>(b)]),
+                   scene.Vertices[static_cast<std::size_t>(c)]);
     if (DotProduct(normal, centroid) < 0.0)
         std::swap(triangle.Corner[1], triangle.Corner[2]);
     scene.Triangles.push_back(triangle);

@@ -11,9 +11,9 @@
 #include <vector>
 
 struct TExportMaterial {
-    std::string Name;         // "solid_ff8000", "dual_00ffff": the part and the colour
+    std::string Name;  // "solid_ff8000", "dual_00ffff": the part and the colour
     TColour Colour{};
-    double Opacity = 1.0;     // 0 ... 1
+    double Opacity = 1.0;  // 0 ... 1
     bool Dual = false;
     bool DoubleSided = false;  // the back of its faces can be seen: see-through, or a star or non-convex solid
 };
@@ -21,7 +21,7 @@ struct TExportMaterial {
 struct TExportFace {
     std::vector<int> Corners;  // into TExportScene::Vertices, in the polygon's own order
     int N = 0;
-    int D = 0;                 // 0 for a face of a dual
+    int D = 0;  // 0 for a face of a dual
     bool Dual = false;
     int Material = 0;
 };

@@ -16,7 +16,8 @@ namespace {
 // A stream that keeps what the exporter writes, handed to its file system on closing.
 class TMemoryStream : public Assimp::IOStream {
 public:
-    TMemoryStream(std::string path, std::map<std::string, std::string>& closed) : Path(std::move(path)), Closed(closed) {}
+    TMemoryStream(std::string path, std::map<std::string, std::string>& closed) : Path(std::move(path)), Closed(closed)
+    {}
     ~TMemoryStream() override { Closed[Path] = std::move(Bytes); }
 
     size_t Read(void*, size_t, size_t) override { return 0; }
@@ -109,8 +110,8 @@ aiMesh* MakeMesh(const TExportScene& scene, int material)
             const unsigned i = static_cast<unsigned>(3 * t + static_cast<std::size_t>(j));
             const TVector3 p = scene.Vertices[static_cast<std::size_t>(triangles[t]->Corner[j])];
             mesh->mVertices[i] = aiVector3D(static_cast<float>(p.X), static_cast<float>(p.Y), static_cast<float>(p.Z));
-            mesh->mNormals[i] = aiVector3D(static_cast<float>(normal.X), static_cast<float>(normal.Y),
-                                           static_cast<float>(normal.Z));
+            mesh->mNormals[i] =
+                aiVector3D(static_cast<float>(normal.X), static_cast<float>(normal.Y), static_cast<float>(normal.Z));
             face.mIndices[j] = i;
         }
     }

@@ -5,7 +5,8 @@
 std::string EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels, std::string& bytes)
 {
     bytes.clear();
-    if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+    if (width <= 0 || height <= 0
+        || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
         return "the picture has no pixels";
     std::vector<unsigned char> rgb;
     rgb.reserve(pixels.size() * 3);

@@ -7,4 +7,5 @@
 
 // pixels: 0xAARRGGBB row by row from the top; written opaque (RGB, 8 bits a channel).
 // Returns an empty string, or what went wrong; bytes receives the whole file.
-[[nodiscard]] std::string EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels, std::string& bytes);
+[[nodiscard]] std::string EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels,
+                                    std::string& bytes);

@@ -156,7 +156,8 @@ void WriteFaceShape(const TBuild& engine, std::vector<std::string>& lines, const
     lines.insert(lines.end(), {"    }", "  }", "  geometry IndexedFaceSet {", "    solid FALSE",
                                "    colorPerVertex FALSE", "    coord Coordinate {"});
     WritePoints(lines, display, skipped, 2.0 / engine.SphereRadius);
-    lines.insert(lines.end(), {"    }", "    color Color {", ColourList(settings, isDual), "    }", "    coordIndex ["});
+    lines.insert(lines.end(),
+                 {"    }", "    color Color {", ColourList(settings, isDual), "    }", "    coordIndex ["});
     for (int f = 0; f < display.FaceCount; ++f) {
         std::string line = Blanks8;
         for (int j = 0; j < display.FaceSize[f]; ++j)
@@ -179,8 +180,8 @@ void WriteEdgeShape(const TBuild& engine, std::vector<std::string>& lines, const
     const int skipped = isDual ? 2 : 0;
     // Edges float 0.5 % outwards so that the faces do not bury them.
     const double lift = settings.FloatLines ? 1.005 : 1.0;
-    lines.insert(lines.end(), {"Shape {", "  geometry IndexedLineSet {", "    colorPerVertex FALSE",
-                               "    coord Coordinate {"});
+    lines.insert(lines.end(),
+                 {"Shape {", "  geometry IndexedLineSet {", "    colorPerVertex FALSE", "    coord Coordinate {"});
     WritePoints(lines, raw, skipped, 2.0 * lift / engine.SphereRadius);
     lines.insert(lines.end(), {"    }", "    color Color {",
                                "      color [" + ColourText(isDual ? settings.DualEdge : settings.SolidEdge) + "]",

@@ -26,9 +26,7 @@ std::string CoordinateText(double x)
 
 std::string ColourText(TColour colour)
 {
-    const auto channel = [](int value) {
-        return FormatGeneral(std::trunc(value / 255.0 * 100.0 + 0.5) / 100.0);
-    };
+    const auto channel = [](int value) { return FormatGeneral(std::trunc(value / 255.0 * 100.0 + 0.5) / 100.0); };
     return channel(RedOf(colour)) + " " + channel(GreenOf(colour)) + " " + channel(BlueOf(colour));
 }
 

@@ -11,13 +11,11 @@ void TPolyhedron::CopyPolyFace(TPolyFace& destination, const TPolyFace& source) 
         destination.AppendVertex(source.Vertices[v]);
         destination.FanN[v].assign(source.FanN[v].begin(), source.FanN[v].begin() + source.FanCount[v]);
         destination.FanD[v].assign(source.FanD[v].begin(), source.FanD[v].begin() + source.FanCount[v]);
-        destination.FanFaces[v].assign(source.FanFaces[v].begin(),
-                                       source.FanFaces[v].begin() + source.FanCount[v]);
+        destination.FanFaces[v].assign(source.FanFaces[v].begin(), source.FanFaces[v].begin() + source.FanCount[v]);
         destination.FanCount[v] = source.FanCount[v];
         destination.FanFirst[v] = source.FanFirst[v];
         destination.FanLast[v] = source.FanLast[v];
-        destination.Pending[v].assign(source.Pending[v].begin(),
-                                      source.Pending[v].begin() + source.PendingCount[v]);
+        destination.Pending[v].assign(source.Pending[v].begin(), source.Pending[v].begin() + source.PendingCount[v]);
         destination.PendingCount[v] = source.PendingCount[v];
     }
     for (int f = 0; f < source.FaceCount; ++f)
@@ -34,9 +32,9 @@ void TPolyhedron::TransformSolid(const TMatrix3& matrix, const TPolyFace& source
     const auto& m = matrix.M;
     for (int v = 0; v < destination.VertexCount; ++v) {
         const TVector3 p = destination.Vertices[v];
-        destination.Vertices[v] = TVector3{m[0][0] * p.X + m[0][1] * p.Y + m[0][2] * p.Z,
-                                           m[1][0] * p.X + m[1][1] * p.Y + m[1][2] * p.Z,
-                                           m[2][0] * p.X + m[2][1] * p.Y + m[2][2] * p.Z};
+        destination.Vertices[v] =
+            TVector3{m[0][0] * p.X + m[0][1] * p.Y + m[0][2] * p.Z, m[1][0] * p.X + m[1][1] * p.Y + m[1][2] * p.Z,
+                     m[2][0] * p.X + m[2][1] * p.Y + m[2][2] * p.Z};
     }
 }
 

@@ -32,8 +32,8 @@ TVector3 SubtractVectors(TVector3 a, TVector3 b)
 
 double DotProduct(TVector3 a, TVector3 b)
 {
-    const long double sum = static_cast<long double>(a.X) * b.X + static_cast<long double>(a.Y) * b.Y
-                            + static_cast<long double>(a.Z) * b.Z;
+    const long double sum =
+        static_cast<long double>(a.X) * b.X + static_cast<long double>(a.Y) * b.Y + static_cast<long double>(a.Z) * b.Z;
     return static_cast<double>(sum);
 }
 

@@ -48,11 +48,11 @@ struct TPolyFace {
     std::vector<int> PendingCount;
     int VertexCount = 0;
 
-    std::vector<std::vector<int>> Faces;     // vertex numbers of each face in cyclic order
+    std::vector<std::vector<int>> Faces;  // vertex numbers of each face in cyclic order
     int FaceCount = 0;
     std::vector<int> FaceSize;
-    std::vector<int> FaceN;                  // n of the polygon {n/d} the face is (or belongs to)
-    std::vector<int> FaceD;                  // d of that polygon; 0 marks a face of a dual
+    std::vector<int> FaceN;  // n of the polygon {n/d} the face is (or belongs to)
+    std::vector<int> FaceD;  // d of that polygon; 0 marks a face of a dual
 
     std::vector<int> EdgeA;
     std::vector<int> EdgeB;

@@ -25,8 +25,7 @@
 // Rows 1 to 4 of the per-polygon table: the row title, then one cell per placed polygon.
 [[nodiscard]] std::vector<std::vector<std::string>> PolygonTableRows(const TBuild& engine);
 // The six figure labels: faces, vertices, edges, area, volume, sphere radius.
-[[nodiscard]] std::array<std::string, 6> SolidFigureTexts(const TBuild& engine, int s, bool dualShown,
-                                                          bool areaBlank);
+[[nodiscard]] std::array<std::string, 6> SolidFigureTexts(const TBuild& engine, int s, bool dualShown, bool areaBlank);
 
 // The dual's edge lengths grouped, with the precision their spread allows; lines
 // separated by CR LF. The group means go to groupLengths when it is given.

@@ -10,8 +10,8 @@ void TBuildSession::BeforePress(TBuildMode mode, const TDisplaySettings& setting
     else if (mode == TBuildMode::Start || Driver.BuildStep == OneShotStep)
         Driver.BuildStep = 0;  // a new step build; "構築続行" after a one-shot build starts one too
     // After an abandoned dual a step does not try the dual again.
-    const bool keepDual = mode == TBuildMode::Continue && FrameMarks.DualAborted
-                          && (settings.DualShown || settings.CompoundShown);
+    const bool keepDual =
+        mode == TBuildMode::Continue && FrameMarks.DualAborted && (settings.DualShown || settings.CompoundShown);
     FrameMarks.DualBuilt = keepDual;
     FrameMarks.CompoundBuilt = keepDual;
     LastNew = Driver.BuildStep < 1;
@@ -57,7 +57,8 @@ void TBuildSession::FormShown(int sel, const TDisplaySettings& settings, TInfoPa
 {
     if ((settings.DualShown || settings.CompoundShown) && !FrameMarks.DualBuilt) {
         FrameMarks.DualBuilt = true;
-        FrameMarks.DualAborted = sel == 0 ? EnginePtr->BuildCurrentDual(pane) : EnginePtr->BuildListedDual(sel - 1, pane);
+        FrameMarks.DualAborted =
+            sel == 0 ? EnginePtr->BuildCurrentDual(pane) : EnginePtr->BuildListedDual(sel - 1, pane);
     }
     // Drawn as one depth-sorted record in every mode but 1; formed whenever it is shown,
     // so that its figures are there in every mode.

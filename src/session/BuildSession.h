@@ -18,7 +18,7 @@
 struct TFrameMarks {
     bool DualBuilt = false;
     bool CompoundBuilt = false;
-    bool DualAborted = false;     // the last dual had to be abandoned
+    bool DualAborted = false;  // the last dual had to be abandoned
     bool DualReportShown = false;
 };
 

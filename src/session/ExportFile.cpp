@@ -77,7 +77,8 @@ std::string ExportShownBytes(const TBuildSession& session, int sel, const TDispl
 {
     files.clear();
     const TBuild& engine = session.Engine();
-    if (sel < 0 || sel > engine.FoundCount || (sel == 0 ? engine.Current : engine.FoundSolids[sel - 1]).VertexCount == 0)
+    if (sel < 0 || sel > engine.FoundCount
+        || (sel == 0 ? engine.Current : engine.FoundSolids[sel - 1]).VertexCount == 0)
         return "nothing to write: list position " + std::to_string(sel) + " holds no solid";
     if (format == TExportFormat::Vrml) {
         files.push_back(TOutputFile{path, VrmlFileText(session.ExportShown(sel, settings))});
@@ -97,7 +98,7 @@ std::string ExportShownBytes(const TBuildSession& session, int sel, const TDispl
         files.push_back(TOutputFile{path, OffText(scene)});
         return "";
     }
-    const TMeshFormat mesh = format == TExportFormat::Obj ? TMeshFormat::Obj
+    const TMeshFormat mesh = format == TExportFormat::Obj   ? TMeshFormat::Obj
                              : format == TExportFormat::Stl ? TMeshFormat::Stl
                                                             : TMeshFormat::Glb;
     return MeshFiles(scene, mesh, path, files);

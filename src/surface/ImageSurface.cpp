@@ -7,8 +7,7 @@ TImageSurface::TImageSurface(int width, int height)
     : Width(std::max(width, 1)), Height(std::max(height, 1)),
       Colour(static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height), 0xFFFFFFFFu),
       Depth(Colour.size(), 1.0f)
-{
-}
+{}
 
 void TImageSurface::ClearScreen(std::uint32_t argb)
 {

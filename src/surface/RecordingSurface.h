@@ -10,8 +10,8 @@
 struct TSurfaceCommand {
     enum class TKind { Clear, Blend, NoBlend, Fan };
     TKind Kind = TKind::Clear;
-    std::uint32_t Colour = 0;        // 0xAARRGGBB, for Clear and Fan
-    std::vector<TVector3> Points;   // for Fan
+    std::uint32_t Colour = 0;      // 0xAARRGGBB, for Clear and Fan
+    std::vector<TVector3> Points;  // for Fan
 };
 
 class TRecordingSurface : public TDrawSurface {

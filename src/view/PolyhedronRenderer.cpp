@@ -120,8 +120,8 @@ void DrawFace(const TPolyFace& solid, int f, bool isDual, const TViewFrame& fram
     }
     const int group = ColourGroup(solid.FaceN[f], solid.FaceD[f]);
     const int alpha = OpacityAlpha(group == 1 ? settings.DualAlpha : settings.SolidAlpha);
-    const std::uint32_t colour = ShadeColor(GroupBaseColour(settings, group, solid.FaceN[f]), LightingAngle(normal),
-                                            alpha, settings.Shading);
+    const std::uint32_t colour =
+        ShadeColor(GroupBaseColour(settings, group, solid.FaceN[f]), LightingAngle(normal), alpha, settings.Shading);
     PutPolygon(target.Surface, std::span<const TVector3>(points, static_cast<std::size_t>(size)), colour);
 }
 
@@ -148,9 +148,9 @@ void DrawEdge(TVector3 a, TVector3 b, bool dualEdge, const TViewFrame& frame, co
     const TColour base = dualEdge ? (behind ? settings.DualEdgeBack : settings.DualEdge)
                                   : (behind ? settings.SolidEdgeBack : settings.SolidEdge);
     c = ScaleVector(c, (behind ? -1.0 : 1.0) * width / (cLength * frame.ViewScale));
-    const TVector3 corners[4] = {
-        frame.EdgePointToScreen(SubtractVectors(a1, c)), frame.EdgePointToScreen(AddVectors(a1, c)),
-        frame.EdgePointToScreen(AddVectors(b1, c)), frame.EdgePointToScreen(SubtractVectors(b1, c))};
+    const TVector3 corners[4] = {frame.EdgePointToScreen(SubtractVectors(a1, c)),
+                                 frame.EdgePointToScreen(AddVectors(a1, c)), frame.EdgePointToScreen(AddVectors(b1, c)),
+                                 frame.EdgePointToScreen(SubtractVectors(b1, c))};
     PutPolygon(target.Surface, corners, ShadeColor(base, angle, 255, settings.Shading));
 }
 

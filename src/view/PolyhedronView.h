@@ -43,4 +43,3 @@ void PutPolygon(TDrawSurface& surface, std::span<const TVector3> points, std::ui
 // Sorts keys descending (the farthest face first), moving order along: the quicksort the
 // renderer has always used, so that faces of equal depth keep its order.
 void SortFacesByDepth(std::vector<double>& keys, std::vector<int>& order, int lo, int hi);
-

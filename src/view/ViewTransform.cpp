@@ -32,8 +32,8 @@ double ComputeZoom(int width, int height, const TDisplaySettings& settings, doub
     }
 }
 
-void TViewFrame::SetUp(int width, int height, const TDisplaySettings& settings, double sphereRadius,
-                       double dualRadius, double r)
+void TViewFrame::SetUp(int width, int height, const TDisplaySettings& settings, double sphereRadius, double dualRadius,
+                       double r)
 {
     Width = width;
     Height = height;

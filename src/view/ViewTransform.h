@@ -24,7 +24,7 @@ struct TViewFrame {
     int HalfHeight = 0;
     double ViewScale = 1.0;  // pixels per model unit
     int PerspectiveLevel = 0;
-    double R = 1.0;          // depth half-range
+    double R = 1.0;  // depth half-range
     double EyeDistance = 0.0;
     double DepthReference = 1.0;
     double DepthSpan = 2.0;

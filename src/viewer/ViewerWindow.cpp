@@ -2,8 +2,8 @@
 
 #include "common/CarefulWrite.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -79,6 +79,7 @@ bool TViewerWindow::SavePicture(const QString& path, std::string& why)
         why = "the picture could not be encoded";
         return false;
     }
-    why = WriteFileCarefully(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    why = WriteFileCarefully(path.toStdString(),
+                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return why.empty();
 }

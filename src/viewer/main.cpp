@@ -67,7 +67,7 @@ std::string ReadOptions(int argc, char** argv, TViewerOptions& options)
         return "a configuration is needed (see --help)";
     const std::string config = argv[1];
     const std::string error = config.rfind('(', 0) == 0 ? ParseConfigurationText(config, options.Config)
-                                                         : ParseCodeString(config, options.Config, options.Pick);
+                                                        : ParseCodeString(config, options.Config, options.Pick);
     if (!error.empty())
         return "bad configuration: " + error;
     std::set<std::string> seen;

@@ -54,8 +54,8 @@ TEST(IniFile, SeveralKeysInOneWrite)
     const std::string path = Scratch("batch.ini");
     Write(path, "[A]\nx=1\n; end of A\n[B]\ny=2\n");
     TIniFile ini(path);
-    ASSERT_TRUE(ini.WriteValues({{"A", "x", "5"}, {"A", "n", "new"}, {"C", "z", "3"}, {"A", "n", "newer"},
-                                 {"B", "w", "4"}, {"C", "q", "6"}}));
+    ASSERT_TRUE(ini.WriteValues(
+        {{"A", "x", "5"}, {"A", "n", "new"}, {"C", "z", "3"}, {"A", "n", "newer"}, {"B", "w", "4"}, {"C", "q", "6"}}));
     EXPECT_EQ(ReadWholeFile(path), "[A]\nx=5\nn=newer\n; end of A\n[B]\ny=2\nw=4\n[C]\nz=3\nq=6\n");
     const std::string before = ReadWholeFile(path);
     ASSERT_TRUE(ini.WriteValues({{"a", "X", "5"}}));  // nothing changes: nothing is written
@@ -129,7 +129,7 @@ TEST(SettingsText, ColourFlagAndShortNameForms)
     EXPECT_EQ(SchemeShortName("abcdefgh"), "abcdefgh");
     EXPECT_EQ(SchemeShortName("abcdefghi"), "abcdefgh..");
     EXPECT_EQ(SchemeShortName("aあいうえ"), "aあいう..");  // the 8th byte would split え
-    EXPECT_EQ(SchemeShortName("ｱｲｳｴｵｶｷｸ"), "ｱｲｳｴｵｶｷｸ");  // half-width katakana: one byte each
+    EXPECT_EQ(SchemeShortName("ｱｲｳｴｵｶｷｸ"), "ｱｲｳｴｵｶｷｸ");    // half-width katakana: one byte each
 }
 
 TEST(SettingsText, ShortNameOfABrokenCharacterReadsOnlyTheName)

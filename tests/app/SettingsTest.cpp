@@ -143,7 +143,8 @@ TEST_F(Window, SavingAndDeletingSchemes)
         Form->ColourGroups[0].SchemeSelector->setCurrentIndex(0);
         Form->ColourGroups[0].DeleteButton->click();
     }
-    EXPECT_EQ(SelectorItems(Form->ColourGroups[0].SchemeSelector), (QStringList{"レインボー", "パステル", "グレー", "ダーク"}));
+    EXPECT_EQ(SelectorItems(Form->ColourGroups[0].SchemeSelector),
+              (QStringList{"レインボー", "パステル", "グレー", "ダーク"}));
     EXPECT_EQ(ini.ReadInteger("Color", "ComboSelected2", -1), 1);
     EXPECT_EQ(ini.ReadInteger("Color", "ComboSelected3", -1), 3);
 }

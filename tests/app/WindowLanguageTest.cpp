@@ -98,8 +98,9 @@ TEST_F(WindowLanguage, EnglishRetranslatesTheWholeWindowAndJapaneseComesBackExac
         bool japaneseLeft = false;
         for (const QChar c : text)
             japaneseLeft = japaneseLeft || (c.unicode() >= 0x3000 && c.unicode() < 0xA000);
-        const bool exempt = text.contains(QStringLiteral("Language"), Qt::CaseInsensitive)
-                            || std::any_of(schemes.begin(), schemes.end(), [&](const QString& s) { return text.endsWith(s); });
+        const bool exempt =
+            text.contains(QStringLiteral("Language"), Qt::CaseInsensitive)
+            || std::any_of(schemes.begin(), schemes.end(), [&](const QString& s) { return text.endsWith(s); });
         EXPECT_FALSE(japaneseLeft && !exempt) << text.toStdString();
     }
 

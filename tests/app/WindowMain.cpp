@@ -1,7 +1,7 @@
 // What every window test shares: the fixture, and a main that makes the application.
 
-#include "app/WindowFixture.h"
 #include "app/Translations.h"
+#include "app/WindowFixture.h"
 #include "support/DisplayWait.h"
 
 #include <QApplication>

@@ -130,8 +130,9 @@ TEST_F(Window, RefusedBuildsAndButtonsInAnyOrder)
     Form->VRMLBtn->click();       // nothing on show: no dialog
     SetPolygons({"6", "6", "6"});
     Form->BuildBtn->click();
-    EXPECT_EQ(PaneLines(), (QStringList{"不可能な組み合わせです。構築不能です。", "一番角数の大きい多角形の角数を下げるか。",
-                                        "それ以外の正多角形の角数を上げてください。", "-------------------------"}));
+    EXPECT_EQ(PaneLines(),
+              (QStringList{"不可能な組み合わせです。構築不能です。", "一番角数の大きい多角形の角数を下げるか。",
+                           "それ以外の正多角形の角数を上げてください。", "-------------------------"}));
     ASSERT_EQ(Form->ViewPNumCbBx->count(), 1);
     EXPECT_EQ(Form->ViewPNumCbBx->item(0)->text(), QStringLiteral("構築中"));
     Form->StepBuildBtn->click();  // after a failed preparation
@@ -167,7 +168,8 @@ TEST_F(Window, CatalogueChoiceSetsTheControlsAndShowsOnce)
     EXPECT_EQ(Form->ViewPNumCbBx->currentRow(), 2);
     EXPECT_TRUE(Form->DualChBx->isChecked());
     EXPECT_FALSE(Form->AddingChBx->isChecked());
-    EXPECT_EQ(Form->SolidInfoRcEd->toPlainText(), QStringLiteral("アルキメデスの立体の双対図形です。カタロニアの立体といいます。"));
+    EXPECT_EQ(Form->SolidInfoRcEd->toPlainText(),
+              QStringLiteral("アルキメデスの立体の双対図形です。カタロニアの立体といいます。"));
     EXPECT_EQ(Form->LblFaceNum->text(), QStringLiteral("面の数：24"));
 
     const QString pane = Form->Memo1->toPlainText();
@@ -247,4 +249,3 @@ TEST_F(Window, Screenshots)
     });
     Form->VRMLBtn->click();
 }
-

@@ -202,7 +202,8 @@ TEST_F(Window, LimitCutIsSaidBeforeTheEndLines)
     Form->BuildBtn->click();
     const QStringList lines = PaneLines();
     ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[lines.size() - 3],
-              QStringLiteral("頂点数の上限（10）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。"));
+    EXPECT_EQ(
+        lines[lines.size() - 3],
+        QStringLiteral("頂点数の上限（10）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。"));
     EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("全通り調べ終わりました。"));
 }

@@ -55,7 +55,8 @@ TEST_F(WindowWorker, LongBuildKeepsTheWindowLiveAndStopsOnRequest)
     // The click returns after its slice, the search still running behind it.
     ASSERT_TRUE(Form->Building());
     EXPECT_TRUE(Form->ProgressPanel->isVisible());
-    EXPECT_TRUE(Form->ProgressLbl->text().startsWith(QStringLiteral("構築中"))) << Form->ProgressLbl->text().toStdString();
+    EXPECT_TRUE(Form->ProgressLbl->text().startsWith(QStringLiteral("構築中")))
+        << Form->ProgressLbl->text().toStdString();
     EXPECT_FALSE(Form->BuildBtn->isEnabled());
     EXPECT_FALSE(Form->ViewPNumCbBx->isEnabled());
     EXPECT_FALSE(Form->PolyhedronCbBx->isEnabled());

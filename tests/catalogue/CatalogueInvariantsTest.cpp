@@ -218,7 +218,8 @@ int DistinctFacePlanes(const TPolyFace& solid, double radius)
         const bool central = ThroughCentre(solid, f, radius);
         const bool known = std::any_of(planes.begin(), planes.end(), [&](const auto& plane) {
             return std::fabs(plane.second - h) < 1e-7
-                   && (Distance(plane.first, n) < 1e-7 || (central && Distance(plane.first, ScaleVector(n, -1.0)) < 1e-7));
+                   && (Distance(plane.first, n) < 1e-7
+                       || (central && Distance(plane.first, ScaleVector(n, -1.0)) < 1e-7));
         });
         if (!known)
             planes.emplace_back(n, h);
@@ -385,8 +386,8 @@ TEST_P(CatalogueSolid, EveryVertexFanIsTheConfigurationUpToTurnAndMirror)
             // face keeps the reading of the vertex that placed it (a hemi-face of the
             // tetrahemihexahedron is {3} at some corners and {3/2} at the others).
             EXPECT_TRUE(solid.FaceD[f] == solid.FanD[v][j] || solid.FaceD[f] == solid.FaceN[f] - solid.FanD[v][j])
-                << "vertex " << v << " reads face " << f << " {" << solid.FaceN[f] << "/" << solid.FaceD[f]
-                << "} as {" << solid.FanN[v][j] << "/" << solid.FanD[v][j] << "}";
+                << "vertex " << v << " reads face " << f << " {" << solid.FaceN[f] << "/" << solid.FaceD[f] << "} as {"
+                << solid.FanN[v][j] << "/" << solid.FanD[v][j] << "}";
             fan.emplace_back(solid.FanN[v][j], solid.FanD[v][j]);
             // Neighbouring polygons of the fan meet along an edge at v, a different one
             // for each pair, so that they close round the vertex.
@@ -473,13 +474,13 @@ TEST_P(CatalogueDual, EveryEdgeIsTheReciprocalOfOneSolidEdge)
         const TVector3 other = ray ? FaceNormal(solid, g) : FacePole(solid, g, radius);
         int found = -1;
         for (int e = 0; e < dual.EdgeCount && found < 0; ++e) {
-            for (const auto& [a, b] : {std::make_pair(dual.EdgeA[e], dual.EdgeB[e]),
-                                       std::make_pair(dual.EdgeB[e], dual.EdgeA[e])}) {
+            for (const auto& [a, b] :
+                 {std::make_pair(dual.EdgeA[e], dual.EdgeB[e]), std::make_pair(dual.EdgeB[e], dual.EdgeA[e])}) {
                 if (!sameVertex(a, pole))
                     continue;
                 const TVector3 along = SubtractVectors(dual.Vertices[b], pole);
-                const bool fits = ray ? VectorLength(CrossProduct(along, other)) <= 1e-9 * VectorLength(along)
-                                      : sameVertex(b, other);
+                const bool fits =
+                    ray ? VectorLength(CrossProduct(along, other)) <= 1e-9 * VectorLength(along) : sameVertex(b, other);
                 if (fits)
                     found = e;
             }

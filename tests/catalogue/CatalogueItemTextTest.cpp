@@ -119,8 +119,8 @@ TEST(CatalogueItemTextCli, CliPrintsThePaneTheGoldenTextsHold)
     const TJapaneseAfterwards restore;
     for (const int item : {28, 89, 185}) {
         for (const TLanguage language : {TLanguage::Japanese, TLanguage::English}) {
-            const TProgramResult run = RunProgram(ZENKARI_CLI_PATH,
-                                                  {"catalogue", std::to_string(item), "--lang", LanguageCode(language)});
+            const TProgramResult run =
+                RunProgram(ZENKARI_CLI_PATH, {"catalogue", std::to_string(item), "--lang", LanguageCode(language)});
             EXPECT_EQ(run.Status, 0) << item;
             const std::string pane = PaneOf(ItemText(item, language));
             EXPECT_EQ(run.Out.substr(0, pane.size()), pane) << item << " " << LanguageCode(language);

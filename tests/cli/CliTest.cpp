@@ -1,8 +1,8 @@
 // zenkari-cli as a user runs it: exit status, the lines it prints, and refusals of bad input.
 
 #include "support/RunProgram.h"
-#include "support/TerminalRun.h"
 #include "support/SolidDump.h"
+#include "support/TerminalRun.h"
 
 #include <gtest/gtest.h>
 
@@ -64,9 +64,8 @@ TEST(Cli, ImpossibleConfigurationPrintsTheRefusalAndExitsOne)
 {
     const TResult run = RunCli({"build", "(6, 6, 6)"});
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Out,
-              "不可能な組み合わせです。構築不能です。\n一番角数の大きい多角形の角数を下げるか。\n"
-              "それ以外の正多角形の角数を上げてください。\n-------------------------\n");
+    EXPECT_EQ(run.Out, "不可能な組み合わせです。構築不能です。\n一番角数の大きい多角形の角数を下げるか。\n"
+                       "それ以外の正多角形の角数を上げてください。\n-------------------------\n");
     EXPECT_EQ(run.Err, "");
 }
 
@@ -134,7 +133,8 @@ TEST(Cli, DualAndCompoundOfThePickedSolid)
 
     const TResult broken = RunCli({"build", "(4, 4, 8/3, 8/5)", "--dual", "--json"});
     EXPECT_EQ(broken.Status, 0);
-    EXPECT_NE(broken.Out.find("\"無限遠点を含むため双対図形処理を中断しました\",\n    \"双対図形の辺の長さは計算不能です。\""),
+    EXPECT_NE(broken.Out.find(
+                  "\"無限遠点を含むため双対図形処理を中断しました\",\n    \"双対図形の辺の長さは計算不能です。\""),
               std::string::npos);
     EXPECT_NE(broken.Out.find("\"aborted\": true"), std::string::npos);
 
@@ -263,9 +263,11 @@ TEST(Cli, CatalogueListsAndBuildsItems)
 
 TEST(Cli, FailedWritesToStandardOutputAreFailures)
 {
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"build", "(3, 4, 5, 4)", "--json"}, {"build", "(3, 4, 5, 4)"}, {"catalogue"}, {"--help"},
-          {"vrml", "(4, 4, 4)", "-o", "-"}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"build", "(3, 4, 5, 4)", "--json"},
+                                                      {"build", "(3, 4, 5, 4)"},
+                                                      {"catalogue"},
+                                                      {"--help"},
+                                                      {"vrml", "(4, 4, 4)", "-o", "-"}}) {
         for (const char* tail : {">/dev/full", ">&-"}) {
             const TResult run = RunCli(arguments, tail);
             EXPECT_EQ(run.Status, 1) << arguments[0] << " " << tail;
@@ -302,7 +304,8 @@ TEST(Cli, VrmlToStandardOutputAndThroughLinks)
     ASSERT_EQ(symlink("/proc/self/fd/1", (directory + "stdout").c_str()), 0);
     const TResult stdoutByName = RunCli({"vrml", "(4, 4, 4)", "-o", directory + "stdout"});
     EXPECT_EQ(stdoutByName.Status, 0) << stdoutByName.Err;
-    EXPECT_EQ(stdoutByName.Out.rfind("#VRML V2.0 utf8\r\n", 0), 0u) << stdoutByName.Out.substr(0, 200) << stdoutByName.Err;
+    EXPECT_EQ(stdoutByName.Out.rfind("#VRML V2.0 utf8\r\n", 0), 0u)
+        << stdoutByName.Out.substr(0, 200) << stdoutByName.Err;
 }
 
 TEST(Cli, PressesAreBoundedAndStopWhenTheSearchEnds)
@@ -391,7 +394,8 @@ TEST(Cli, CtrlCOncePausesTheSearchTwiceEndsTheProgram)
     const TTerminalRun once = RunOnTerminal(ZENKARI_CLI_PATH, arguments, {{"building:", "\x03"}});
     ASSERT_TRUE(once.Finished) << once.Screen;
     EXPECT_EQ(once.Status, 0) << once.Screen;
-    EXPECT_NE(once.Screen.find("\r\n中止しました。「構築続行」で続きを調べます。\r\n"), std::string::npos) << once.Screen;
+    EXPECT_NE(once.Screen.find("\r\n中止しました。「構築続行」で続きを調べます。\r\n"), std::string::npos)
+        << once.Screen;
     EXPECT_EQ(once.Screen.find("Sanitizer"), std::string::npos) << once.Screen;
 
     // The second key once the terminal has echoed the first. Where both arrive while the

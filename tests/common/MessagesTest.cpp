@@ -30,8 +30,8 @@ struct TTsMessage {
 
 std::string Unescaped(std::string text)
 {
-    const std::pair<const char*, const char*> entities[] = {
-        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&#x3000;", "\u3000"}, {"&amp;", "&"}};
+    const std::pair<const char*, const char*> entities[] = {{"&lt;", "<"},   {"&gt;", ">"},          {"&quot;", "\""},
+                                                            {"&apos;", "'"}, {"&#x3000;", "\u3000"}, {"&amp;", "&"}};
     for (const auto& [entity, character] : entities)
         for (std::size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1))
             text.replace(at, std::string(entity).size(), character);
@@ -42,7 +42,8 @@ std::vector<TTsMessage> ReadTs(const std::string& path)
 {
     const std::string text = ReadWholeFile(path);
     std::vector<TTsMessage> messages;
-    const std::regex message(R"(<message>\s*<source>([\s\S]*?)</source>\s*<translation([^>]*)>([\s\S]*?)</translation>)");
+    const std::regex message(
+        R"(<message>\s*<source>([\s\S]*?)</source>\s*<translation([^>]*)>([\s\S]*?)</translation>)");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), message); it != std::sregex_iterator(); ++it)
         messages.push_back({Unescaped((*it)[1].str()), Unescaped((*it)[3].str()),
                             (*it)[2].str().find("unfinished") == std::string::npos});
@@ -88,8 +89,9 @@ TEST(Messages, TheWindowsTranslationFileIsCompleteAndCurrent)
 #ifdef ZENKARI_LUPDATE  // built with the window, and so with Qt's lupdate
     // Every text the window marks for translation today is in the file.
     const std::string fresh = ScratchDirectory() + "fresh.ts";
-    const TProgramResult lupdate = RunProgram(ZENKARI_LUPDATE, {"-silent", "-no-obsolete", "-locations", "none",
-                                                                std::string(ZENKARI_SOURCE_DIR) + "/src/app", "-ts", fresh});
+    const TProgramResult lupdate =
+        RunProgram(ZENKARI_LUPDATE, {"-silent", "-no-obsolete", "-locations", "none",
+                                     std::string(ZENKARI_SOURCE_DIR) + "/src/app", "-ts", fresh});
     ASSERT_EQ(lupdate.Status, 0) << lupdate.Err;
     const std::vector<TTsMessage> marked = ReadTs(fresh);
     EXPECT_EQ(marked.size(), messages.size());

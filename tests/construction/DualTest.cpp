@@ -1,7 +1,7 @@
 #include "catalogue/PolyhedronInfo.h"
 #include "measure/PolyhedronCalc.h"
-#include "view/PolyhedronView.h"
 #include "support/SolidDump.h"
+#include "view/PolyhedronView.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,8 @@ std::unique_ptr<TDualRun> DualOf(const TVertexConfiguration& config, int pick)
     auto run = std::make_unique<TDualRun>();
     run->Pick = pick;
     EXPECT_FALSE(run->Driver.BuildAll(*run->Engine, config, run->Pane));
-    run->Aborted = pick == 0 ? run->Engine->BuildCurrentDual(run->Pane) : run->Engine->BuildListedDual(pick - 1, run->Pane);
+    run->Aborted =
+        pick == 0 ? run->Engine->BuildCurrentDual(run->Pane) : run->Engine->BuildListedDual(pick - 1, run->Pane);
     return run;
 }
 
@@ -169,7 +170,8 @@ TEST(PolyhedronDual, CrossingJudgedAlongTheVertexNotAWorldAxis)
 {
     // Quarter turns put vertex 0, and with it the plane of its dual face, edge-on to the
     // x axis; the dual must keep its shape however the source is turned.
-    const TMatrix3 turns[] = {TMatrix3{{{0, -1, 0}, {1, 0, 0}, {0, 0, 1}}}, TMatrix3{{{0, 0, -1}, {0, 1, 0}, {1, 0, 0}}}};
+    const TMatrix3 turns[] = {TMatrix3{{{0, -1, 0}, {1, 0, 0}, {0, 0, 1}}},
+                              TMatrix3{{{0, 0, -1}, {0, 1, 0}, {1, 0, 0}}}};
     for (const int entry : {58, 61, 67, 75, 77, 83, 90}) {
         const auto run = CatalogueDual(entry);
         TBuild& e = *run->Engine;

@@ -101,11 +101,13 @@ TEST(PolyhedronPreparation, RefusesWhatCannotCloseRoundAVertex)
     EXPECT_TRUE(Prepare("(6, 6, 6)")->Failed);
     // Each numbered refusal is followed by what it means in plain words.
     EXPECT_EQ(Prepare("(3, 3, 3)/2")->Pane.Lines,
-              (std::vector<std::string>{"構築不能です。(001)",
-                                        "多角形の角を合わせても頂点の周りを指定の周数だけ回りきれず、頂点図形が閉じません。"}));
+              (std::vector<std::string>{
+                  "構築不能です。(001)",
+                  "多角形の角を合わせても頂点の周りを指定の周数だけ回りきれず、頂点図形が閉じません。"}));
     EXPECT_EQ(Prepare("(4, 4, 8/7)/0")->Pane.Lines,
-              (std::vector<std::string>{"構築不能です。(002)",
-                                        "多角形の角を合わせると頂点の周りを指定の周数より多く回ってしまい、頂点図形が閉じません。"}));
+              (std::vector<std::string>{
+                  "構築不能です。(002)",
+                  "多角形の角を合わせると頂点の周りを指定の周数より多く回ってしまい、頂点図形が閉じません。"}));
     // The added-last triangle is checked too: a flat tiling gives r = 1, and chords that
     // break the triangle inequality give no circle at all.
     EXPECT_EQ(Prepare("(6, 6, 6, 6 [,6])")->Pane.Lines, TooLarge);

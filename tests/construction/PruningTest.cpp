@@ -38,7 +38,7 @@ TOutcome Build(const TVertexConfiguration& config, TMode mode, int continues = 0
     // The second layer at every check, not only on the hyperbolic patches where the
     // product uses it: so that searches with solids test its soundness too.
     engine->SecondLayerFrom = mode == TMode::Pruned || mode == TMode::Diagnosis ? 0.0 : 2.0;
-    engine->PruningFromStep = 0;  // checks from the start, so that small searches are cut too
+    engine->PruningFromStep = 0;                        // checks from the start, so that small searches are cut too
     engine->PruningCacheCheck = mode == TMode::Pruned;  // every vertex the bound keeps, worked out again
     TBuildDriver driver;
     TLinePane pane;
@@ -92,7 +92,8 @@ bool ExpectSameAsPlain(const TVertexConfiguration& config, int continues = 0)
     EXPECT_EQ(pruned.Solids.size(), plain.Solids.size()) << what;
     if (pruned.Solids.size() == plain.Solids.size()) {
         for (std::size_t i = 0; i < plain.Solids.size(); ++i)
-            EXPECT_TRUE(pruned.Solids[i] == plain.Solids[i]) << what << ": solid " << i << " differs (last: list item 0)";
+            EXPECT_TRUE(pruned.Solids[i] == plain.Solids[i])
+                << what << ": solid " << i << " differs (last: list item 0)";
     }
     return pruned.Cuts > 0;
 }
@@ -126,9 +127,9 @@ TEST(SearchPruning, KnownTrapsAndTheHyperbolicCases)
 {
     // Configurations where faulty rules were seen to lose solids, and the wandering ones.
     const std::pair<const char*, int> cases[] = {
-        {"(5/2, 3, 3, 3, 3, 3)", 60},  {"(5/2, 3, 3, 3, 3, 3)", 80},  {"(5/2, 3, 3, 3, 3, 3)", 120},
-        {"(5/3, 3, 3, 3, 3, 3)/2", 100}, {"(3, 4, 4, 4)", 200},       {"(3/2, 6, 6, 6)", 100},
-        {"(4/3, 5, 5, 5)", 120},        {"(3, 3, 3, 3, 3, 5/2)", 80},
+        {"(5/2, 3, 3, 3, 3, 3)", 60},    {"(5/2, 3, 3, 3, 3, 3)", 80}, {"(5/2, 3, 3, 3, 3, 3)", 120},
+        {"(5/3, 3, 3, 3, 3, 3)/2", 100}, {"(3, 4, 4, 4)", 200},        {"(3/2, 6, 6, 6)", 100},
+        {"(4/3, 5, 5, 5)", 120},         {"(3, 3, 3, 3, 3, 5/2)", 80},
     };
     for (const auto& [text, limit] : cases)
         ExpectSameAsPlain(Config(text, limit));

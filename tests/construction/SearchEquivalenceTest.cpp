@@ -93,8 +93,8 @@ public:
 private:
     TVertexConfiguration Candidate(int k)
     {
-        static const int kinds[][2] = {{3, 1}, {4, 1}, {5, 1}, {6, 1}, {8, 1}, {10, 1}, {5, 2},
-                                       {5, 3}, {3, 2}, {4, 3}, {8, 3}, {10, 3}, {5, 4}, {6, 5}};
+        static const int kinds[][2] = {{3, 1}, {4, 1}, {5, 1}, {6, 1}, {8, 1},  {10, 1}, {5, 2},
+                                       {5, 3}, {3, 2}, {4, 3}, {8, 3}, {10, 3}, {5, 4},  {6, 5}};
         static const int windings[] = {1, 1, 1, 2, 0};
         static const int limits[] = {40, 60, 100};
         TVertexConfiguration config;
@@ -157,8 +157,8 @@ TEST(SearchEquivalence, CapThenContinueOneVertexAPress)
 
 TEST(SearchEquivalence, StepStatesAfterEveryPress)
 {
-    const char* texts[] = {"(3, 4, 4, 4)", "(3, 3, 3, 3, 4)", "(3/2, 4, 4, 4)", "(3, 4, 3/2, 4)",
-                           "(4, 6, 4/3, 6/5 [,5])/0", "(5/2, 10/3, 5/3, 10/3)"};
+    const char* texts[] = {"(3, 4, 4, 4)",   "(3, 3, 3, 3, 4)",         "(3/2, 4, 4, 4)",
+                           "(3, 4, 3/2, 4)", "(4, 6, 4/3, 6/5 [,5])/0", "(5/2, 10/3, 5/3, 10/3)"};
     for (const char* text : texts) {
         const TVertexConfiguration config = Config(text, 60);
         EXPECT_EQ(Steps<TBuild>(config, 400), Steps<TReferenceBuild>(config, 400)) << text;

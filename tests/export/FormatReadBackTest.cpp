@@ -76,8 +76,7 @@ TOffFile ReadOff(const std::string& path)
     std::getline(in, line);
     EXPECT_EQ(line, "OFF");
     std::size_t vertices = 0, faces = 0, edges = 0;
-    while (std::getline(in, line) && (line.empty() || line[0] == '#')) {
-    }
+    while (std::getline(in, line) && (line.empty() || line[0] == '#')) {}
     std::istringstream(line) >> vertices >> faces >> edges;
     if (vertices > 100000 || faces > 100000)
         return off;
@@ -133,8 +132,8 @@ bool RegularStarPolygon(const TOffFile& off, const std::vector<int>& face, std::
 
 TEST(ExportFormats, OffHoldsTheSolidsFacesAsRegularPolygonsWithUnitEdges)
 {
-    for (const char* text : {"(3, 4, 5, 4)", "(3, 3, 3, 3, 4)", "(5/2, 5/2, 5/2)", "(3, 10/3, 5/2, 10/3)",
-                             "(3, 6, 3/2, 6)"}) {
+    for (const char* text :
+         {"(3, 4, 5, 4)", "(3, 3, 3, 3, 4)", "(5/2, 5/2, 5/2)", "(3, 10/3, 5/2, 10/3)", "(3, 6, 3/2, 6)"}) {
         const auto shown = Shown(text);
         const TPolyFace& solid = Solid(*shown);
         const TOffFile off = ReadOff(Export(*shown, TExportFormat::Off, "solid.off"));
@@ -208,10 +207,10 @@ TEST(ExportFormats, TheGltfValidatorFindsNoErrors)
         bool Dual;
         bool Compound;
     } cases[] = {
-        {"(3, 4, 5, 4)", false, false},    // convex
+        {"(3, 4, 5, 4)", false, false},      // convex
         {"(5/2, 5, 5/2, 5)", false, false},  // star faces
-        {"(3, 4, 3/2, 4)", true, false},   // a dual with far points
-        {"(3, 5, 3, 5)", true, true},      // the compound of the icosidodecahedron
+        {"(3, 4, 3/2, 4)", true, false},     // a dual with far points
+        {"(3, 5, 3, 5)", true, true},        // the compound of the icosidodecahedron
     };
     for (const auto& c : cases) {
         const auto shown = Shown(c.Config, c.Dual, c.Compound);
@@ -228,8 +227,8 @@ TEST(ExportFormats, TheGltfValidatorFindsNoErrors)
 
 TEST(ExportFormats, AssimpReadsTheObjWithItsTrianglesAndMaterialColours)
 {
-    for (const auto& [text, compound] : {std::pair{"(3, 4, 5, 4)", false}, std::pair{"(5/2, 5/2, 5/2)", false},
-                                         std::pair{"(3, 4, 3, 4)", true}}) {
+    for (const auto& [text, compound] :
+         {std::pair{"(3, 4, 5, 4)", false}, std::pair{"(5/2, 5/2, 5/2)", false}, std::pair{"(3, 4, 3, 4)", true}}) {
         const auto shown = Shown(text, false, compound);
         const TExportScene scene = shown->Session.DescribeShown(shown->Pick, shown->Settings);
         const std::string path = Export(*shown, TExportFormat::Obj, "solid.obj");
@@ -279,7 +278,8 @@ struct TPicture {
 
     [[nodiscard]] TColour At(int x, int y) const
     {
-        const std::size_t i = 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x));
+        const std::size_t i =
+            3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x));
         return MakeColour(Rgb[i], Rgb[i + 1], Rgb[i + 2]);
     }
 };

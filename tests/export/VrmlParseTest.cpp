@@ -49,11 +49,11 @@ TEST(VrmlParse, CoinReadsEveryKindOfExport)
         bool Dual;
         bool Compound;
     } exports[] = {
-        {"(3, 4, 5, 4)", false, false},      // convex
-        {"(5/2, 5/2, 5/2)", false, false},   // star faces split into triangles
-        {"(3, 4, 3/2, 4)", true, false},     // a dual with far points
-        {"(3, 3, 3, 3, 4)", true, true},     // a compound
-        {"(4, 4, 8/3, 8/5)", true, false},   // an abandoned dual: empty lists
+        {"(3, 4, 5, 4)", false, false},     // convex
+        {"(5/2, 5/2, 5/2)", false, false},  // star faces split into triangles
+        {"(3, 4, 3/2, 4)", true, false},    // a dual with far points
+        {"(3, 3, 3, 3, 4)", true, true},    // a compound
+        {"(4, 4, 8/3, 8/5)", true, false},  // an abandoned dual: empty lists
     };
     for (const auto& e : exports) {
         Errors.clear();

@@ -58,7 +58,8 @@ TEST(PolyhedronCalc, StarFacesAreMatchedByDensityToo)
     const double pentagonRadius2 = (5 + Root5) / 10;
     const double pentagramRadius2 = (5 - Root5) / 10;
     ExpectRelative(Volume(*engine, 1),
-                   12 * std::sqrt(1 - pentagonRadius2) * pentagon / 3 + 12 * std::sqrt(1 - pentagramRadius2) * pentagram / 3,
+                   12 * std::sqrt(1 - pentagonRadius2) * pentagon / 3
+                       + 12 * std::sqrt(1 - pentagramRadius2) * pentagram / 3,
                    "volume");
 }
 

@@ -2,8 +2,8 @@
 // report is written, and a one-shot build run on the kept worker thread and stopped from
 // another one.
 
-#include "common/WorkerThread.h"
 #include "session/BuildSession.h"
+#include "common/WorkerThread.h"
 #include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
@@ -117,8 +117,7 @@ TEST(BuildSession, OneShotOnTheWorkerStoppedFromAnotherThreadIsAdoptedWhole)
     TSearchControl control;
     TWorkerThread worker;
     worker.Run([&build, &control] { build.Run(&control); });
-    while (control.Completions.load(std::memory_order_relaxed) < 64 && !worker.WaitFor(std::chrono::milliseconds(1))) {
-    }
+    while (control.Completions.load(std::memory_order_relaxed) < 64 && !worker.WaitFor(std::chrono::milliseconds(1))) {}
     control.StopRequested = true;
     worker.Wait();
     ASSERT_TRUE(control.Stopped);

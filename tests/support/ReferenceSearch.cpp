@@ -133,8 +133,8 @@ bool TReferenceBuild::CompleteVertex(int v)
     for (int i = 0; i < k; ++i) {
         const int q = ((i * dir + k + offset) % k + k) % k;
         phi += CentralAngle[q];
-        corner[i] = FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi),
-                                             NeighbourRadius * std::sin(phi)));
+        corner[i] =
+            FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
     }
     const int missing = k - Current.FanCount[v];
     for (int b = 0; b < missing; ++b) {

@@ -40,8 +40,8 @@ std::string ShellQuote(const std::string& argument)
 
 std::string ScratchDirectory()
 {
-    const std::filesystem::path directory = std::filesystem::path(::testing::TempDir()) / "zenkari-tests"
-                                            / (TestName() + "-" + std::to_string(getpid()));
+    const std::filesystem::path directory =
+        std::filesystem::path(::testing::TempDir()) / "zenkari-tests" / (TestName() + "-" + std::to_string(getpid()));
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     return directory.string() + "/";
@@ -51,8 +51,8 @@ TProgramResult RunProgram(const std::string& program, const std::vector<std::str
                           const std::string& shellTail)
 {
     static int runs = 0;
-    const std::string errFile = ::testing::TempDir() + "zenkari-stderr-" + TestName() + "-"
-                                + std::to_string(getpid()) + "-" + std::to_string(++runs) + ".txt";
+    const std::string errFile = ::testing::TempDir() + "zenkari-stderr-" + TestName() + "-" + std::to_string(getpid())
+                                + "-" + std::to_string(++runs) + ".txt";
     std::string command = ShellQuote(program);
     for (const std::string& a : arguments)
         command += ' ' + ShellQuote(a);

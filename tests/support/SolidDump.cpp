@@ -30,8 +30,8 @@ std::string DumpSolid(const TPolyFace& solid)
     char line[160];
     for (int v = 0; v < solid.VertexCount; ++v) {
         const TVector3 p = solid.Vertices[v];
-        std::snprintf(line, sizeof line, "v%d %.17g %.17g %.17g first %d last %d ", v, p.X, p.Y, p.Z,
-                      solid.FanFirst[v], solid.FanLast[v]);
+        std::snprintf(line, sizeof line, "v%d %.17g %.17g %.17g first %d last %d ", v, p.X, p.Y, p.Z, solid.FanFirst[v],
+                      solid.FanLast[v]);
         text += line + List(solid.FanN[v], solid.FanCount[v]) + List(solid.FanD[v], solid.FanCount[v])
                 + List(solid.FanFaces[v], solid.FanCount[v]) + " pending "
                 + List(solid.Pending[v], solid.PendingCount[v]) + "\n";

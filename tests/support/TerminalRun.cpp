@@ -85,8 +85,7 @@ TTerminalRun RunOnTerminal(const std::string& program, const std::vector<std::st
         kill(child, SIGKILL);
     }
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     close(master);
     run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.Signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;

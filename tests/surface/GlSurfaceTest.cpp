@@ -1,11 +1,11 @@
 // The OpenGL surface under a real display (xvfb-run): frames reach the framebuffer with
 // their background, faces and blending.
 
+#include "surface/GlSurface.h"
 #include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
-#include "surface/GlSurface.h"
-#include "view/FrameDrawing.h"
 #include "support/DisplayWait.h"
+#include "view/FrameDrawing.h"
 
 #include <QApplication>
 #include <QImage>

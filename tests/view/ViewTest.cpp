@@ -1,6 +1,6 @@
-#include "surface/RecordingSurface.h"
-#include "support/SolidDump.h"
 #include "session/BuildSession.h"
+#include "support/SolidDump.h"
+#include "surface/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -73,7 +73,8 @@ TEST(ViewerCommand, NonsenseIsOneLineAndExitTwo)
 TEST(ViewerCommand, PictureIsWrittenOrSaysWhyNot)
 {
     const std::string directory = ScratchDirectory();
-    const TProgramResult written = RunViewWithDisplay({"(4, 4, 4)", "--mode", "2", "--turn", "0.3", "--png", directory + "cube.png"});
+    const TProgramResult written =
+        RunViewWithDisplay({"(4, 4, 4)", "--mode", "2", "--turn", "0.3", "--png", directory + "cube.png"});
     EXPECT_EQ(written.Status, 0) << written.Err;
     std::ifstream png(directory + "cube.png", std::ios::binary);
     char signature[8] = {};
