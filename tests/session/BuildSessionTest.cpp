@@ -36,15 +36,26 @@ int ReportHeadings(const std::vector<std::string>& lines)
     }));
 }
 
-}  // namespace
+// A session with the dual shown, as the window has it when "双対" is checked.
+class BuildSessionDual : public ::testing::Test {
+protected:
+    // One press, then the redraw's forming of what is shown at list position sel.
+    void PressAndShow(TBuildMode mode, const char* text, int sel, TLinePane& lines)
+    {
+        ASSERT_FALSE(session.Press(mode, Config(text), settings, lines)) << text;
+        session.FormShown(sel, settings, lines);
+    }
 
-TEST(BuildSession, AnAbandonedDualIsNotTriedAgainForItsSolidButANewBuildFormsItsOwn)
-{
     TBuildSession session;
     TLinePane pane;
     const TDisplaySettings settings = DualShown();
-    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config(AbandonsItsDual), settings, pane));
-    session.FormShown(0, settings, pane);
+};
+
+}  // namespace
+
+TEST_F(BuildSessionDual, AnAbandonedDualIsNotTriedAgainForItsSolidButANewBuildFormsItsOwn)
+{
+    PressAndShow(TBuildMode::OneShot, AbandonsItsDual, 0, pane);
     ASSERT_TRUE(session.Marks().DualAborted);
     ASSERT_EQ(Count(pane.Lines, Abandoned), 1);
 
@@ -58,44 +69,31 @@ TEST(BuildSession, AnAbandonedDualIsNotTriedAgainForItsSolidButANewBuildFormsIts
 
     // A new build, one-shot or step, forms the dual of what it builds.
     for (const TBuildMode mode : {TBuildMode::OneShot, TBuildMode::Start}) {
-        ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config(AbandonsItsDual), settings, pane));
-        session.FormShown(0, settings, pane);
+        PressAndShow(TBuildMode::OneShot, AbandonsItsDual, 0, pane);
         ASSERT_TRUE(session.Marks().DualAborted);
         TLinePane fresh;
-        ASSERT_FALSE(session.Press(mode, Config("(3, 4, 5, 4)"), settings, fresh));
-        session.FormShown(mode == TBuildMode::OneShot ? 1 : 0, settings, fresh);
+        PressAndShow(mode, "(3, 4, 5, 4)", mode == TBuildMode::OneShot ? 1 : 0, fresh);
         EXPECT_FALSE(session.Marks().DualAborted);
         EXPECT_GT(session.Engine().Dual.FaceCount, 0);
         EXPECT_EQ(Count(fresh.Lines, Abandoned), 0);
     }
 }
 
-TEST(BuildSession, AStepAfterAnAbandonedDualKeepsItAbandoned)
+TEST_F(BuildSessionDual, AStepAfterAnAbandonedDualKeepsItAbandoned)
 {
-    TBuildSession session;
-    TLinePane pane;
-    const TDisplaySettings settings = DualShown();
-    ASSERT_FALSE(session.Press(TBuildMode::Start, Config(AbandonsItsDual), settings, pane));
-    session.FormShown(0, settings, pane);
+    PressAndShow(TBuildMode::Start, AbandonsItsDual, 0, pane);
     ASSERT_TRUE(session.Marks().DualAborted);
-    for (int press = 0; press < 4 && !session.SearchEnded(); ++press) {
-        ASSERT_FALSE(session.Press(TBuildMode::Continue, Config(AbandonsItsDual), settings, pane));
-        session.FormShown(0, settings, pane);
-    }
+    for (int press = 0; press < 4 && !session.SearchEnded(); ++press)
+        PressAndShow(TBuildMode::Continue, AbandonsItsDual, 0, pane);
     EXPECT_EQ(Count(pane.Lines, Abandoned), 1);
 }
 
-TEST(BuildSession, TheDualsReportIsWrittenOncePerBuildNotPerStep)
+TEST_F(BuildSessionDual, TheDualsReportIsWrittenOncePerBuildNotPerStep)
 {
-    TBuildSession session;
-    TLinePane pane;
-    const TDisplaySettings settings = DualShown();
-    ASSERT_FALSE(session.Press(TBuildMode::Start, Config("(3, 4, 5, 4)"), settings, pane));
-    session.FormShown(0, settings, pane);
+    PressAndShow(TBuildMode::Start, "(3, 4, 5, 4)", 0, pane);
     ASSERT_EQ(ReportHeadings(pane.Lines), 1);
     for (int press = 0; press < 5; ++press) {
-        ASSERT_FALSE(session.Press(TBuildMode::Continue, Config("(3, 4, 5, 4)"), settings, pane));
-        session.FormShown(0, settings, pane);
+        PressAndShow(TBuildMode::Continue, "(3, 4, 5, 4)", 0, pane);
         session.SelectionChanged(settings);
         session.FormShown(0, settings, pane);
     }
@@ -103,8 +101,7 @@ TEST(BuildSession, TheDualsReportIsWrittenOncePerBuildNotPerStep)
 
     // A new build clears the pane and writes the report once more.
     TLinePane next;
-    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config("(3, 4, 5, 4)"), settings, next));
-    session.FormShown(1, settings, next);
+    PressAndShow(TBuildMode::OneShot, "(3, 4, 5, 4)", 1, next);
     EXPECT_EQ(ReportHeadings(next.Lines), 1);
 }
 
