@@ -10,7 +10,6 @@
 #include <charconv>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -107,6 +106,7 @@ struct TParsed {
 void SplitLines(TParsed& parsed)
 {
     const std::string& text = parsed.Text;
+    parsed.Lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t newline = text.find('\n', start);
@@ -125,6 +125,12 @@ void IndexSections(TParsed& parsed)
 {
     TParsed::TSection* current = nullptr;
     const int count = static_cast<int>(parsed.Lines.size());
+    // Room for every header at once: rehashing a map of millions of sections as it grows
+    // would cost as much again.
+    parsed.Sections.reserve(
+        static_cast<std::size_t>(std::count_if(parsed.Lines.begin(), parsed.Lines.end(), [&](const TLine& line) {
+            return line.Length != 0 && parsed.Text[line.Begin] == '[';
+        })));
     for (int i = 0; i < count; ++i) {
         const std::string_view line = parsed.Line(i);
         if (const auto name = SectionOf(line)) {
@@ -157,6 +163,7 @@ int FindKey(const TParsed& parsed, TParsed::TSection& section, std::string_view 
 {
     if (!section.Keys) {
         section.Keys = std::make_unique<TNameMap<int>>();
+        section.Keys->reserve(static_cast<std::size_t>(section.End - section.Header));
         // Up to the next section of any name, a repeated section's lines included: they
         // belong to no section that counts.
         for (int i = section.Header + 1; i < section.End; ++i) {
@@ -215,7 +222,10 @@ std::shared_ptr<TParsed> Read(const std::string& path)
     if (LastRead.Parsed && LastRead.Path == path && LastRead.Stamp == *stamp)
         return LastRead.Parsed;
     std::ifstream file(path, std::ios::binary);
-    std::shared_ptr<TParsed> parsed = Parse(std::string(std::istreambuf_iterator<char>(file), {}));
+    std::string text(static_cast<std::size_t>(stamp->Size), '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0)));  // shorter if cut meanwhile
+    std::shared_ptr<TParsed> parsed = Parse(std::move(text));
     LastRead = TLastRead{path, *stamp, parsed};
     return parsed;
 }
