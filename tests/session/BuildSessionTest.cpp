@@ -107,14 +107,13 @@ TEST_F(BuildSessionDual, TheDualsReportIsWrittenOncePerBuildNotPerStep)
 
 TEST(BuildSession, OneShotOnTheWorkerStoppedFromAnotherThreadIsAdoptedWhole)
 {
-    // (3, 3, 3, 3, 3, 5/2) at 1000 runs for minutes: it is still running when Stop comes,
-    // which is asked once the worker has shown its first figures.
+    // (3, 3, 3, 3, 3, 5/2) at 1000 runs for minutes: Stop, asked from this thread while the
+    // worker runs (or before it has begun), pauses it at its next look, every 64 steps.
     TVertexConfiguration config = Config("(3, 3, 3, 3, 3, 5/2)", 1000);
     TOneShotBuild build(config);
     TSearchControl control;
     TWorkerThread worker;
     worker.Run([&build, &control] { build.Run(&control); });
-    while (control.Completions.load(std::memory_order_relaxed) < 64 && !worker.WaitFor(std::chrono::milliseconds(1))) {}
     control.StopRequested = true;
     worker.Wait();
     ASSERT_TRUE(control.Stopped);

@@ -9,10 +9,9 @@
 #include <vector>
 
 struct TTerminalRun {
-    int Status = -1;       // the exit status, -1 when the program did not exit normally
-    int Signal = 0;        // the signal that ended it, 0 when it exited
-    std::string Screen;    // everything it wrote, and the terminal's echo of what was typed
-    bool Finished = true;  // false: it never came to an end and was killed (a hang)
+    int Status = -1;     // the exit status, -1 when the program did not exit normally
+    int Signal = 0;      // the signal that ended it, 0 when it exited
+    std::string Screen;  // everything it wrote, and the terminal's echo of what was typed
 };
 
 // Each step waits until its cue appears in the output after the last cue found (an empty
