@@ -1,21 +1,14 @@
 #include "cli/StandardOutput.h"
 
+#include "common/CarefulWrite.h"
+
 #include <unistd.h>
 
-#include <cerrno>
 
 bool TStandardOutput::Drain()
 {
-    const char* at = pbase();
-    while (at < pptr() && FirstError == 0) {
-        const ssize_t written = write(STDOUT_FILENO, at, static_cast<std::size_t>(pptr() - at));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            FirstError = written < 0 ? errno : EIO;
-        else
-            at += written;
-    }
+    if (FirstError == 0)
+        FirstError = WriteAll(STDOUT_FILENO, std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())));
     // Bytes that could not be written are dropped: the failure is what is reported.
     setp(Buffer.data(), Buffer.data() + Buffer.size());
     return FirstError == 0;

@@ -13,6 +13,19 @@
 #include <cstring>
 #include <vector>
 
+int WriteAll(int descriptor, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
 namespace {
 
 constexpr int MaxLinkDepth = 40;  // as the kernel's own limit on nested links
@@ -57,20 +70,6 @@ std::string InDirectory(const std::string& directory, std::string_view prefix, s
 bool SameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// Every byte written, through short writes and interruptions; 0 or the error.
-int WriteAll(int descriptor, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = write(descriptor, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return written < 0 ? errno : EIO;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
 }
 
 // Everything from the start of an open file; 0 or the error.

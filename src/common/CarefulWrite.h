@@ -23,6 +23,10 @@
 #include <string>
 #include <string_view>
 
+// Every byte written to an open descriptor, through short writes and interruptions; 0 or
+// the system's error number.
+[[nodiscard]] int WriteAll(int descriptor, std::string_view bytes);
+
 // Writes bytes as the whole contents of path. Returns an empty string, or the system's
 // message saying why the file could not be written.
 [[nodiscard]] std::string WriteFileCarefully(const std::string& path, std::string_view bytes);
