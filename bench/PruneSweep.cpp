@@ -3,8 +3,8 @@
 // bound cuts compared line for line, solid for solid, bit for bit.
 //   build/release/zenkari-prune-sweep [configurations] [seed]
 
-#include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
+#include "session/BuildSession.h"
 #include "support/RandomConfiguration.h"
 
 #include <chrono>
@@ -44,28 +44,27 @@ bool SameSolid(const TPolyFace& a, const TPolyFace& b)
 
 TOutcome Build(const TVertexConfiguration& config, bool prune)
 {
-    auto engine = std::make_unique<TBuild>();
-    engine->Pruning = prune;
-    engine->PruningFromStep = 0;
-    engine->SecondLayerFrom = 0.0;      // the second layer at every check: its soundness under test too
-    engine->PruningCacheCheck = prune;  // and every vertex the bound keeps worked out again
-    TBuildDriver driver;
-    TLinePane pane;
+    TPruningOptions options;
+    options.Enabled = prune;
+    options.FromStep = 0;
+    options.SecondLayerFrom = 0.0;  // the second layer at every check: its soundness under test too
+    options.CacheCheck = prune;     // and every vertex the bound keeps worked out again
+    TOneShotBuild build(config, options);
     TSearchControl budget;
     if (!prune)
         budget.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     TOutcome outcome;
     const auto start = std::chrono::steady_clock::now();
-    (void)driver.BuildAll(*engine, config, pane, &budget);
+    build.Run(&budget);
     outcome.Milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     outcome.Finished = !budget.TimedOut;
-    outcome.Lines = pane.Lines;
-    for (int i = 0; i < engine->FoundCount; ++i)
-        outcome.Solids.push_back(engine->FoundSolids[i]);
-    outcome.Solids.push_back(engine->Current);
-    outcome.Step = driver.BuildStep;
-    outcome.Cuts = engine->PruningCuts;
-    outcome.CacheMismatches = engine->CacheMismatches;
+    outcome.Lines = build.Pane.Lines;
+    for (int i = 1; i <= build.Search.FoundCount(); ++i)
+        outcome.Solids.push_back(build.Search.SolidAt(i)->Raw);
+    outcome.Solids.push_back(build.Search.SolidAt(0)->Raw);
+    outcome.Step = build.Step;
+    outcome.Cuts = build.Search.Stats().Cuts;
+    outcome.CacheMismatches = build.Search.Stats().CacheMismatches;
     return outcome;
 }
 

@@ -23,11 +23,11 @@ void TimeRedraws(const char* text, bool dual, bool compound, int mode)
     settings.SurfaceMode = mode;
     TBuildSession session;
     TLinePane pane;
-    if (session.Press(TBuildMode::OneShot, config, settings, pane) || session.Engine().FoundCount == 0)
+    if (session.Press(TBuildMode::OneShot, config, settings, pane) || session.FoundCount() == 0)
         return;
     TRecordingSurface surface(800, 800);
     TMatrix3 view{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
-    session.FormShown(1, settings, pane);  // the dual and the compound, once
+    session.Show(1, settings, pane);  // the dual and the compound, once
 
     constexpr int Frames = 200;
     const auto start = std::chrono::steady_clock::now();

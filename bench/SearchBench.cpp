@@ -4,8 +4,8 @@
 
 #include "catalogue/PolyhedronInfo.h"
 #include "common/WorkerThread.h"
-#include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
+#include "session/BuildRunner.h"
 
 #include <sys/resource.h>
 
@@ -34,33 +34,30 @@ constexpr auto SearchBudget = std::chrono::seconds(60);
 // every 64 steps, in a time slice of 150 ms on this thread, the rest on the worker.
 TTiming TimeBuild(const TVertexConfiguration& config, int repeats, bool watched = false)
 {
-    static TWorkerThread worker;
     TTiming best{1e300, 0};
     for (int r = 0; r < repeats; ++r) {
-        auto engine = std::make_unique<TBuild>();
-        TBuildDriver driver;
-        TNullPane pane;
-        TSearchControl control;
+        std::unique_ptr<TOneShotBuild> build;
+        TSearchControl budget;
+        const TSearchControl* control = &budget;
+        TBuildRunner runner;
         const auto start = std::chrono::steady_clock::now();
         if (!watched) {
-            control.Deadline = start + SearchBudget;
-            (void)driver.BuildAll(*engine, config, pane, &control);
+            build = std::make_unique<TOneShotBuild>(config);
+            budget.Deadline = start + SearchBudget;
+            build->Run(&budget);
         } else {
-            control.Deadline = start + std::chrono::milliseconds(150);
-            (void)driver.BuildAll(*engine, config, pane, &control);
-            if (control.TimedOut) {
-                control.Deadline = std::chrono::steady_clock::time_point::max();
-                worker.Run([&] { driver.ResumeOneShot(*engine, pane, control); });
-                worker.Wait();
-            }
+            if (!runner.Start(config, TBuildSlice{.Wait = std::chrono::milliseconds(150)}))
+                (void)runner.WaitFor(std::chrono::hours(1));
+            control = &runner.Progress();
+            build = runner.Take();
         }
         const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
         best.Milliseconds = std::min(best.Milliseconds, elapsed.count());
-        best.Found = engine->FoundCount;
-        best.Finished = !control.TimedOut;
-        best.Completions = control.Completions.load();
-        best.Checks = engine->PruningChecks;
-        best.Cuts = engine->PruningCuts;
+        best.Found = build->Search.FoundCount();
+        best.Finished = !control->TimedOut;
+        best.Completions = control->Completions.load();
+        best.Checks = build->Search.Stats().Checks;
+        best.Cuts = build->Search.Stats().Cuts;
     }
     return best;
 }

@@ -3,7 +3,10 @@
 #   common, geometry -> construction -> measure, view, export, catalogue -> session -> app, cli, viewer
 # with surface (the drawing-surface interface) beside construction. Every #include "folder/..."
 # of a source file must name its own folder or one it may depend on, and Qt headers
-# appear only in app, viewer and the OpenGL surface. Prints each offence; fails on any.
+# appear only in app, viewer and the OpenGL surface. Above construction only its values
+# and the search's outside are seen: the headers listed in public_construction, and no
+# file there names the search's insides (TBuild, TPreparation, the bound's and the working
+# solid's types). Prints each offence; fails on any.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
@@ -22,6 +25,10 @@ declare -A allowed=(
     [viewer]="common geometry construction surface measure view export catalogue session viewer"
 )
 
+# What construction/ shows the folders above it.
+public_construction=" BuiltSolid.h ConfigurationText.h Dual.h Lookups.h PruningOptions.h Search.h SearchControl.h VertexConfiguration.h VertexGeometry.h "
+search_insides='\b(TBuild|TPreparation|TSearchSolid|TBoundCache|TBoundEntry|TArrangementTable|TDualBuilder)\b'
+
 failures=0
 for file in $(find . -name '*.h' -o -name '*.cpp' | sort); do
     folder=$(echo "$file" | cut -d/ -f2)
@@ -35,8 +42,16 @@ for file in $(find . -name '*.h' -o -name '*.cpp' | sort); do
         if [[ " ${allowed[$folder]} " != *" $target "* ]]; then
             echo "$file includes \"$included\": $folder may not depend on $target"
             failures=$((failures + 1))
+        elif [ "$folder" != construction ] && [ "$target" = construction ] \
+            && [[ "$public_construction" != *" ${included#construction/} "* ]]; then
+            echo "$file includes \"$included\": the search's insides stay inside construction/"
+            failures=$((failures + 1))
         fi
     done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\/[^"]*\)".*/\1/p' "$file")
+    if [ "$folder" != construction ] && grep -nE "$search_insides" "$file" >/dev/null; then
+        echo "$file names the search's insides: $(grep -noE "$search_insides" "$file" | head -1)"
+        failures=$((failures + 1))
+    fi
     case "$folder/$(basename "$file")" in
         app/* | viewer/* | surface/GlSurface.*) ;;
         *)

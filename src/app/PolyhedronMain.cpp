@@ -86,8 +86,8 @@ TFrmPolyhedron::~TFrmPolyhedron()
 {
     // A build still running is paused and waited for before anything it uses goes.
     if (Building()) {
-        RunningControl->StopRequested = true;
-        Worker->Wait();
+        Runner.RequestStop();
+        (void)Runner.Take();
     }
 }
 

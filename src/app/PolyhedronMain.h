@@ -9,7 +9,7 @@
 #include "app/IniFile.h"
 #include "common/DisplaySettings.h"
 #include "common/Messages.h"
-#include "common/WorkerThread.h"
+#include "session/BuildRunner.h"
 #include "session/BuildSession.h"
 #include "session/ExportFile.h"
 
@@ -100,10 +100,13 @@ public:
     void StartOneShot(QObject* sender);
     void ProgressTimerTimer();
     void StopBuildBtnClick();
-    [[nodiscard]] bool Building() const { return RunningBuild != nullptr; }
+    [[nodiscard]] bool Building() const { return Runner.Running(); }
 
     // The view and the figures.
+    // Forms what the view shows (the dual's report to the pane the first time), then draws it.
     void RedrawView();
+    // Draws what is formed: the view turned, resized or repainted.
+    void DrawView();
     void GraphmodeChange();
     void ViewPNumCbBxClick();
     void FillPolygonTable();
@@ -264,15 +267,15 @@ private:
     // Before the first access: a settings file that is not a regular file is reported.
     void CheckSettingsFile();
     void CreateProgressPanel();
+    // The worker's word that the build is over, on the window's thread.
+    void OneShotDone();
     void FinishOneShot(TOneShotBuild& build);
     void SetBuilding(bool building);
     // What follows every press: the list, its row, the table, the view and the figures.
     void AfterPress(QObject* sender, bool refused);
     void ShowCatalogueChoice();
 
-    std::unique_ptr<TOneShotBuild> RunningBuild;
-    std::unique_ptr<TSearchControl> RunningControl;
-    std::unique_ptr<TWorkerThread> Worker;  // made with the first long build
+    TBuildRunner Runner;
     std::chrono::steady_clock::time_point RunningSince;
     QObject* RunningSender = nullptr;
     int PendingPick = 0;            // the catalogue choice waiting for its build

@@ -57,7 +57,7 @@ void TFrmPolyhedron::AfterPress(QObject* sender, bool refused)
 
 void TFrmPolyhedron::RefreshFoundList()
 {
-    const int count = Session.Engine().FoundCount;
+    const int count = Session.FoundCount();
     if (count == ListedSolidCount)
         return;
     // The caller chooses the row and draws it.

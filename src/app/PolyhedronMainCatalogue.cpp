@@ -39,14 +39,10 @@ void TFrmPolyhedron::EngCkBxClick()
 
 void TFrmPolyhedron::PolyhedronCbBxChange()
 {
-    const int s = PolyhedronCbBx->currentIndex();
-    if (s < 0 || s >= CatalogueItemCount)
+    const std::optional<TCatalogueChoice> choice = DecodeCatalogueItem(PolyhedronCbBx->currentIndex());
+    if (!choice)
         return;
-    const bool dual = s % 2 == 1;
-    TVertexConfiguration config;
-    int pick = 0;
-    if (!ParseCodeString(PolyhedronCatalogue()[s / 2].Code, config, pick).empty())
-        return;
+    const TVertexConfiguration& config = choice->Config;
     int maxN = 3;
     bool star = false;
     for (int i = 0; i < config.PolygonCount; ++i) {
@@ -74,8 +70,8 @@ void TFrmPolyhedron::PolyhedronCbBxChange()
     CBCover->setCurrentIndex(config.Winding);
     AddingChBx->setChecked(config.AddLast);
     VertexLimitCbBx->setCurrentIndex(config.VertexLimit / 10 - 1);
-    PendingPick = pick;
-    PendingDual = dual;
+    PendingPick = choice->Pick;
+    PendingDual = choice->Dual;
     BuildButtonClick(PolyhedronCbBx);  // the choice is shown once the build is done
 }
 

@@ -12,25 +12,25 @@
 void TFrmPolyhedron::StepUp()
 {
     MultiplyMatrixInto(StepUpMatrix, ViewMatrix);
-    RedrawView();
+    DrawView();
 }
 
 void TFrmPolyhedron::StepDown()
 {
     MultiplyMatrixInto(StepDownMatrix, ViewMatrix);
-    RedrawView();
+    DrawView();
 }
 
 void TFrmPolyhedron::StepLeft()
 {
     MultiplyMatrixInto(StepLeftMatrix, ViewMatrix);
-    RedrawView();
+    DrawView();
 }
 
 void TFrmPolyhedron::StepRight()
 {
     MultiplyMatrixInto(StepRightMatrix, ViewMatrix);
-    RedrawView();
+    DrawView();
 }
 
 void TFrmPolyhedron::DirectionButtonClick(QObject* sender)
@@ -86,7 +86,7 @@ void TFrmPolyhedron::TimerDownTimer()
     else if (AutoTiltDown)
         StepDown();
     else if (resized)
-        RedrawView();
+        DrawView();
 }
 
 void TFrmPolyhedron::DXDraw1MouseMove(Qt::MouseButtons buttons, int x, int y)
@@ -107,5 +107,5 @@ void TFrmPolyhedron::DXDraw1MouseMove(Qt::MouseButtons buttons, int x, int y)
     ViewMatrix = DragStartMatrix;
     MultiplyMatrixInto(TurnMatrix((x - DragStartX) / size * M_PI), ViewMatrix);
     MultiplyMatrixInto(TiltMatrix((y - DragStartY) / size * M_PI), ViewMatrix);
-    RedrawView();
+    DrawView();
 }

@@ -53,8 +53,14 @@ TDisplaySettings TFrmPolyhedron::ReadDisplaySettings() const
 
 void TFrmPolyhedron::RedrawView()
 {
+    Session.Show(Selection(), ReadDisplaySettings(), *MemoPane);
+    DrawView();
+}
+
+void TFrmPolyhedron::DrawView()
+{
     const TDisplaySettings settings = ReadDisplaySettings();
-    Session.Redraw(Selection(), TDrawTarget{*DXDraw1, settings, ViewMatrix}, *MemoPane);
+    Session.Draw(Selection(), TDrawTarget{*DXDraw1, settings, ViewMatrix});
 }
 
 void TFrmPolyhedron::GraphmodeChange()
@@ -73,7 +79,7 @@ void TFrmPolyhedron::ViewPNumCbBxClick()
 
 void TFrmPolyhedron::FillPolygonTable()
 {
-    const auto rows = PolygonTableRows(Session.Engine());
+    const auto rows = PolygonTableRows(Session.Geometry());
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < 17; ++c)
             StringGrid1->setItem(r + 1, c, nullptr);
@@ -89,7 +95,8 @@ void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
 {
     FiguresShown = true;
     FiguresAreaBlank = areaBlank;
-    const auto texts = SolidFigureTexts(Session.Engine(), Selection(), DualChBx->isChecked(), areaBlank);
+    const TDualSolid* dual = DualChBx->isChecked() ? &Session.Dual() : nullptr;
+    const auto texts = SolidFigureTexts(Session.Geometry(), Session.SolidAt(Selection()), dual, areaBlank);
     QLabel* labels[6] = {LblFaceNum, LblVertexNum, LblEdgeNum, LblSufaceArea, LblVolume, LblSphereRadius};
     for (int i = 0; i < 6; ++i)
         labels[i]->setText(QString::fromStdString(texts[i]));

@@ -1,6 +1,6 @@
-// One-shot builds on a worker thread. The search runs on its own engine and touches no Qt
-// object; the window polls it, shows its progress after a short while, can ask it to
-// pause ("中止"), and takes the finished engine over in one piece.
+// One-shot builds through the build runner. The search runs on its own and touches no Qt
+// object; the window shows its progress after a short while, can ask it to pause ("中止"),
+// and, told by the worker that it is done, takes the finished build over in one piece.
 
 #include "app/PolyhedronMain.h"
 
@@ -41,45 +41,44 @@ void TFrmPolyhedron::CreateProgressPanel()
 void TFrmPolyhedron::StartOneShot(QObject* sender)
 {
     RunningSender = sender;
-    auto build = std::make_unique<TOneShotBuild>(ReadVertexConfiguration());
-    auto control = std::make_unique<TSearchControl>();
     RunningSince = TClock::now();
-    // A short build is over before anyone could notice: it runs here, in a time slice,
-    // and costs no thread. A longer one goes on from where the slice ended, on the worker.
+    // A short build is over before anyone could notice: it runs here, in a slice, and
+    // costs no thread. A longer one goes on from where the slice ended, on the worker,
+    // which tells the window when it is done.
+    TBuildSlice slice;
     if (SyncBuildSteps >= 0)
-        control->StepDeadline = SyncBuildSteps;
+        slice.Steps = SyncBuildSteps;
     else if (SyncBuildWaitMs >= 0)
-        control->Deadline = RunningSince + std::chrono::milliseconds(SyncBuildWaitMs);
-    build->Run(control.get());
-    if (!control->TimedOut) {
-        FinishOneShot(*build);
+        slice.Wait = std::chrono::milliseconds(SyncBuildWaitMs);
+    const auto done = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { OneShotDone(); }, Qt::QueuedConnection);
+    };
+    if (Runner.Start(ReadVertexConfiguration(), slice, done)) {
+        FinishOneShot(*Runner.Take());
         return;
     }
-    if (!Worker)
-        Worker = std::make_unique<TWorkerThread>();
-    RunningBuild = std::move(build);
-    RunningControl = std::move(control);
-    Worker->Run([build = RunningBuild.get(), control = RunningControl.get()] { build->Resume(*control); });
     MemoPane->Clear();  // a new build has begun; its lines come when it is done
     SetBuilding(true);
     ProgressTimerTimer();
     ProgressTimer->start();
 }
 
+void TFrmPolyhedron::OneShotDone()
+{
+    if (!Building())
+        return;
+    ProgressTimer->stop();
+    SetBuilding(false);
+    FinishOneShot(*Runner.Take());
+}
+
 void TFrmPolyhedron::ProgressTimerTimer()
 {
     if (!Building())
         return;
-    if (Worker->Ready()) {
-        ProgressTimer->stop();
-        SetBuilding(false);
-        const std::unique_ptr<TOneShotBuild> build = std::move(RunningBuild);
-        RunningControl.reset();
-        FinishOneShot(*build);
-        return;
-    }
     const double seconds = std::chrono::duration<double>(TClock::now() - RunningSince).count();
-    const TSearchControl& control = *RunningControl;
+    const TSearchControl& control = Runner.Progress();
     ProgressLbl->setText(
         Tr(QT_TRANSLATE_NOOP("Zenkari", "構築中：頂点を%1回試行・いまの頂点数 %2・見つかった立体 %3個・%4秒"))
             .arg(control.Completions.load(std::memory_order_relaxed))
@@ -90,8 +89,7 @@ void TFrmPolyhedron::ProgressTimerTimer()
 
 void TFrmPolyhedron::StopBuildBtnClick()
 {
-    if (Building())
-        RunningControl->StopRequested = true;
+    Runner.RequestStop();
 }
 
 void TFrmPolyhedron::FinishOneShot(TOneShotBuild& build)

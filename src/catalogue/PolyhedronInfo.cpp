@@ -62,3 +62,15 @@ std::string CatalogueItemName(int item, bool english)
         return english ? entry.EnglishName : entry.Name;
     return english ? entry.DualEnglishName : entry.DualName;
 }
+
+std::optional<TCatalogueChoice> DecodeCatalogueItem(int item)
+{
+    if (item < 0 || item >= CatalogueItemCount)
+        return std::nullopt;
+    TCatalogueChoice choice;
+    // The catalogue's own codes always read; a test checks every one of them.
+    if (!ParseCodeString(PolyhedronCatalogue()[item / 2].Code, choice.Config, choice.Pick).empty())
+        return std::nullopt;
+    choice.Dual = item % 2 == 1;
+    return choice;
+}

@@ -3,7 +3,9 @@
 // code strings that set the configuration controls, and the remarks. No Qt needed.
 
 #include "catalogue/CatalogueRows.h"
+#include "construction/VertexConfiguration.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,3 +25,13 @@ struct TCatalogueEntry {
 [[nodiscard]] const std::vector<TCatalogueEntry>& PolyhedronCatalogue();
 // The name of selector item s (entry s / 2, its dual when s is odd).
 [[nodiscard]] std::string CatalogueItemName(int item, bool english);
+
+// What choosing selector item s builds and shows: entry s / 2's configuration and the
+// found solid its code picks, with the dual shown for odd items.
+struct TCatalogueChoice {
+    TVertexConfiguration Config;
+    int Pick = 0;  // the list position shown once built
+    bool Dual = false;
+};
+// None for an item outside the selector.
+[[nodiscard]] std::optional<TCatalogueChoice> DecodeCatalogueItem(int item);

@@ -2,6 +2,7 @@
 
 #include "construction/ConfigurationText.h"
 #include "measure/PolyhedronCalc.h"
+#include "session/BuildRunner.h"
 
 #include <unistd.h>
 
@@ -9,7 +10,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <future>
 
 namespace {
 
@@ -36,27 +36,28 @@ void ShowProgress(const TSearchControl& control, double seconds)
     std::fflush(stderr);
 }
 
-// The one-shot search on a worker; this thread watches the clock, Ctrl-C and the terminal.
+// The one-shot search on the runner's worker; this thread watches the clock, Ctrl-C and
+// the terminal, and wakes the moment the build is over.
 bool RunOneShot(const TCliRequest& request, TBuildSession& session, TLinePane& pane, bool& stopped)
 {
-    TOneShotBuild build(request.Config);
-    TSearchControl control;
+    TBuildRunner runner;
     Interrupts = 0;
     const auto previous = std::signal(SIGINT, OnInterrupt);
     const auto start = TClock::now();
     const bool terminal = isatty(STDERR_FILENO) == 1;
     bool lineShown = false;
-    std::future<void> worker = std::async(std::launch::async, [&build, &control] { build.Run(&control); });
-    while (worker.wait_for(PollTime) != std::future_status::ready) {
-        const std::chrono::duration<double> elapsed = TClock::now() - start;
-        if (Interrupts > 0 || (request.TimeLimit > 0.0 && elapsed.count() >= request.TimeLimit))
-            control.StopRequested = true;
-        if (terminal && TClock::now() - start >= QuietTime) {
-            ShowProgress(control, elapsed.count());
-            lineShown = true;
+    // No slice here: the whole search runs where the time limit and Ctrl-C can stop it.
+    if (!runner.Start(request.Config, TBuildSlice{.Steps = 0}))
+        while (!runner.WaitFor(PollTime)) {
+            const std::chrono::duration<double> elapsed = TClock::now() - start;
+            if (Interrupts > 0 || (request.TimeLimit > 0.0 && elapsed.count() >= request.TimeLimit))
+                runner.RequestStop();
+            if (terminal && TClock::now() - start >= QuietTime) {
+                ShowProgress(runner.Progress(), elapsed.count());
+                lineShown = true;
+            }
         }
-    }
-    worker.get();
+    const std::unique_ptr<TOneShotBuild> build = runner.Take();
     std::signal(SIGINT, previous);
     if (lineShown)
         std::fputs("\r\033[K", stderr);
@@ -64,8 +65,8 @@ bool RunOneShot(const TCliRequest& request, TBuildSession& session, TLinePane& p
     // and nothing more is written: the worker has stopped and is joined.
     if (Interrupts >= 2)
         std::exit(130);
-    stopped = control.Stopped;
-    return session.Adopt(build, pane);
+    stopped = runner.Stopped();
+    return session.Adopt(*build, pane);
 }
 
 }  // namespace
@@ -81,24 +82,23 @@ bool BuildAndShow(const TCliRequest& request, TBuildSession& session, TLinePane&
     for (int i = 0; i < presses && !refused && !session.SearchEnded(); ++i)
         refused = session.Press(TBuildMode::Continue, request.Config, settings, pane);
 
-    const TBuild& engine = session.Engine();
     report.Configuration = ConfigurationText(request.Config);
     report.Config = &request.Config;
     report.Refused = refused;
     report.BuildStep = session.BuildStep();
     report.Pane = &pane.Lines;
-    report.Engine = &engine;
+    report.Session = &session;
     report.Pick = request.Pick;
     report.Stopped = stopped;
     if (refused || !(request.Dual || request.Compound))
         return refused;
-    // What the window's first redraw forms: the dual, the compound, the report once.
-    session.FormShown(request.Pick, settings, pane);
+    // What showing the pick forms: the dual, the compound, the report once.
+    session.Show(request.Pick, settings, pane);
     report.DualFormed = true;
     report.DualAborted = session.Marks().DualAborted;
     report.CompoundFormed = request.Compound;
     report.Compound = &session.Compound();
     if (request.Dual)
-        report.DualReport = DualEdgeReport(engine);
+        report.DualReport = DualEdgeReport(session.Dual(), session.Geometry().PolygonCount);
     return false;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A build as zenkari-cli runs it: the buttons pressed through the session, a one-shot
-// search on a worker thread with a progress line on a terminal, stopped by the time limit
-// or by Ctrl-C, then what the window's first redraw would form.
+// search on the build runner's worker with a progress line on a terminal, stopped by the
+// time limit or by Ctrl-C, then what showing the pick forms.
 
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
@@ -9,4 +9,5 @@
 
 // Builds as request says into session, its lines into pane, and fills report. True when
 // the configuration was refused.
-bool BuildAndShow(const TCliRequest& request, TBuildSession& session, TLinePane& pane, TBuildReport& report);
+[[nodiscard]] bool BuildAndShow(const TCliRequest& request, TBuildSession& session, TLinePane& pane,
+                                TBuildReport& report);

@@ -154,10 +154,13 @@ std::string ReadCatalogueItem(const std::string& text, TCliRequest& request)
 {
     if (!ReadInteger(text, 0, CatalogueItemCount - 1, request.CatalogueItem))
         return "a catalogue item is 0 ... 241, not " + QuotedInput(text);
-    const std::string error =
-        ParseCodeString(PolyhedronCatalogue()[request.CatalogueItem / 2].Code, request.Config, request.Pick);
-    request.Dual = request.Display.DualShown = request.CatalogueItem % 2 == 1;
-    return error;
+    const std::optional<TCatalogueChoice> choice = DecodeCatalogueItem(request.CatalogueItem);
+    if (!choice)
+        return "catalogue item " + text + " does not read";
+    request.Config = choice->Config;
+    request.Pick = choice->Pick;
+    request.Dual = request.Display.DualShown = choice->Dual;
+    return "";
 }
 
 std::string RangeError(const std::string& option, const std::string& range, const std::string& value)

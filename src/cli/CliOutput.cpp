@@ -16,19 +16,19 @@ std::string SolidCounts(const TPolyFace& raw, const TPolyFace& display)
 
 std::string DualObject(const TBuildReport& report)
 {
-    const TBuild& engine = *report.Engine;
-    return "{\"faces\": " + std::to_string(CountDualFaces(engine)) + ", \"vertices\": "
-           + std::to_string(CountDualVertices(engine)) + ", \"edges\": " + std::to_string(engine.Dual.EdgeCount)
+    const TDualSolid& dual = report.Session->Dual();
+    return "{\"faces\": " + std::to_string(CountDualFaces(dual)) + ", \"vertices\": "
+           + std::to_string(CountDualVertices(dual)) + ", \"edges\": " + std::to_string(dual.Faces.EdgeCount)
            + ", \"aborted\": " + (report.DualAborted ? "true" : "false")
-           + ", \"face_kind\": " + std::to_string(engine.DualFaceKind)
-           + ", \"pieces\": " + std::to_string(engine.DualPieces) + ", \"radius\": " + JsonNumber(engine.DualRadius)
-           + ", \"scale\": " + JsonNumber(engine.DualScale) + ", \"report\": " + JsonString(report.DualReport) + "}";
+           + ", \"face_kind\": " + std::to_string(dual.FaceKind) + ", \"pieces\": " + std::to_string(dual.Pieces)
+           + ", \"radius\": " + JsonNumber(dual.Radius) + ", \"scale\": " + JsonNumber(dual.Scale)
+           + ", \"report\": " + JsonString(report.DualReport) + "}";
 }
 
-std::string PolygonTable(const TBuild& engine)
+std::string PolygonTable(const TVertexGeometry& geometry)
 {
     std::string text = "[";
-    const auto rows = PolygonTableRows(engine);
+    const auto rows = PolygonTableRows(geometry);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         text += r ? ",\n    [" : "\n    [";
         for (std::size_t c = 0; c < rows[r].size(); ++c)
@@ -71,15 +71,16 @@ void WriteTextReport(const TBuildReport& report, std::ostream& out)
 {
     for (const std::string& line : *report.Pane)
         out << line << '\n';
-    const TBuild& engine = *report.Engine;
-    for (int i = 0; i < engine.FoundCount; ++i) {
-        const TPolyFace& solid = engine.FoundSolids[i];
-        out << "solid " << i + 1 << ": " << solid.VertexCount << " vertices, " << solid.FaceCount << " faces, "
+    const TBuildSession& session = *report.Session;
+    for (int i = 1; i <= session.FoundCount(); ++i) {
+        const TPolyFace& solid = session.SolidAt(i)->Raw;
+        out << "solid " << i << ": " << solid.VertexCount << " vertices, " << solid.FaceCount << " faces, "
             << solid.EdgeCount << " edges\n";
     }
     if (report.DualFormed)
-        out << "dual of " << report.Pick << ": " << CountDualVertices(engine) << " vertices, " << CountDualFaces(engine)
-            << " faces, " << engine.Dual.EdgeCount << " edges" << (report.DualAborted ? " (abandoned)" : "") << '\n';
+        out << "dual of " << report.Pick << ": " << CountDualVertices(session.Dual()) << " vertices, "
+            << CountDualFaces(session.Dual()) << " faces, " << session.Dual().Faces.EdgeCount << " edges"
+            << (report.DualAborted ? " (abandoned)" : "") << '\n';
     if (report.CompoundFormed)
         out << "compound of " << report.Pick << ": " << report.Compound->VertexCount << " vertices, "
             << report.Compound->FaceCount << " faces, " << report.Compound->EdgeCount << " edges\n";
@@ -87,7 +88,8 @@ void WriteTextReport(const TBuildReport& report, std::ostream& out)
 
 void WriteJsonReport(const TBuildReport& report, std::ostream& out)
 {
-    const TBuild& engine = *report.Engine;
+    const TBuildSession& session = *report.Session;
+    const TVertexGeometry& geometry = session.Geometry();
     out << "{\n  \"configuration\": " << JsonString(report.Configuration) << ",\n";
     out << "  \"vertex_limit\": " << report.Config->VertexLimit << ",\n";
     out << "  \"refused\": " << (report.Refused ? "true" : "false") << ",\n";
@@ -95,18 +97,20 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     for (std::size_t i = 0; i < report.Pane->size(); ++i)
         out << (i ? ",\n    " : "\n    ") << JsonString((*report.Pane)[i]);
     out << "\n  ],\n";
-    out << "  \"sphere_radius\": " << JsonNumber(report.Refused ? NAN : engine.SphereRadius) << ",\n";
-    out << "  \"neighbour_radius\": " << JsonNumber(report.Refused ? NAN : engine.NeighbourRadius) << ",\n";
+    out << "  \"sphere_radius\": " << JsonNumber(report.Refused ? NAN : geometry.SphereRadius) << ",\n";
+    out << "  \"neighbour_radius\": " << JsonNumber(report.Refused ? NAN : geometry.NeighbourRadius) << ",\n";
     // The internal states "one-shot" and "ended after a failure" have no step to show.
     const bool noStep = report.BuildStep == OneShotStep || report.BuildStep == SearchEndedAfterFailure;
     out << "  \"build_step\": " << (noStep ? std::string("null") : std::to_string(report.BuildStep)) << ",\n";
     out << "  \"found\": [";
-    for (int i = 0; i < engine.FoundCount; ++i)
-        out << (i ? ",\n    " : "\n    ") << SolidCounts(engine.FoundSolids[i], engine.FoundDisplay[i])
-            << ", \"area\": " << JsonNumber(SurfaceArea(engine, i + 1))
-            << ", \"volume\": " << JsonNumber(Volume(engine, i + 1)) << "}";
+    for (int i = 1; i <= session.FoundCount(); ++i) {
+        const TBuiltSolid& solid = *session.SolidAt(i);
+        out << (i > 1 ? ",\n    " : "\n    ") << SolidCounts(solid.Raw, solid.Display)
+            << ", \"area\": " << JsonNumber(SurfaceArea(solid)) << ", \"volume\": " << JsonNumber(Volume(solid)) << "}";
+    }
     out << "\n  ],\n";
-    out << "  \"current\": " << SolidCounts(engine.Current, engine.CurrentDisplay) << "},\n";
+    const TBuiltSolid& current = *session.SolidAt(0);
+    out << "  \"current\": " << SolidCounts(current.Raw, current.Display) << "},\n";
     out << "  \"pick\": " << report.Pick << ",\n";
     out << "  \"stopped\": " << (report.Stopped ? "true" : "false") << ",\n";
     if (report.DualFormed)
@@ -114,5 +118,5 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     if (report.CompoundFormed)
         out << "  \"compound\": {\"vertices\": " << report.Compound->VertexCount
             << ", \"faces\": " << report.Compound->FaceCount << ", \"edges\": " << report.Compound->EdgeCount << "},\n";
-    out << "  \"polygon_table\": " << (report.Refused ? "[]" : PolygonTable(engine)) << "\n}\n";
+    out << "  \"polygon_table\": " << (report.Refused ? "[]" : PolygonTable(geometry)) << "\n}\n";
 }

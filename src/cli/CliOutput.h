@@ -2,7 +2,7 @@
 // What zenkari-cli prints after a build: the information pane and the solids found,
 // as text or as one JSON object.
 
-#include "construction/PolyhedronBuild.h"
+#include "session/BuildSession.h"
 
 #include <ostream>
 #include <string>
@@ -14,7 +14,7 @@ struct TBuildReport {
     bool Refused = false;
     int BuildStep = 0;
     const std::vector<std::string>* Pane = nullptr;
-    const TBuild* Engine = nullptr;
+    const TBuildSession* Session = nullptr;
     int Pick = 1;
     bool DualFormed = false;
     bool DualAborted = false;

@@ -4,6 +4,8 @@
 #include "construction/Lookups.h"
 
 #include <algorithm>
+#include <bit>
+#include <cassert>
 #include <cmath>
 #include <string>
 
@@ -12,32 +14,41 @@ std::string VertexLimitCutLine(int limit)
     return Text(TMessage::VertexLimitCut, std::to_string(limit));
 }
 
-double TBuild::RecurrenceFactor(int n, int d)
+bool TBuild::Prepare(const TVertexConfiguration& config, TInfoPane& pane)
 {
-    // 1 + 2 cos(2 pi d / n), written as the corner recurrence needs it; kept per {n/d}.
-    double& factor = Factors[static_cast<std::size_t>(n * (MaxPolygonCorners + 1) + d)];
-    if (std::isnan(factor))
-        factor = 1.0 - 2.0 * std::cos(M_PI - d * TurnFraction(n));
-    return factor;
+    Found.clear();
+    Shown.Raw.NextChoice = 0;
+    Shown.Raw.Clear();
+    Shown.Display.Clear();
+    const bool failed = TPreparation::Prepare(config, pane);
+    Shown.Geometry = SharedGeometry();
+    Work.NextChoice = 0;
+    return failed;
+}
+
+const TBuiltSolid* TBuild::SolidAt(int listPosition) const
+{
+    if (listPosition == 0)
+        return &Shown;
+    if (listPosition < 0 || listPosition > FoundCount())
+        return nullptr;
+    return &Found[static_cast<std::size_t>(listPosition - 1)];
 }
 
 void TBuild::StartWork()
 {
-    // Preparation has just emptied Current; the search starts afresh from it.
-    Table.Build(PolygonCount, Arrangements, ArrangementD);
+    // Preparation has just emptied the list; the search starts afresh.
+    const TVertexGeometry& g = Geometry();
+    Table.Build(g.PolygonCount, g.Arrangements, g.ArrangementD);
+    const int nextChoice = Work.NextChoice;
     Work.Reset(Table);
-    Work.NextChoice = Current.NextChoice;
-    LimitCut = false;
+    Work.NextChoice = nextChoice;
+    LimitWasCut = false;
     TailWalk = false;
     MarkedDepth = -1;
-    LostClosures = 0;
-    PruningCuts = 0;
-    PruningChecks = 0;
-    PruningSecondChecks = 0;
-    CacheCompared = 0;
-    CacheMismatches = 0;
+    Counts = TPruningStats{};
     EnablePruning();
-    Work.FindOrAddVertex(MakeVector(SphereRadius, 0.0, 0.0));
+    Work.FindOrAddVertex(MakeVector(g.SphereRadius, 0.0, 0.0));
 }
 
 void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
@@ -73,7 +84,6 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
                 n = Work.Restore(Work.NextChoice);
                 if (MarkedDepth >= 0 && Work.SavedCount() < MarkedDepth)
                     MarkedDepth = -1;  // out of the marked subtree
-                SavedCount = Work.SavedCount();
                 if (step == OneShotStep)
                     continue;
                 step = n;
@@ -92,7 +102,7 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
         // Every vertex is complete, so the solid is closed.
         RecordFoundSolid();
         if (Work.SavedCount() == 0) {
-            pane.AppendLine(Text(TMessage::FoundSolids, std::to_string(FoundCount)));
+            pane.AppendLine(Text(TMessage::FoundSolids, std::to_string(FoundCount())));
             AppendEndLines(pane);
             step = Work.VertexCount() + 1;
             break;
@@ -100,13 +110,12 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
         n = Work.Restore(Work.NextChoice);
         if (MarkedDepth >= 0 && Work.SavedCount() < MarkedDepth)
             MarkedDepth = -1;
-        SavedCount = Work.SavedCount();
-        pane.AppendLine(Text(TMessage::FoundSolids, std::to_string(FoundCount)));
+        pane.AppendLine(Text(TMessage::FoundSolids, std::to_string(FoundCount())));
         if (step != OneShotStep) {
             step = n;
             break;
         }
-        if (FoundCount >= FoundSolidCap) {
+        if (FoundCount() >= FoundSolidCap) {
             pane.AppendLine(Text(TMessage::ManyFoundPause));
             step = n;
             break;
@@ -123,11 +132,11 @@ bool TBuild::CutBelow(int n, long long steps)
     }
     if (!CheckDue(n, steps))
         return false;
-    ++PruningChecks;
+    ++Counts.Checks;
     if (!CutAfterForcing(n))
         return false;
-    ++PruningCuts;
-    if (PruningDiagnosis) {
+    ++Counts.Cuts;
+    if (Options.Diagnosis) {
         if (MarkedDepth < 0)
             MarkedDepth = Work.SavedCount();
         return false;
@@ -145,15 +154,18 @@ void TBuild::SetLastCandidate(int n)
 {
     // Only where the completion will read the choice: a completion refused at the limit,
     // or with no candidate, leaves NextChoice as the plain search leaves it.
-    if (Work.VertexCount() <= VertexLimit && Work.FanCount(n) >= 1 && !FindCandidates(n))
-        Work.NextChoice = std::max(Work.NextChoice, CandidateCount - 1);
+    if (Work.VertexCount() > Geometry().VertexLimit || Work.FanCount(n) < 1)
+        return;
+    const TCandidates candidates = FindCandidates(n);
+    if (candidates.Count > 0)
+        Work.NextChoice = std::max(Work.NextChoice, candidates.Count - 1);
 }
 
 bool TBuild::PauseOnRequest(int n, long long steps, TSearchControl& control, TInfoPane& pane)
 {
     control.Completions.store(steps, std::memory_order_relaxed);
     control.Vertices.store(Work.VertexCount(), std::memory_order_relaxed);
-    control.Found.store(FoundCount, std::memory_order_relaxed);
+    control.Found.store(FoundCount(), std::memory_order_relaxed);
     // Never before the first vertex is complete: step 0 would start a new build.
     if (n < 1)
         return false;
@@ -171,8 +183,8 @@ bool TBuild::PauseOnRequest(int n, long long steps, TSearchControl& control, TIn
 
 void TBuild::AppendEndLines(TInfoPane& pane)
 {
-    if (LimitCut)
-        pane.AppendLine(VertexLimitCutLine(VertexLimit));
+    if (LimitWasCut)
+        pane.AppendLine(VertexLimitCutLine(Geometry().VertexLimit));
     pane.AppendLine(Text(TMessage::AllTried));
     pane.AppendLine(SeparatorLine);
 }
@@ -180,20 +192,22 @@ void TBuild::AppendEndLines(TInfoPane& pane)
 void TBuild::RecordFoundSolid()
 {
     if (MarkedDepth >= 0)
-        ++LostClosures;  // diagnosis: a cut at the marked node would have lost this solid
-    Work.ExportTo(Current);
-    BuildDisplayForm(Current, CurrentDisplay);
-    PushState(FoundSolids, FoundCount, 0, Current);
-    PushState(FoundDisplay, FoundCount, 0, CurrentDisplay);
-    FoundCount = FoundCount + 1;
+        ++Counts.LostClosures;  // diagnosis: a cut at the marked node would have lost this solid
+    FinishCall();
+    // Found solids are stored as the saved states always were: their next choice one on.
+    TBuiltSolid& found = Found.emplace_back();
+    CopyPolyFace(found.Raw, Shown.Raw);
+    found.Raw.NextChoice = Shown.Raw.NextChoice + 1;
+    CopyPolyFace(found.Display, Shown.Display);
+    found.Display.NextChoice = Shown.Display.NextChoice + 1;
+    found.Geometry = Shown.Geometry;
 }
 
 void TBuild::FinishCall()
 {
     // List position 0 shows the state the search has reached.
-    Work.ExportTo(Current);
-    SavedCount = Work.SavedCount();
-    BuildDisplayForm(Current, CurrentDisplay);
+    Work.ExportTo(Shown.Raw);
+    BuildDisplayForm(Shown.Raw, Shown.Display);
 }
 
 bool TBuild::CheckAllVertices() const
@@ -201,102 +215,83 @@ bool TBuild::CheckAllVertices() const
     return Work.AnyVertexStuck();
 }
 
-bool TBuild::FindCandidates(int v)
+TCandidates TBuild::FindCandidates(int v) const
 {
-    const int k = PolygonCount;
-    CandidateCount = 0;
-    CandidateOffset.clear();
-    CandidateDirection.clear();
-    const int m = Work.FanCount(v);
-    if (m + Work.PendingCount(v) > k)
-        return true;
-    const std::uint32_t matching = Work.MatchingReadings(v);
-    for (int a = 0; a < Table.Count(); ++a) {
-        if ((matching & (1u << a)) == 0)
-            continue;
-        const int direction = Table.DirectionOf(a);
-        // The next polygon is the one m places on from the reading's start.
-        CandidateOffset.push_back((((m * direction + Table.StartOf(a) + k) % k) + k) % k);
-        CandidateDirection.push_back(direction);
-        ++CandidateCount;
-    }
-    return CandidateCount == 0;
+    const int k = Geometry().PolygonCount;
+    TCandidates candidates;
+    if (Work.FanCount(v) + Work.PendingCount(v) > k)
+        return candidates;
+    candidates.Readings = Work.MatchingReadings(v);
+    candidates.Count = std::popcount(candidates.Readings);
+    return candidates;
 }
 
-void TBuild::UseAxisFrameOf(int v)
+TReadingStart TBuild::CandidateAt(int v, const TCandidates& candidates, int c) const
+{
+    assert(c >= 0 && c < candidates.Count && "a choice the fan does not offer");
+    std::uint32_t left = candidates.Readings;
+    for (int skipped = 0; skipped < c; ++skipped)
+        left &= left - 1;  // drop the lowest reading
+    return ReadingStart(std::countr_zero(left), Work.FanCount(v));
+}
+
+TReadingStart TBuild::ReadingStart(int a, int m) const
+{
+    // The next polygon is the one m places on from the reading's start.
+    const int direction = Table.DirectionOf(a);
+    return {Geometry().PlaceOf(m, Table.StartOf(a), direction), direction};
+}
+
+TAxisFrame TBuild::AxisFrameOf(int v)
 {
     // A vertex never moves, so its frame is worked out once however often it is used.
-    if (const double* frame = Work.KnownFrame(v)) {
-        FrameSinA = frame[0];
-        FrameCosA = frame[1];
-        FrameSinB = frame[2];
-        FrameCosB = frame[3];
-        return;
-    }
-    SetAxisFrame(Work.Vertex(v));
-    Work.KeepFrame(v, FrameSinA, FrameCosA, FrameSinB, FrameCosB);
+    if (const TAxisFrame* frame = Work.KnownFrame(v))
+        return *frame;
+    const TAxisFrame frame = TAxisFrame::Towards(Work.Vertex(v));
+    Work.KeepFrame(v, frame);
+    return frame;
 }
 
 bool TBuild::CompleteVertex(int v)
 {
-    const int k = PolygonCount;
-    if (Work.VertexCount() > VertexLimit) {
-        LimitCut = true;
+    const TVertexGeometry& g = Geometry();
+    if (Work.VertexCount() > g.VertexLimit) {
+        LimitWasCut = true;
         return true;
     }
-    UseAxisFrameOf(v);
-    int offset = 0;
-    int dir = 1;
+    const TAxisFrame frame = AxisFrameOf(v);
+    TReadingStart start;
     double phi = 0.0;
-    if (Work.FanCount(v) >= 1) {
-        if (FindCandidates(v))
+    const int fanCount = Work.FanCount(v);  // fixed before placing changes the fan
+    if (fanCount >= 1) {
+        const TCandidates candidates = FindCandidates(v);
+        if (candidates.Count == 0)
             return true;
         // Angles round v are measured from the fan's last end, where the next polygon starts.
-        const TVector3 w = ToAxisFrame(Work.Vertex(Work.FanLast(v)));
-        phi = std::atan2(w.Z, w.Y);
+        phi = FanEndAngle(frame, Work.Vertex(Work.FanLast(v)));
         const int c = Work.NextChoice;
-        if (c < 0 || c >= CandidateCount)
-            return true;
-        offset = CandidateOffset[c];
-        dir = CandidateDirection[c];
-        if (c < CandidateCount - 1)
+        start = CandidateAt(v, candidates, c);
+        if (c < candidates.Count - 1)
             Work.Save(v, c + 1);
         Work.NextChoice = 0;
     }
-
-    TVector3 corner[MaxPolygonCount];
-    for (int i = 0; i < k; ++i) {
-        const int q = ((i * dir + k + offset) % k + k) % k;
-        phi += CentralAngle[q];
-        corner[i] =
-            FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
-    }
-    const int missing = k - Work.FanCount(v);  // fixed before placing changes the fan
-    for (int b = 0; b < missing; ++b) {
-        const int q = ((b * dir + k + offset) % k + k) % k;
-        PlacePolygon(corner[b], v, corner[(b + k - 1) % k], PolyD[q], PolyN[q]);
-    }
+    [[maybe_unused]] const bool placeable =
+        PredictPolygons(frame, g, Work.Vertex(v), phi, fanCount, start.Offset, start.Direction, Placing);
+    assert(placeable && "configurations are checked where they enter");
+    for (const TPredictedPolygon& polygon : Placing)
+        PlacePolygon(polygon, v);
     return Work.PendingCount(v) > 0 || Work.FanFirst(v) != Work.FanLast(v);
 }
 
-void TBuild::PlacePolygon(TVector3 p0, int v, TVector3 p2, int d, int n)
+void TBuild::PlacePolygon(const TPredictedPolygon& polygon, int v)
 {
-    // Three consecutive corners of a regular {n/d} fix the rest:
-    // P[j] = P[j-3] + f (P[j-1] - P[j-2]) with f = 1 + 2 cos(2 pi d / n).
-    if (n < 3 || n > MaxPolygonCorners || d < 1 || d >= n)
-        return;  // configurations are checked where they enter; never write past the corners
-    const double f = RecurrenceFactor(n, d);
-    TVector3 points[MaxPolygonCorners];
+    const int n = polygon.N;
+    const int d = polygon.D;
     int idx[MaxPolygonCorners];
-    points[0] = p0;
-    points[1] = Work.Vertex(v);
-    points[2] = p2;
-    for (int j = 3; j < n; ++j)
-        points[j] = AddVectors(points[j - 3], ScaleVector(SubtractVectors(points[j - 1], points[j - 2]), f));
     // P1 is v itself, and no vertex older than v lies within 1e-9 of it (else v would
     // never have been added), so the lookup would return v.
     for (int j = 0; j < n; ++j)
-        idx[j] = j == 1 ? v : Work.FindOrAddVertex(points[j]);
+        idx[j] = j == 1 ? v : Work.FindOrAddVertex(polygon.Points[j]);
 
     const int old = Work.FaceCount();
     const int face = Work.FindOrAddFace(idx, n, n, d);
@@ -323,7 +318,7 @@ void TBuild::PlacePolygon(TVector3 p0, int v, TVector3 p2, int d, int n)
     }
 }
 
-void TBuild::BuildDisplayForm(const TPolyFace& raw, TPolyFace& display) const
+void BuildDisplayForm(const TPolyFace& raw, TPolyFace& display)
 {
     CopyPolyFace(display, raw);
     display.Faces.clear();

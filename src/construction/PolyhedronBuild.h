@@ -3,95 +3,80 @@
 // backtracking through the readings of the configuration, in one go or one vertex a call.
 
 #include "construction/BoundCache.h"
+#include "construction/BuiltSolid.h"
+#include "construction/PolygonPrediction.h"
 #include "construction/PolyhedronPreparation.h"
+#include "construction/PruningOptions.h"
+#include "construction/Search.h"
 #include "construction/SearchControl.h"
 #include "construction/SearchSolid.h"
 
-#include <climits>
-#include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-inline constexpr int SearchEndedAfterFailure = INT_MAX;  // step state once nothing is left to try
-inline constexpr int FoundSolidCap = 100;                // a one-shot build pauses after this many
-inline constexpr int OneShotStep = -1;
-
-// The s for which the line through s w with direction d passes through m.
-[[nodiscard]] double DualScaleFactor(TVector3 m, TVector3 d, TVector3 w);
 
 // The line that warns, before the end lines, that some branch stopped at the vertex limit.
 [[nodiscard]] std::string VertexLimitCutLine(int limit);
 
-// A polygon the bound predicts: its kind and its corners in order (corner 1 the vertex
-// it is placed round).
-struct TPredictedPolygon {
-    int N = 0;
-    int D = 0;
-    TVector3 Points[MaxPolygonCorners];
+// The readings that can continue a vertex's fan, in the table's order: the alternatives
+// the search tries there one after another.
+struct TCandidates {
+    std::uint32_t Readings = 0;  // bit a: reading a of the arrangement table
+    int Count = 0;
+};
+
+// Where a reading's next polygon sits in the configuration, and which way it runs.
+struct TReadingStart {
+    int Offset = 0;
+    int Direction = 1;
 };
 
 class TBuild : public TPreparation {
 public:
+    explicit TBuild(TPruningOptions options = {}) : Options(options) { Shown.Geometry = SharedGeometry(); }
+
+    // A new build: the geometry of config, an empty list. True when the configuration
+    // cannot be built; the reason is appended to the pane.
+    [[nodiscard]] bool Prepare(const TVertexConfiguration& config, TInfoPane& pane);
     // One call of the search, its lines appended to pane. step: -1 one-shot; 0 start a
     // step build; 1 ... the vertex to complete next; VertexCount + 1 or
     // SearchEndedAfterFailure once it has ended. A one-shot search reports its progress to
     // control, when given, and pauses there when asked to, leaving step at the vertex to
     // complete next as a step build would.
     void Search(int& step, TInfoPane& pane, TSearchControl* control = nullptr);
-    // True when some branch of this search failed only because it reached VertexLimit.
-    bool LimitCut = false;
-    // One-shot searches cut subtrees that provably hold no solid within the limit; every
-    // line, solid and state stays that of the plain search. Step builds never prune.
-    bool Pruning = true;
-    // Checks begin at this step of a search: a search that ends sooner (every catalogue row
-    // at its own limit) runs exactly as it did without them, and pays nothing. Any schedule is sound.
-    long long PruningFromStep = 4096;
-    // For tests: instead of cutting, mark the subtree and count the solids found in it,
-    // which a cut there would have lost (always 0 when the bound is sound).
-    bool PruningDiagnosis = false;
-    int LostClosures = 0;
-    long long PruningCuts = 0;    // cuts (or marked subtrees) of the last search
-    long long PruningChecks = 0;  // bounds worked out in the last search
-    // The bound's second layer where the first leaves the search wandering (above twice
-    // the vertices there): dearer per check, far fewer checks on the hyperbolic patches.
-    bool PruningSecondLayer = true;
-    double SecondLayerFrom = 2.0;       // where the first layer's bound passes this many times the vertices there
-    long long PruningSecondChecks = 0;  // bounds of the last search that went to the second layer
-    // For tests: work out again every vertex the bound finds in its cache, and count those
-    // that come out otherwise (always 0 when the cache forgets all it should).
-    bool PruningCacheCheck = false;
-    long long CacheCompared = 0;
-    long long CacheMismatches = 0;
+
+    [[nodiscard]] int FoundCount() const { return static_cast<int>(Found.size()); }
+    // List position 0 is the solid under construction as the last call left it, position
+    // k >= 1 found solid k; null outside the list.
+    [[nodiscard]] const TBuiltSolid* SolidAt(int listPosition) const;
+    // True when some branch of this search failed only because it reached the vertex limit.
+    [[nodiscard]] bool LimitCut() const { return LimitWasCut; }
+    [[nodiscard]] const TPruningStats& Stats() const { return Counts; }
+    [[nodiscard]] int SavedCount() const { return Work.SavedCount(); }
+
+    // The steps of the search, open to the tests that check them one by one.
     // True when some vertex can no longer be completed.
     [[nodiscard]] bool CheckAllVertices() const;
-    // Fills the candidate lists for vertex v; true when there is none.
-    bool FindCandidates(int v);
+    // The candidates for vertex v; none when v takes no more polygons.
+    [[nodiscard]] TCandidates FindCandidates(int v) const;
     // Fits the missing polygons round v; true on failure.
     [[nodiscard]] bool CompleteVertex(int v);
-    // Builds the polygon {n/d} through corner p0, vertex v and corner p2 and adds it.
-    void PlacePolygon(TVector3 p0, int v, TVector3 p2, int d, int n);
-    // display := raw with every star or backward face replaced by triangles round its centre.
-    void BuildDisplayForm(const TPolyFace& raw, TPolyFace& display) const;
-
-    // The dual of the solid under construction; true when it was abandoned (the pane says so).
-    bool BuildCurrentDual(TInfoPane& pane);
-    // The dual of found solid k; true when it was abandoned or k is not a found solid.
-    bool BuildListedDual(int k, TInfoPane& pane);
-    // Dual := the reciprocal of source, scaled so that its edges cross the source's at
-    // their midpoints. True when it had to be abandoned (points at infinity).
-    bool BuildDual(const TPolyFace& source, TInfoPane& pane);
-    // A vertex of Dual within 1e-9 of point, never one of the two reference entries.
-    int FindOrAddDualVertex(TVector3 point);
 
 private:
-    struct TDualWork;
+    // Candidate c of v's fan (0 <= c < candidates.Count).
+    [[nodiscard]] TReadingStart CandidateAt(int v, const TCandidates& candidates, int c) const;
+    // Where reading a of the table continues a fan of m polygons.
+    [[nodiscard]] TReadingStart ReadingStart(int a, int m) const;
+    // Places a predicted polygon round v: its corners found or added, its face and edges,
+    // every corner's fan.
+    void PlacePolygon(const TPredictedPolygon& polygon, int v);
     void StartWork();
-    [[nodiscard]] double RecurrenceFactor(int n, int d);
     void RecordFoundSolid();
     void FinishCall();
     void AppendEndLines(TInfoPane& pane);
-    // Sets the axis frame (FrameSinA ...) of vertex v, from the cache where it is known.
-    void UseAxisFrameOf(int v);
+    // The axis frame of vertex v, from the cache where it is known.
+    [[nodiscard]] TAxisFrame AxisFrameOf(int v);
     // Pruning (SearchPruning.cpp).
     void EnablePruning();
     [[nodiscard]] bool CheckDue(int n, long long steps);
@@ -115,11 +100,10 @@ private:
     // The vertex standing exactly at place, or -1.
     [[nodiscard]] int VertexAt(TVector3 place) const;
     [[nodiscard]] bool CutAfterForcing(int n);
-    int PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners);
-    // The polygons a reading would place round a point at, from the fan's last end at
-    // lastEnd (fanCount polygons already there), corner by corner; false for a bad kind.
-    bool PredictMissingPolygons(TVector3 at, TVector3 lastEnd, int fanCount, int offset, int dir,
-                                std::vector<TPredictedPolygon>& polygons);
+    // The polygons the reading at offset, dir places round unfinished vertex u, and their
+    // corners other than u; the number of polygons, or -1 for a bad kind.
+    int PredictMissingCorners(int u, int offset, int dir, std::vector<TPredictedPolygon>& polygons,
+                              std::vector<TVector3>& corners);
     // The second layer of the bound for one reading of a vertex: what its new far corners
     // need in their turn, shared out among them; their points are added to usable.
     [[nodiscard]] double SecondLayerNeed(const std::vector<TPredictedPolygon>& polygons,
@@ -133,25 +117,17 @@ private:
     // Publishes the progress after steps steps; true (with the pane line) when a stop was asked for.
     bool PauseOnRequest(int n, long long steps, TSearchControl& control, TInfoPane& pane);
 
-    [[nodiscard]] bool AbandonDual(const TPolyFace& source, TInfoPane& pane);
-    void ResetDual(const TPolyFace& source);
-    [[nodiscard]] std::vector<bool> PolygonsThroughCentre() const;
-    [[nodiscard]] bool FaceThroughCentre(const TPolyFace& source, int f, const std::vector<bool>& marked) const;
-    void OrdinaryDualFace(const TPolyFace& source, int v, TDualWork& work);
-    void SplitCrossedQuad(const int corner[4], TDualWork& work);
-    [[nodiscard]] bool SidesCross(TVector3 a, TVector3 b, TVector3 c, TVector3 d) const;
-    [[nodiscard]] TVector3 LineSegmentCrossing(TVector3 a, TVector3 b, TVector3 c, TVector3 d) const;
-    void CentreDualFace(const TPolyFace& source, int v, const std::vector<bool>& marked, TDualWork& work);
-    void AddFarTriangles(const TPolyFace& source, int v, int position, TVector3 pole, TDualWork& work);
-    void AddArcFans(TDualWork& work);
-    void ScaleDual(const TPolyFace& source, bool centreCase);
-
+    TPruningOptions Options;
+    TPruningStats Counts;
+    bool LimitWasCut = false;
     bool PruningApplies = false;
     bool ForcingApplies = false;
     bool TailWalk = false;  // a cut emptied the stack: the last candidates to the end
     int MarkedDepth = -1;   // diagnosis: the saved-state depth of a marked subtree
     TArrangementTable Table;
-    TSearchSolid Work;  // Current as the search holds it; copied into Current when shown
+    TSearchSolid Work;  // the solid under construction, with its saved states
     TBoundCache BoundCache;
-    std::vector<double> Factors = std::vector<double>((MaxPolygonCorners + 1) * (MaxPolygonCorners + 1), NAN);
+    TBuiltSolid Shown;                       // list position 0: Work as the last call left it
+    std::vector<TBuiltSolid> Found;          // list positions 1 ...
+    std::vector<TPredictedPolygon> Placing;  // the polygons of the completion under way
 };

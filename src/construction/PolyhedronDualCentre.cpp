@@ -1,4 +1,4 @@
-// Dual faces round a vertex where some faces pass through the centre: their poles lie at
+// Out.Faces faces round a vertex where some faces pass through the centre: their poles lie at
 // infinity, so each finite pole is joined to two far points on a sphere of ten times the
 // circumradius, and fans of far points along arcs close the face.
 
@@ -37,32 +37,32 @@ int CentreCaseVertexCount(const std::vector<TVector3>& recorded, const std::vect
 
 }  // namespace
 
-void TBuild::CentreDualFace(const TPolyFace& source, int v, const std::vector<bool>& marked, TDualWork& work)
+void TDualBuilder::CentreDualFace(const TPolyFace& source, int v, const std::vector<bool>& marked, TDualWork& work)
 {
     const TVector3 vertex = source.Vertices[v];
-    SetAxisFrame(vertex);
+    work.Frame = TAxisFrame::Towards(vertex);
     work.Vertex = vertex;
     work.Height = VectorLength(vertex);
     work.Arcs.clear();
-    for (int j = 0; j < PolygonCount; ++j) {
+    for (int j = 0; j < G.PolygonCount; ++j) {
         const int f = source.FanFaces[v][j];
         if (FaceThroughCentre(source, f, marked))
             continue;  // its pole is at infinity: the far points of its neighbours stand in
         TVector3 sum{};
         for (int i = 0; i < source.FaceSize[f]; ++i)
-            sum = AddVectors(sum, ToAxisFrame(source.Vertices[source.Faces[f][i]]));
-        const TVector3 pole = FromAxisFrame(ScaleVector(sum, work.Height / sum.X));
+            sum = AddVectors(sum, work.Frame.To(source.Vertices[source.Faces[f][i]]));
+        const TVector3 pole = work.Frame.From(ScaleVector(sum, work.Height / sum.X));
         AddFarTriangles(source, v, j, pole, work);
     }
     AddArcFans(work);
-    DualPieces = 3 * (static_cast<int>(work.Arcs.size()) / 2);
-    DualFaceKind = -1;
-    DualVertexCount = CentreCaseVertexCount(work.Recorded, work.Directions);
+    Out.Pieces = 3 * (static_cast<int>(work.Arcs.size()) / 2);
+    Out.FaceKind = -1;
+    Out.VertexCount = CentreCaseVertexCount(work.Recorded, work.Directions);
 }
 
-void TBuild::AddFarTriangles(const TPolyFace& source, int v, int position, TVector3 pole, TDualWork& work)
+void TDualBuilder::AddFarTriangles(const TPolyFace& source, int v, int position, TVector3 pole, TDualWork& work)
 {
-    const int k = PolygonCount;
+    const int k = G.PolygonCount;
     const TVector3 vertex = source.Vertices[v];
     // The neighbouring faces pass through the centre; their normals point to their poles.
     const TVector3 before = FaceNormal(source, source.FanFaces[v][(position + k - 1) % k], pole);
@@ -72,7 +72,7 @@ void TBuild::AddFarTriangles(const TPolyFace& source, int v, int position, TVect
     AddUniquePoint(work.Directions, after);
 
     // Walk from the pole along each direction to the far sphere.
-    const double reach = FarSphere * SphereRadius;
+    const double reach = FarSphere * G.SphereRadius;
     const double along = DotProduct(before, pole);
     const double t = -along + std::sqrt(along * along + reach * reach - DotProduct(pole, pole));
     const TVector3 far1 = AddVectors(pole, ScaleVector(before, t));
@@ -83,16 +83,16 @@ void TBuild::AddFarTriangles(const TPolyFace& source, int v, int position, TVect
     const int p = FindOrAddDualVertex(pole);
     const int centre = FindOrAddDualVertex(vertex);
     const int first[3] = {p1, p, centre};
-    FindOrAddFace(first, 3, k, 0, Dual);
-    AddEdge(p, p1, true, Dual);
+    FindOrAddFace(first, 3, k, 0, Out.Faces);
+    AddEdge(p, p1, true, Out.Faces);
     const int p2 = FindOrAddDualVertex(far2);
     const int second[3] = {p, p2, centre};
-    FindOrAddFace(second, 3, k, 0, Dual);
-    AddEdge(p, p2, true, Dual);
+    FindOrAddFace(second, 3, k, 0, Out.Faces);
+    AddEdge(p, p2, true, Out.Faces);
 
     // Mark where arcs start (1) and end (0): the arc runs the long way round between them.
-    const TVector3 w1 = ToAxisFrame(far1);
-    const TVector3 w2 = ToAxisFrame(far2);
+    const TVector3 w1 = work.Frame.To(far1);
+    const TVector3 w2 = work.Frame.To(far2);
     const double a1 = std::atan2(w1.Z, w1.Y);
     const double a2 = std::atan2(w2.Z, w2.Y);
     double spread = a2 - a1;
@@ -102,7 +102,7 @@ void TBuild::AddFarTriangles(const TPolyFace& source, int v, int position, TVect
     work.Arcs.emplace_back(a2, spread < M_PI ? 1 : 0);
 }
 
-void TBuild::AddArcFans(TDualWork& work)
+void TDualBuilder::AddArcFans(TDualWork& work)
 {
     auto& arcs = work.Arcs;
     std::stable_sort(arcs.begin(), arcs.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -136,8 +136,8 @@ void TBuild::AddArcFans(TDualWork& work)
         for (int i = 0; i <= static_cast<int>(steps); ++i) {
             const double angle = arcs[e].first - i * step;
             fan.push_back(FindOrAddDualVertex(
-                FromAxisFrame(MakeVector(work.Height, work.Rho * std::cos(angle), work.Rho * std::sin(angle)))));
+                work.Frame.From(MakeVector(work.Height, work.Rho * std::cos(angle), work.Rho * std::sin(angle)))));
         }
-        FindOrAddFace(fan.data(), static_cast<int>(fan.size()), PolygonCount, 0, Dual);
+        FindOrAddFace(fan.data(), static_cast<int>(fan.size()), G.PolygonCount, 0, Out.Faces);
     }
 }

@@ -5,42 +5,24 @@
 
 #include "common/InfoPane.h"
 #include "construction/VertexConfiguration.h"
-#include "geometry/PolyhedronFunc.h"
+#include "construction/VertexGeometry.h"
 
-#include <vector>
+#include <memory>
 
-class TPreparation : public TPolyhedron {
+class TPreparation {
 public:
-    std::vector<int> PolyN;
-    std::vector<int> PolyD;
-    std::vector<double> Chord;          // |2 cos(pi d/n)|: the side polygon i gives the vertex figure
-    std::vector<double> PolygonRadius;  // circumradius of {n/d} with unit edge
-    std::vector<double> PolygonArea;    // area of {n/d} with unit edge, counted with its density
-    std::vector<double> ChordSign;      // -1 for a polygon traversed backwards (d > n/2), else +1
-    int Winding = 1;
-    bool IrregularVertex = false;  // some polygon runs backwards, or the winding is not 1
-    bool LastAdded = false;        // the last polygon is the added one and is never placed
-    int VertexLimit = 200;
-    std::vector<double> CentralAngle;  // angle on the circle of neighbours taken by polygon i
-    int PolygonCount = 0;              // polygons placed round each vertex
-    double NeighbourRadius = 0.0;      // r: radius of the circle of neighbours
-    double DualScale = 1.0;
-    double PlaneOffset = 0.0;  // distance from the centre to the plane of that circle
-
     // True when the configuration cannot be built; the reason is appended to the pane.
+    // Either way the geometry is replaced by the one worked out for config.
     [[nodiscard]] bool Prepare(const TVertexConfiguration& config, TInfoPane& pane);
 
+    [[nodiscard]] const TVertexGeometry& Geometry() const { return *GeometryPtr; }
+    [[nodiscard]] const std::shared_ptr<const TVertexGeometry>& SharedGeometry() const { return GeometryPtr; }
+
 private:
-    void FillPolygonTables(const TVertexConfiguration& config);
-    void BuildArrangements();
-    [[nodiscard]] bool SolveVertexFigure(TInfoPane& pane);
-    [[nodiscard]] bool SolveByBisection(double& r, TInfoPane& pane) const;
-    [[nodiscard]] double AngleSum(double diameter) const;
-    static void RefuseTooLarge(TInfoPane& pane);
+    std::shared_ptr<const TVertexGeometry> GeometryPtr = std::make_shared<const TVertexGeometry>();
 };
 
-// 2 pi / n formed in extended precision and rounded to double, as every polygon angle starts.
-[[nodiscard]] double TurnFraction(int n);
-// asin and acos as two-argument arctangents, as the whole engine forms them.
-[[nodiscard]] double ArcSin(double x);
-[[nodiscard]] double ArcCos(double x);
+// The radii and angles of the vertex figure of config, worked out into geometry; true when
+// the configuration cannot close round a vertex (the reason on the pane).
+[[nodiscard]] bool PrepareVertexGeometry(const TVertexConfiguration& config, TVertexGeometry& geometry,
+                                         TInfoPane& pane);

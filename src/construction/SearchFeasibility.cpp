@@ -54,7 +54,7 @@ double TBuild::FeasibleNeed(int u, const TBoundEntry& entry) const
 
 bool TBuild::ReadingCanComplete(int u, const TBoundEntry& entry, const TReadingNeed& reading) const
 {
-    const int k = PolygonCount;
+    const int k = Geometry().PolygonCount;
     const bool checked = u < Work.VertexCount() - 1;
     int faces[MaxPolygonCount];
     int faceCount = 0;

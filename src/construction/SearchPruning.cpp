@@ -285,18 +285,18 @@ bool SameEntry(const TBoundEntry& a, const TBoundEntry& b)
 void TBuild::EnablePruning()
 {
     // The rotation argument needs every placed chord within the circle of neighbours.
-    const int k = PolygonCount;
+    const int k = Geometry().PolygonCount;
     PruningApplies = true;
     BoundCache.Reset(ClearDistance);
     for (int i = 0; i < k; ++i)
-        PruningApplies = PruningApplies && Chord[i] <= 2.0 * NeighbourRadius;
+        PruningApplies = PruningApplies && Geometry().Chord[i] <= 2.0 * Geometry().NeighbourRadius;
     // Forcing needs distinct junctions: no proper run of the configuration closes a full
     // turn, so that a fan can only close with all its polygons.
     ForcingApplies = PruningApplies;
     for (int start = 0; start < k && ForcingApplies; ++start) {
         double sum = 0.0;
         for (int length = 1; length < k && ForcingApplies; ++length) {
-            sum += CentralAngle[(start + length - 1) % k];
+            sum += Geometry().CentralAngle[(start + length - 1) % k];
             const double turns = sum / (2.0 * M_PI);
             ForcingApplies = std::fabs(turns - std::round(turns)) > 1e-9;
         }
@@ -309,7 +309,7 @@ bool TBuild::CutAfterForcing(int n)
     // place them on the state (undone afterwards), as long as any vertex is so forced.
     // A forced vertex that cannot close, a fan no reading continues, or too many vertices
     // means no solid; otherwise the count bound is taken on the richer state.
-    const int k = PolygonCount;
+    const int k = Geometry().PolygonCount;
     const int choice = Work.NextChoice;
     const int fanCount = Work.FanCount(n), fanFirst = Work.FanFirst(n), fanLast = Work.FanLast(n);
     const int pending = Work.PendingCount(n);
@@ -334,62 +334,27 @@ bool TBuild::CutAfterForcing(int n)
     if (!cut)
         cut = SubtreeExceedsLimit(n, nUnchanged ? choice : 0);
     int restored = 0;
-    Work.Restore(restored);
+    (void)Work.Restore(restored);  // back to the state saved above, which resumes at n
     Work.NextChoice = choice;
     return cut;
 }
 
 bool TBuild::CheckDue(int n, long long steps)
 {
-    if (!Pruning || !PruningApplies || !LimitCut || steps < PruningFromStep || Work.FanCount(n) < 1)
+    if (!Options.Enabled || !PruningApplies || !LimitWasCut || steps < Options.FromStep || Work.FanCount(n) < 1)
         return false;
     // Only where the vertex about to be completed still has a choice to make.
-    if (FindCandidates(n))
-        return false;
-    return CandidateCount - Work.NextChoice >= 2;
+    return FindCandidates(n).Count - Work.NextChoice >= 2;
 }
 
-bool TBuild::PredictMissingPolygons(TVector3 at, TVector3 lastEnd, int fanCount, int offset, int dir,
-                                    std::vector<TPredictedPolygon>& polygons)
+int TBuild::PredictMissingCorners(int u, int offset, int dir, std::vector<TPredictedPolygon>& polygons,
+                                  std::vector<TVector3>& corners)
 {
-    // The same arithmetic as CompleteVertex, so that the points agree with what it would
-    // place; the axis frame is the caller's (that of at).
-    const int k = PolygonCount;
-    const TVector3 w = ToAxisFrame(lastEnd);
-    double phi = std::atan2(w.Z, w.Y);
-    TVector3 corner[MaxPolygonCount];
-    for (int i = 0; i < k; ++i) {
-        const int q = ((i * dir + k + offset) % k + k) % k;
-        phi += CentralAngle[q];
-        corner[i] =
-            FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
-    }
-    polygons.clear();
-    for (int b = 0; b < k - fanCount; ++b) {
-        const int q = ((b * dir + k + offset) % k + k) % k;
-        TPredictedPolygon polygon;
-        polygon.N = PolyN[q];
-        polygon.D = PolyD[q];
-        if (polygon.N < 3 || polygon.N > MaxPolygonCorners)
-            return false;
-        const double f = RecurrenceFactor(polygon.N, polygon.D);
-        TVector3* points = polygon.Points;
-        points[0] = corner[b];
-        points[1] = at;
-        points[2] = corner[(b + k - 1) % k];
-        for (int j = 3; j < polygon.N; ++j)
-            points[j] = AddVectors(points[j - 3], ScaleVector(SubtractVectors(points[j - 1], points[j - 2]), f));
-        polygons.push_back(polygon);
-    }
-    return true;
-}
-
-int TBuild::PredictMissingCorners(int u, int offset, int dir, std::vector<TVector3>& corners)
-{
-    UseAxisFrameOf(u);
+    // The same computation as the completion's, so that the points agree with what it would place.
+    const TAxisFrame frame = AxisFrameOf(u);
     corners.clear();
-    std::vector<TPredictedPolygon>& polygons = Scratch.Polygons;
-    if (!PredictMissingPolygons(Work.Vertex(u), Work.Vertex(Work.FanLast(u)), Work.FanCount(u), offset, dir, polygons))
+    const double phi = FanEndAngle(frame, Work.Vertex(Work.FanLast(u)));
+    if (!PredictPolygons(frame, Geometry(), Work.Vertex(u), phi, Work.FanCount(u), offset, dir, polygons))
         return -1;
     for (const TPredictedPolygon& polygon : polygons)
         for (int j = 0; j < polygon.N; ++j)
@@ -431,19 +396,19 @@ int TBuild::NewCornerCount(const std::vector<TVector3>& corners, std::vector<TVe
 bool TBuild::SubtreeExceedsLimit(int n, int firstChoice)
 {
     const double first = SubtreeBound(n, firstChoice, false);
-    if (first > VertexLimit + 1e-9)
+    if (first > Geometry().VertexLimit + 1e-9)
         return true;
     // The second layer pays where the first leaves the search much room to wander: on
     // the hyperbolic patches, whose frontier needs more than the vertices already there.
-    if (!PruningSecondLayer || first < SecondLayerFrom * Work.VertexCount())
+    if (!Options.SecondLayer || first < Options.SecondLayerFrom * Work.VertexCount())
         return false;
-    ++PruningSecondChecks;
-    return SubtreeBound(n, firstChoice, true) > VertexLimit + 1e-9;
+    ++Counts.SecondChecks;
+    return SubtreeBound(n, firstChoice, true) > Geometry().VertexLimit + 1e-9;
 }
 
 double TBuild::SubtreeBound(int n, int firstChoice, bool secondLayer)
 {
-    const int k = PolygonCount;
+    const int k = Geometry().PolygonCount;
     const int vertices = Work.VertexCount();
     TRequirementGrid& grid = Scratch.Grid;
     std::vector<double>& need = Scratch.Need;
@@ -480,10 +445,10 @@ const TBoundEntry& TBuild::VertexNeed(int u, int skipped, bool secondLayer)
     const TBoundKey key{Work.Vertex(u), Work.Vertex(Work.FanLast(u)), Work.FanCount(u), Work.MatchingReadings(u),
                         secondLayer ? 2 : 1};
     if (const TBoundEntry* kept = BoundCache.Find(key)) {
-        if (PruningCacheCheck) {
+        if (Options.CacheCheck) {
             WeighVertex(u, 0, secondLayer, Scratch.Uncached);
-            ++CacheCompared;
-            CacheMismatches += SameEntry(*kept, Scratch.Uncached) ? 0 : 1;
+            ++Counts.CacheCompared;
+            Counts.CacheMismatches += SameEntry(*kept, Scratch.Uncached) ? 0 : 1;
         }
         return *kept;
     }
@@ -497,9 +462,9 @@ void TBuild::WeighVertex(int u, int skipped, bool secondLayer, TBoundEntry& entr
 {
     // For each of u's readings (from the skipped-th on): the new points it needs, the
     // polygons it places, and the points it may use.
-    const int k = PolygonCount;
     const int m = Work.FanCount(u);
     const std::uint32_t matching = Work.MatchingReadings(u);
+    std::vector<TPredictedPolygon>& polygons = Scratch.Polygons;
     std::vector<TVector3>& corners = Scratch.Corners;
     std::vector<TVector3>& fresh = Scratch.Fresh;
     entry.Clear();
@@ -510,17 +475,17 @@ void TBuild::WeighVertex(int u, int skipped, bool secondLayer, TBoundEntry& entr
         ++c;
         if (c < skipped)
             continue;  // tried already, or left to the saved states above this node
-        const int dir = Table.DirectionOf(a);
-        const int offset = (((m * dir + Table.StartOf(a) + k) % k) + k) % k;
-        const int count = PredictMissingCorners(u, offset, dir, corners) < 0 ? -1 : NewCornerCount(corners, fresh);
-        entry.Abstains = count < 0 || !RecordReadingPolygons(u, Scratch.Polygons, entry);
+        const TReadingStart start = ReadingStart(a, m);
+        const int predicted = PredictMissingCorners(u, start.Offset, start.Direction, polygons, corners);
+        const int count = predicted < 0 ? -1 : NewCornerCount(corners, fresh);
+        entry.Abstains = count < 0 || !RecordReadingPolygons(u, polygons, entry);
         if (entry.Abstains)
             break;
         TReadingNeed& reading = entry.Readings.back();
         reading.Need = count;
         entry.Usable.insert(entry.Usable.end(), fresh.begin(), fresh.end());
         if (secondLayer && count > 0)
-            reading.Need += SecondLayerNeed(Scratch.Polygons, corners, entry.Usable);
+            reading.Need += SecondLayerNeed(polygons, corners, entry.Usable);
     }
     if (entry.Abstains) {
         entry.Clear();
@@ -581,19 +546,18 @@ int TBuild::ReadingNewPoints(TVector3 q, const TPredictedPolygon& through, int c
 {
     // q's fan is the one polygon through it, its last end the corner before q, as
     // placing the polygon would record it. -1: some point is ambiguous.
-    const int k = PolygonCount;
     const TVector3 lastEnd = through.Points[corner - 1];
     const std::uint32_t matching = Table.AtPlace(0, through.N, through.D);
-    SetAxisFrame(q);
+    const TAxisFrame frame = TAxisFrame::Towards(q);
+    const double phi = FanEndAngle(frame, lastEnd);
     usable.clear();
     int fewest = -1;
     std::vector<TVector3>& fresh = Scratch.ReadingFresh;
     for (int a = 0; a < Table.Count(); ++a) {
         if ((matching & (1u << a)) == 0)
             continue;
-        const int dir = Table.DirectionOf(a);
-        const int offset = (((dir + Table.StartOf(a) + k) % k) + k) % k;
-        if (!PredictMissingPolygons(q, lastEnd, 1, offset, dir, Scratch.CornerPolygons))
+        const TReadingStart start = ReadingStart(a, 1);
+        if (!PredictPolygons(frame, Geometry(), q, phi, 1, start.Offset, start.Direction, Scratch.CornerPolygons))
             return -1;
         fresh.clear();
         for (const TPredictedPolygon& polygon : Scratch.CornerPolygons)

@@ -4,6 +4,7 @@
 #include "construction/Lookups.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace {
@@ -390,6 +391,7 @@ void TSearchSolid::Save(int resumeVertex, int nextChoice)
 
 int TSearchSolid::Restore(int& nextChoice)
 {
+    assert(!Marks.empty() && "restoring with no saved state");
     const TMark mark = Marks.back();
     Marks.pop_back();
     while (Trail.size() > mark.TrailLength) {

@@ -6,7 +6,7 @@
 // It also knows, for every vertex, whether its fan can still be continued by some
 // reading of the configuration, so the check of all vertices is one comparison.
 
-#include "geometry/VectorFunc.h"
+#include "geometry/PolyhedronFunc.h"
 
 #include "construction/IndexTable.h"
 #include "construction/RowStore.h"
@@ -84,17 +84,17 @@ public:
     [[nodiscard]] bool AnyVertexStuck() const { return StuckCount > 0; }
 
     // Saved states: Save marks the present state; Restore returns to the newest mark
-    // and drops it, giving back its resume vertex and its next choice.
+    // and drops it, giving back its resume vertex and its next choice. There must be one.
     void Save(int resumeVertex, int nextChoice);
-    int Restore(int& nextChoice);
+    [[nodiscard]] int Restore(int& nextChoice);
     [[nodiscard]] int SavedCount() const { return static_cast<int>(Marks.size()); }
 
     // The axis frame of vertex v (sin A, cos A, sin B, cos B), once it has been worked out:
     // a vertex never moves, so its frame is computed once however often it is completed.
-    [[nodiscard]] const double* KnownFrame(int v) const { return FrameKnown[v] ? Frames[v].data() : nullptr; }
-    void KeepFrame(int v, double sinA, double cosA, double sinB, double cosB)
+    [[nodiscard]] const TAxisFrame* KnownFrame(int v) const { return FrameKnown[v] ? &Frames[v] : nullptr; }
+    void KeepFrame(int v, const TAxisFrame& frame)
     {
-        Frames[v] = {sinA, cosA, sinB, cosB};
+        Frames[v] = frame;
         FrameKnown[v] = true;
     }
 
@@ -145,7 +145,7 @@ private:
     std::vector<TFan> Fans;
     TRowStore FanNs, FanDs, FanFaceList, PendingList;
     TRowStore Neighbours;  // the other end of every edge at the vertex, oldest first
-    std::vector<std::array<double, 4>> Frames;
+    std::vector<TAxisFrame> Frames;
     std::vector<bool> FrameKnown;
     std::vector<int> CellNext;  // vertices sharing a grid cell
     TIndexTable CellHead;

@@ -118,15 +118,16 @@ TVector3 TriangleNormal(const TExportScene& scene, const TExportTriangle& triang
     return ScaleVector(normal, 1.0 / length);
 }
 
-TExportScene DescribeShown(const TBuild& engine, const TPolyFace& raw, const TPolyFace& display,
-                           const TDisplaySettings& settings)
+TExportScene DescribeShown(const TBuiltSolid& solid, const TDualSolid& dual, const TDisplaySettings& settings)
 {
+    const TPolyFace& raw = solid.Raw;
+    const TPolyFace& display = solid.Display;
     TExportScene scene;
     if (display.VertexCount == 0)
         return scene;
     if (!(settings.DualShown && !settings.CompoundShown))
         AddPart(scene, TPartSource{raw, display, 0, false}, settings);
-    if ((settings.CompoundShown || settings.DualShown) && engine.Dual.VertexCount > 2)
-        AddPart(scene, TPartSource{engine.Dual, engine.Dual, 2, true}, settings);
+    if ((settings.CompoundShown || settings.DualShown) && dual.Faces.VertexCount > 2)
+        AddPart(scene, TPartSource{dual.Faces, dual.Faces, 2, true}, settings);
     return scene;
 }

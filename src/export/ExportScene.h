@@ -5,7 +5,7 @@
 // colour group. Coordinates are the engine's own: unit edges, centre at the origin.
 
 #include "common/DisplaySettings.h"
-#include "construction/PolyhedronBuild.h"
+#include "construction/BuiltSolid.h"
 
 #include <string>
 #include <vector>
@@ -40,9 +40,9 @@ struct TExportScene {
     [[nodiscard]] bool Empty() const { return Faces.empty(); }
 };
 
-// The solid raw (with its display form) and engine's Dual, as the settings show them:
-// the solid, its dual, or both. Empty when the solid has no vertex.
-[[nodiscard]] TExportScene DescribeShown(const TBuild& engine, const TPolyFace& raw, const TPolyFace& display,
+// The solid and its dual as formed for it, as the settings show them: the solid, its dual,
+// or both. Empty when the solid has no vertex.
+[[nodiscard]] TExportScene DescribeShown(const TBuiltSolid& solid, const TDualSolid& dual,
                                          const TDisplaySettings& settings);
 // The face normal of a triangle of the scene, of unit length (zero for a degenerate one).
 [[nodiscard]] TVector3 TriangleNormal(const TExportScene& scene, const TExportTriangle& triangle);

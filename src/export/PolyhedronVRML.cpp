@@ -70,40 +70,28 @@ int ColourIndex(const TDisplaySettings& settings, bool isDual, int n, int d)
 }  // namespace
 
 namespace {
-std::string CameraDistance(const TBuild& engine, const TDisplaySettings& settings);
-void WriteFaceShape(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
+std::string CameraDistance(double sphereRadius, double dualRadius, const TDisplaySettings& settings);
+void WriteFaceShape(double sphereRadius, std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
                     const TDisplaySettings& settings);
-void WriteEdgeShape(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
+void WriteEdgeShape(double sphereRadius, std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
                     const TDisplaySettings& settings);
 }  // namespace
 
-std::vector<std::string> ExportCurrent(const TBuild& engine, const TDisplaySettings& settings)
-{
-    return WriteVRML(engine, engine.Current, engine.CurrentDisplay, settings);
-}
-
-std::vector<std::string> ExportFound(const TBuild& engine, int i, const TDisplaySettings& settings)
-{
-    if (i < 0 || i >= engine.FoundCount)
-        return {};
-    return WriteVRML(engine, engine.FoundSolids[i], engine.FoundDisplay[i], settings);
-}
-
 namespace {
 
-std::string CameraDistance(const TBuild& engine, const TDisplaySettings& settings)
+std::string CameraDistance(double sphereRadius, double dualRadius, const TDisplaySettings& settings)
 {
     // The fitted modes stand the camera at five radii of what is shown; the fixed ones
     // let the apparent size grow with R, as on screen.
     switch (settings.ZoomMode) {
     case 1:
-        return settings.DualShown ? CoordinateText(10.0 * engine.DualRadius / engine.SphereRadius) : "10";
+        return settings.DualShown ? CoordinateText(10.0 * dualRadius / sphereRadius) : "10";
     case 2:
-        return CoordinateText(20.0 / engine.SphereRadius);
+        return CoordinateText(20.0 / sphereRadius);
     case 3:
-        return CoordinateText(10.0 / engine.SphereRadius);
+        return CoordinateText(10.0 / sphereRadius);
     case 4:
-        return CoordinateText(5.0 / engine.SphereRadius);
+        return CoordinateText(5.0 / sphereRadius);
     default:
         return "10";
     }
@@ -111,11 +99,13 @@ std::string CameraDistance(const TBuild& engine, const TDisplaySettings& setting
 
 }  // namespace
 
-std::vector<std::string> WriteVRML(const TBuild& engine, const TPolyFace& raw, const TPolyFace& display,
-                                   const TDisplaySettings& settings)
+std::vector<std::string> WriteVRML(const TBuiltSolid& solid, const TDualSolid& dual, const TDisplaySettings& settings)
 {
+    const TPolyFace& raw = solid.Raw;
+    const TPolyFace& display = solid.Display;
     if (display.VertexCount == 0)
         return {};
+    const double sphereRadius = solid.Geometry->SphereRadius;
     std::vector<std::string> lines = {
         "#VRML V2.0 utf8",
         "NavigationInfo {",
@@ -126,27 +116,27 @@ std::vector<std::string> WriteVRML(const TBuild& engine, const TPolyFace& raw, c
         "  skyColor     [" + ColourText(settings.Background) + "]",
         "}",
         "Viewpoint {",
-        "  position 0 0 " + CameraDistance(engine, settings),
+        "  position 0 0 " + CameraDistance(sphereRadius, dual.Radius, settings),
         "}",
     };
     if (!(settings.DualShown && !settings.CompoundShown))
-        WriteSolidShapes(engine, lines, raw, display, false, settings);
+        WriteSolidShapes(sphereRadius, lines, raw, display, false, settings);
     if (settings.CompoundShown || settings.DualShown)
-        WriteSolidShapes(engine, lines, engine.Dual, engine.Dual, true, settings);
+        WriteSolidShapes(sphereRadius, lines, dual.Faces, dual.Faces, true, settings);
     return lines;
 }
 
-void WriteSolidShapes(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& raw,
+void WriteSolidShapes(double sphereRadius, std::vector<std::string>& lines, const TPolyFace& raw,
                       const TPolyFace& display, bool isDual, const TDisplaySettings& settings)
 {
     if (settings.SurfaceMode < 4)
-        WriteFaceShape(engine, lines, display, isDual, settings);
-    WriteEdgeShape(engine, lines, raw, isDual, settings);
+        WriteFaceShape(sphereRadius, lines, display, isDual, settings);
+    WriteEdgeShape(sphereRadius, lines, raw, isDual, settings);
 }
 
 namespace {
 
-void WriteFaceShape(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
+void WriteFaceShape(double sphereRadius, std::vector<std::string>& lines, const TPolyFace& display, bool isDual,
                     const TDisplaySettings& settings)
 {
     const int skipped = isDual ? 2 : 0;  // the dual's two reference entries are not written
@@ -155,7 +145,7 @@ void WriteFaceShape(const TBuild& engine, std::vector<std::string>& lines, const
         lines.push_back("      transparency " + Transparency(isDual ? settings.DualAlpha : settings.SolidAlpha));
     lines.insert(lines.end(), {"    }", "  }", "  geometry IndexedFaceSet {", "    solid FALSE",
                                "    colorPerVertex FALSE", "    coord Coordinate {"});
-    WritePoints(lines, display, skipped, 2.0 / engine.SphereRadius);
+    WritePoints(lines, display, skipped, 2.0 / sphereRadius);
     lines.insert(lines.end(),
                  {"    }", "    color Color {", ColourList(settings, isDual), "    }", "    coordIndex ["});
     for (int f = 0; f < display.FaceCount; ++f) {
@@ -174,7 +164,7 @@ void WriteFaceShape(const TBuild& engine, std::vector<std::string>& lines, const
 
 namespace {
 
-void WriteEdgeShape(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
+void WriteEdgeShape(double sphereRadius, std::vector<std::string>& lines, const TPolyFace& raw, bool isDual,
                     const TDisplaySettings& settings)
 {
     const int skipped = isDual ? 2 : 0;
@@ -182,7 +172,7 @@ void WriteEdgeShape(const TBuild& engine, std::vector<std::string>& lines, const
     const double lift = settings.FloatLines ? 1.005 : 1.0;
     lines.insert(lines.end(),
                  {"Shape {", "  geometry IndexedLineSet {", "    colorPerVertex FALSE", "    coord Coordinate {"});
-    WritePoints(lines, raw, skipped, 2.0 * lift / engine.SphereRadius);
+    WritePoints(lines, raw, skipped, 2.0 * lift / sphereRadius);
     lines.insert(lines.end(), {"    }", "    color Color {",
                                "      color [" + ColourText(isDual ? settings.DualEdge : settings.SolidEdge) + "]",
                                "    }", "    coordIndex ["});

@@ -4,20 +4,17 @@
 // lines; SaveLines writes them with CR LF.
 
 #include "common/DisplaySettings.h"
-#include "construction/PolyhedronBuild.h"
+#include "construction/BuiltSolid.h"
 
 #include <string>
 #include <vector>
 
-// The lines for the solid under construction; none when it has no vertex.
-[[nodiscard]] std::vector<std::string> ExportCurrent(const TBuild& engine, const TDisplaySettings& settings);
-// The lines for found solid i; none when i is not a found solid.
-[[nodiscard]] std::vector<std::string> ExportFound(const TBuild& engine, int i, const TDisplaySettings& settings);
-// The whole file for a raw solid and its display form, with engine's Dual as formed for it.
-[[nodiscard]] std::vector<std::string> WriteVRML(const TBuild& engine, const TPolyFace& raw, const TPolyFace& display,
+// The whole file for a solid with its dual as formed for it; none when the solid has no vertex.
+[[nodiscard]] std::vector<std::string> WriteVRML(const TBuiltSolid& solid, const TDualSolid& dual,
                                                  const TDisplaySettings& settings);
-// Appends the face shape (unless the surface mode draws frames only) and the edge shape.
-void WriteSolidShapes(const TBuild& engine, std::vector<std::string>& lines, const TPolyFace& raw,
+// Appends the face shape (unless the surface mode draws frames only) and the edge shape,
+// scaled for the circumradius sphereRadius.
+void WriteSolidShapes(double sphereRadius, std::vector<std::string>& lines, const TPolyFace& raw,
                       const TPolyFace& display, bool isDual, const TDisplaySettings& settings);
 
 // "d.dddddddE+ddd": eight significant digits, the exponent signed with at least three digits.

@@ -1,8 +1,9 @@
 #include "geometry/PolyhedronFunc.h"
 
+#include <cassert>
 #include <cmath>
 
-void TPolyhedron::CopyPolyFace(TPolyFace& destination, const TPolyFace& source) const
+void CopyPolyFace(TPolyFace& destination, const TPolyFace& source)
 {
     const int nextChoice = destination.NextChoice;
     const int resumeVertex = destination.ResumeVertex;
@@ -26,7 +27,7 @@ void TPolyhedron::CopyPolyFace(TPolyFace& destination, const TPolyFace& source) 
     destination.ResumeVertex = resumeVertex;
 }
 
-void TPolyhedron::TransformSolid(const TMatrix3& matrix, const TPolyFace& source, TPolyFace& destination) const
+void TransformSolid(const TMatrix3& matrix, const TPolyFace& source, TPolyFace& destination)
 {
     CopyPolyFace(destination, source);
     const auto& m = matrix.M;
@@ -38,7 +39,7 @@ void TPolyhedron::TransformSolid(const TMatrix3& matrix, const TPolyFace& source
     }
 }
 
-void TPolyhedron::PushState(TPolyFaceArray& stack, int depth, int resumeVertex, const TPolyFace& state) const
+void PushState(TPolyFaceArray& stack, int depth, int resumeVertex, const TPolyFace& state)
 {
     stack.resize(static_cast<std::size_t>(depth + 1));
     TPolyFace& entry = stack[depth];
@@ -47,8 +48,9 @@ void TPolyhedron::PushState(TPolyFaceArray& stack, int depth, int resumeVertex, 
     entry.NextChoice = state.NextChoice + 1;
 }
 
-int TPolyhedron::PopState(TPolyFace& destination, TPolyFaceArray& stack, int depth) const
+int PopState(TPolyFace& destination, TPolyFaceArray& stack, int depth)
 {
+    assert(depth >= 0 && depth < static_cast<int>(stack.size()) && "restoring a state that was never saved");
     const TPolyFace& entry = stack[depth];
     CopyPolyFace(destination, entry);
     destination.NextChoice = entry.NextChoice;
@@ -57,35 +59,36 @@ int TPolyhedron::PopState(TPolyFace& destination, TPolyFaceArray& stack, int dep
     return resumeVertex;
 }
 
-void TPolyhedron::SetAxisFrame(TVector3 v)
+TAxisFrame TAxisFrame::Towards(TVector3 v)
 {
-    // A is the turn about X that brings v into the XZ plane, B the turn about Y that
-    // then brings it onto X. atan2(0, 0) is 0, so a vector on +X gives the identity.
+    // atan2(0, 0) is 0, so a vector on +X gives the identity.
+    TAxisFrame frame;
     const double a = std::atan2(v.Y, v.Z);
-    FrameSinA = std::sin(a);
-    FrameCosA = std::cos(a);
-    const double t = FrameSinA * v.Y + FrameCosA * v.Z;
+    frame.SinA = std::sin(a);
+    frame.CosA = std::cos(a);
+    const double t = frame.SinA * v.Y + frame.CosA * v.Z;
     const double b = std::atan2(t, v.X);
-    FrameSinB = std::sin(b);
-    FrameCosB = std::cos(b);
+    frame.SinB = std::sin(b);
+    frame.CosB = std::cos(b);
+    return frame;
 }
 
-TVector3 TPolyhedron::ToAxisFrame(TVector3 v) const
+TVector3 TAxisFrame::To(TVector3 v) const
 {
     TVector3 w;
-    w.Y = FrameCosA * v.Y - FrameSinA * v.Z;
-    const double t = FrameSinA * v.Y + FrameCosA * v.Z;
-    w.X = FrameSinB * t + FrameCosB * v.X;
-    w.Z = FrameCosB * t - FrameSinB * v.X;
+    w.Y = CosA * v.Y - SinA * v.Z;
+    const double t = SinA * v.Y + CosA * v.Z;
+    w.X = SinB * t + CosB * v.X;
+    w.Z = CosB * t - SinB * v.X;
     return w;
 }
 
-TVector3 TPolyhedron::FromAxisFrame(TVector3 w) const
+TVector3 TAxisFrame::From(TVector3 w) const
 {
     TVector3 v;
-    v.X = FrameCosB * w.X - FrameSinB * w.Z;
-    const double t = FrameCosB * w.Z + FrameSinB * w.X;
-    v.Y = FrameCosA * w.Y + FrameSinA * t;
-    v.Z = FrameCosA * t - FrameSinA * w.Y;
+    v.X = CosB * w.X - SinB * w.Z;
+    const double t = CosB * w.Z + SinB * w.X;
+    v.Y = CosA * w.Y + SinA * t;
+    v.Z = CosA * t - SinA * w.Y;
     return v;
 }

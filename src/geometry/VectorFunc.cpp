@@ -143,3 +143,19 @@ void TPolyFace::AppendEdge(int a, int b, bool flag)
     EdgeFlag[EdgeCount] = flag;
     EdgeCount = EdgeCount + 1;
 }
+
+double TurnFraction(int n)
+{
+    constexpr long double extendedPi = 3.141592653589793238462643383279502884L;
+    return static_cast<double>(2.0L * extendedPi / n);
+}
+
+double ArcSin(double x)
+{
+    return std::atan2(x, std::sqrt(1.0 - x * x));
+}
+
+double ArcCos(double x)
+{
+    return std::atan2(std::sqrt(1.0 - x * x), x);
+}

@@ -32,6 +32,12 @@ void NormalizeNegated(TVector3& v);
 // p := s * p. s is taken by value, so p may be the same matrix as s.
 void MultiplyMatrixInto(TMatrix3 s, TMatrix3& p);
 
+// 2 pi / n formed in extended precision and rounded to double, as every polygon angle starts.
+[[nodiscard]] double TurnFraction(int n);
+// asin and acos as two-argument arctangents, as the whole engine forms them.
+[[nodiscard]] double ArcSin(double x);
+[[nodiscard]] double ArcCos(double x);
+
 // One solid: vertices with the fan of polygons fitted round each, faces, edges and
 // two counters of search bookkeeping. A value record: copying duplicates everything.
 // The counts are authoritative; the per-vertex, per-face and per-edge vectors hold

@@ -32,18 +32,18 @@ int GroupOf(const std::vector<double>& means, double length)
 
 }  // namespace
 
-std::string DualEdgeReport(const TBuild& engine, std::vector<double>* groupLengths)
+std::string DualEdgeReport(const TDualSolid& dual, int polygonCount, std::vector<double>* groupLengths)
 {
-    if (engine.Dual.FaceCount == 0)
+    if (dual.Faces.FaceCount == 0)
         return Text(TMessage::DualEdgesIncalculable);
-    if (engine.DualFaceKind == -1 && engine.DualPieces != 2)
+    if (dual.FaceKind == -1 && dual.Pieces != 2)
         return Text(TMessage::DualEdgesInfinite);
 
     std::vector<double> means;
     std::vector<int> members;
     double deviation = 0.0;
-    for (int e = 0; e < engine.Dual.EdgeCount; ++e) {
-        const double length = EdgeLength(engine.Dual, e);
+    for (int e = 0; e < dual.Faces.EdgeCount; ++e) {
+        const double length = EdgeLength(dual.Faces, e);
         int g = 0;
         while (g < static_cast<int>(means.size()) && std::fabs(means[g] - length) > GroupTolerance)
             ++g;
@@ -62,14 +62,14 @@ std::string DualEdgeReport(const TBuild& engine, std::vector<double>* groupLengt
 
     // The first k edges are the sides of the first dual face, in order.
     std::string text = Text(TMessage::DualEdgesHeading) + "\r\n";
-    const int entries = std::min(engine.PolygonCount, engine.Dual.EdgeCount);
+    const int entries = std::min(polygonCount, dual.Faces.EdgeCount);
     for (int i = 0; i < entries; ++i) {
-        const double mean = means[GroupOf(means, EdgeLength(engine.Dual, i))];
+        const double mean = means[GroupOf(means, EdgeLength(dual.Faces, i))];
         text += Text(TMessage::DualEdge, std::to_string(i + 1), FormatGeneral(RoundToDigit(mean, digit)));
         if (i < entries - 1)
             text += ", \r\n";
     }
-    if (engine.Dual.EdgeCount <= engine.PolygonCount)
+    if (dual.Faces.EdgeCount <= polygonCount)
         return text + "\r\n" + Text(TMessage::DualErrorIncalculable);
     if (deviation == 0.0)
         return text + "\r\n" + Text(TMessage::DualErrorNone);

@@ -76,9 +76,8 @@ std::string ExportShownBytes(const TBuildSession& session, int sel, const TDispl
                              std::vector<TOutputFile>& files)
 {
     files.clear();
-    const TBuild& engine = session.Engine();
-    if (sel < 0 || sel > engine.FoundCount
-        || (sel == 0 ? engine.Current : engine.FoundSolids[sel - 1]).VertexCount == 0)
+    const TBuiltSolid* solid = session.SolidAt(sel);
+    if (solid == nullptr || solid->Raw.VertexCount == 0)
         return "nothing to write: list position " + std::to_string(sel) + " holds no solid";
     if (format == TExportFormat::Vrml) {
         files.push_back(TOutputFile{path, VrmlFileText(session.ExportShown(sel, settings))});

@@ -4,6 +4,13 @@
 
 #include "view/PolyhedronView.h"
 
-// Draws list position sel (0: the solid under construction) as the settings say, with
-// the engine's Dual and the given compound as they were formed for it, and presents.
-void DrawFrame(const TBuild& engine, const TPolyFace& compound, int sel, const TDrawTarget& target);
+// What one frame shows, as it was formed for the list position on show.
+struct TFrameContent {
+    const TBuiltSolid* Solid = nullptr;  // null where the list holds no solid
+    const TDualSolid& Dual;
+    const TPolyFace& Compound;
+    double SphereRadius = 0.0;  // of the build's vertex geometry
+};
+
+// Draws the content as the settings say, and presents.
+void DrawFrame(const TFrameContent& content, const TDrawTarget& target);

@@ -7,7 +7,7 @@
 TPolyFace BuildCompound(const TPolyFace& displaySource, const TPolyFace& dual)
 {
     TPolyFace compound;
-    TPolyhedron().CopyPolyFace(compound, displaySource);  // up to its counts, as every copy is made
+    CopyPolyFace(compound, displaySource);  // up to its counts, as every copy is made
     std::vector<int> mapped;
     for (int f = 0; f < dual.FaceCount; ++f) {
         const int size = dual.FaceSize[f];
@@ -24,53 +24,35 @@ TPolyFace BuildCompound(const TPolyFace& displaySource, const TPolyFace& dual)
     return compound;
 }
 
-void FormCompound(const TBuild& engine, int sel, TPolyFace& compound)
-{
-    if (sel < 0 || sel > engine.FoundCount)
-        return;
-    if (sel >= 1) {
-        compound = BuildCompound(engine.FoundDisplay[sel - 1], engine.Dual);
-        return;
-    }
-    if (engine.CurrentDisplay.FaceCount >= 1 && engine.Dual.FaceCount >= 1 && engine.Dual.VertexCount >= 5)
-        compound = BuildCompound(engine.CurrentDisplay, engine.Dual);
-}
-
 namespace {
 
-void DrawTurned(const TBuild& engine, const TPolyFace& solid, bool isDual, double r, const TDrawTarget& target)
+void DrawTurned(const TPolyFace& solid, bool isDual, double sphereRadius, double dualRadius, double r,
+                const TDrawTarget& target)
 {
     TPolyFace turned;
-    engine.TransformSolid(target.ViewMatrix, solid, turned);
-    DrawPolyFace(turned, isDual, engine.SphereRadius, engine.DualRadius, r, target);
+    TransformSolid(target.ViewMatrix, solid, turned);
+    DrawPolyFace(turned, isDual, sphereRadius, dualRadius, r, target);
 }
 
 }  // namespace
 
-void DrawCurrentSolid(const TBuild& engine, const TDrawTarget& target)
+void DrawSolid(const TBuiltSolid& solid, double dualRadius, const TDrawTarget& target)
 {
-    if (engine.Current.FaceCount < 1 || engine.CurrentDisplay.FaceCount < 1)
+    if (solid.Raw.FaceCount < 1 || solid.Display.FaceCount < 1)
         return;
-    DrawTurned(engine, engine.CurrentDisplay, false, engine.SphereRadius, target);
+    const double sphereRadius = solid.Geometry->SphereRadius;
+    DrawTurned(solid.Display, false, sphereRadius, dualRadius, sphereRadius, target);
 }
 
-void DrawFoundSolid(const TBuild& engine, int sel, const TDrawTarget& target)
-{
-    const int k = sel - 1;
-    if (k < 0 || k >= engine.FoundCount)
-        return;
-    DrawTurned(engine, engine.FoundDisplay[k], false, engine.SphereRadius, target);
-}
-
-void DrawDual(const TBuild& engine, const TDrawTarget& target)
+void DrawDual(const TDualSolid& dual, double sphereRadius, const TDrawTarget& target)
 {
     // Entries 0 and 1 are references, so a dual of its own needs three more.
-    if (engine.Dual.FaceCount < 1 || engine.Dual.VertexCount < 5)
+    if (dual.Faces.FaceCount < 1 || dual.Faces.VertexCount < 5)
         return;
-    DrawTurned(engine, engine.Dual, true, engine.DualRadius, target);
+    DrawTurned(dual.Faces, true, sphereRadius, dual.Radius, dual.Radius, target);
 }
 
-void DrawCompound(const TBuild& engine, const TPolyFace& compound, const TDrawTarget& target)
+void DrawCompound(const TPolyFace& compound, double sphereRadius, double dualRadius, const TDrawTarget& target)
 {
-    DrawTurned(engine, compound, false, engine.SphereRadius, target);
+    DrawTurned(compound, false, sphereRadius, dualRadius, sphereRadius, target);
 }

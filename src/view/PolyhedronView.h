@@ -1,10 +1,11 @@
 #pragma once
 // The view level of the engine: turns a rotated solid into screen-space fans on a drawing
 // surface (edge ribbons first, then faces back to front), and forms the compound of a
-// solid and its dual. It reads the engine and never changes it.
+// solid and its dual. It reads built solids and never changes them.
 
 #include "common/DisplaySettings.h"
-#include "construction/PolyhedronBuild.h"
+#include "construction/BuiltSolid.h"
+#include "geometry/PolyhedronFunc.h"
 #include "surface/DrawSurface.h"
 #include "view/ViewTransform.h"
 
@@ -22,20 +23,17 @@ struct TDrawTarget {
 // Compound := displaySource plus the dual's faces and edges, sharing vertices that
 // coincide within 1e-9. The dual's two reference entries are not copied.
 [[nodiscard]] TPolyFace BuildCompound(const TPolyFace& displaySource, const TPolyFace& dual);
-// The compound of list position sel (0: the solid under construction) with engine's Dual,
-// written to compound when there is something to merge; otherwise compound stays as it is.
-void FormCompound(const TBuild& engine, int sel, TPolyFace& compound);
 
 // Draws one solid already in view coordinates; r is its radius for the depth range, and
 // sphereRadius and dualRadius those of the solid and its dual for the zoom.
 void DrawPolyFace(const TPolyFace& solid, bool isDual, double sphereRadius, double dualRadius, double r,
                   const TDrawTarget& target);
-// The solid under construction, found solid sel - 1, the dual and the compound, each
-// turned by the target's view matrix. Nothing is changed but the surface.
-void DrawCurrentSolid(const TBuild& engine, const TDrawTarget& target);
-void DrawFoundSolid(const TBuild& engine, int sel, const TDrawTarget& target);
-void DrawDual(const TBuild& engine, const TDrawTarget& target);
-void DrawCompound(const TBuild& engine, const TPolyFace& compound, const TDrawTarget& target);
+// A solid (nothing while it has no face), a dual (nothing unless it has faces of its own)
+// and a compound, each turned by the target's view matrix; the radii are those of the
+// solid and of its dual, for the zoom. Nothing is changed but the surface.
+void DrawSolid(const TBuiltSolid& solid, double dualRadius, const TDrawTarget& target);
+void DrawDual(const TDualSolid& dual, double sphereRadius, const TDrawTarget& target);
+void DrawCompound(const TPolyFace& compound, double sphereRadius, double dualRadius, const TDrawTarget& target);
 
 // Hands one fan of (screen x, screen y, nearness) points to the surface; more than 100
 // corners are not drawn.

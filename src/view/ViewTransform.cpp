@@ -1,7 +1,5 @@
 #include "view/ViewTransform.h"
 
-#include "construction/PolyhedronPreparation.h"
-
 #include <algorithm>
 #include <cmath>
 

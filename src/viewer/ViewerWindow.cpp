@@ -14,14 +14,15 @@ TViewerWindow::TViewerWindow(std::unique_ptr<TBuildSession> session, int pick, c
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(View);
     View->DXDraw1InitializeSurface = [this] { Redraw(); };
-    setWindowTitle(QStringLiteral("Zenkari — ") + QString::fromStdString(std::to_string(Session->Engine().FoundCount))
+    Session->Show(Pick, Settings, Pane);
+    setWindowTitle(QStringLiteral("Zenkari — ") + QString::fromStdString(std::to_string(Session->FoundCount()))
                    + QStringLiteral(" solids"));
     resize(600, 600);
 }
 
 void TViewerWindow::Redraw()
 {
-    Session->Redraw(Pick, TDrawTarget{*View, Settings, ViewMatrix}, Pane);
+    Session->Draw(Pick, TDrawTarget{*View, Settings, ViewMatrix});
 }
 
 void TViewerWindow::TurnBy(double angle)
@@ -48,10 +49,12 @@ void TViewerWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_D:
         Settings.DualShown = !Settings.DualShown;
         Session->SelectionChanged(Settings);
+        Session->Show(Pick, Settings, Pane);
         break;
     case Qt::Key_C:
         Settings.CompoundShown = !Settings.CompoundShown;
         Session->SelectionChanged(Settings);
+        Session->Show(Pick, Settings, Pane);
         break;
     case Qt::Key_M:
         Settings.SurfaceMode = (Settings.SurfaceMode + 1) % 5;

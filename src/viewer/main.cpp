@@ -3,6 +3,7 @@
 
 #include "common/TextNumbers.h"
 #include "construction/ConfigurationText.h"
+#include "session/BuildRunner.h"
 #include "viewer/ViewerWindow.h"
 
 #include <QApplication>
@@ -109,14 +110,17 @@ int main(int argc, char** argv)
         std::cout << Usage << std::flush;
         return std::cout ? 0 : Fail("cannot write to standard output", 1);
     }
+    // The whole build runs before the window opens: the runner with no slice.
     auto session = std::make_unique<TBuildSession>();
     TLinePane pane;
-    if (session->Press(TBuildMode::OneShot, options.Config, options.Settings, pane)) {
+    TBuildRunner runner;
+    (void)runner.Start(options.Config, TBuildSlice{});
+    if (session->Adopt(*runner.Take(), pane)) {
         for (const std::string& line : pane.Lines)
             std::cerr << line << '\n';
         return 1;
     }
-    const int found = session->Engine().FoundCount;
+    const int found = session->FoundCount();
     if (options.Pick > found)
         return Fail("--pick " + std::to_string(options.Pick) + " is beyond the list: the build found "
                         + std::to_string(found) + " solids",

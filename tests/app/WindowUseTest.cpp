@@ -105,7 +105,7 @@ TEST_F(Window, ViewFollowsTheListRowHoweverItChanges)
     EXPECT_EQ(Form->DXDraw1->Presented, presented + 1);
     EXPECT_EQ(Form->Selection(), 4);
     EXPECT_EQ(Form->Session.ExportShown(Form->Selection(), Form->ReadDisplaySettings()),
-              ExportFound(Form->Session.Engine(), 3, Form->ReadDisplaySettings()));
+              WriteVRML(*Form->Session.SolidAt(4), Form->Session.Dual(), Form->ReadDisplaySettings()));
 
     // The build buttons choose their row and draw it once.
     presented = Form->DXDraw1->Presented;

@@ -76,7 +76,7 @@ TEST_F(WindowWorker, LongBuildKeepsTheWindowLiveAndStopsOnRequest)
     EXPECT_FALSE(Form->ProgressPanel->isVisible());
     EXPECT_TRUE(Form->BuildBtn->isEnabled());
     EXPECT_TRUE(Form->ViewPNumCbBx->isEnabled());
-    EXPECT_EQ(Form->ViewPNumCbBx->count(), Form->Session.Engine().FoundCount + 1);
+    EXPECT_EQ(Form->ViewPNumCbBx->count(), Form->Session.FoundCount() + 1);
     QStringList lines = PaneLines();
     EXPECT_EQ(lines.first(), QStringLiteral("1頂点に接する稜の端点の外接円半径:"));
     EXPECT_EQ(lines.last(), QStringLiteral("中止しました。「構築続行」で続きを調べます。"));

@@ -5,6 +5,7 @@
 // Each entry is built once per test program, when a test first asks for it.
 
 #include "catalogue/PolyhedronInfo.h"
+#include "common/Messages.h"
 #include "construction/ConfigurationText.h"
 #include "measure/PolyhedronCalc.h"
 #include "session/BuildSession.h"
@@ -110,9 +111,8 @@ struct TCatalogueBuild {
     bool Refused = false;
     bool DualAbandoned = false;
 
-    [[nodiscard]] const TBuild& Engine() const { return Session.Engine(); }
-    [[nodiscard]] const TPolyFace& Solid() const { return Engine().FoundSolids[Pick - 1]; }
-    [[nodiscard]] const TPolyFace& Dual() const { return Engine().Dual; }
+    [[nodiscard]] const TPolyFace& Solid() const { return Session.SolidAt(Pick)->Raw; }
+    [[nodiscard]] const TPolyFace& Dual() const { return Session.Dual().Faces; }
 };
 
 // The entry built as choosing its dual in the window builds it: a one-shot search, the
@@ -133,8 +133,8 @@ const TCatalogueBuild& CatalogueBuild(int entry)
     settings.DualShown = true;
     TNullPane pane;
     b.Refused = b.Session.Press(TBuildMode::OneShot, b.Config, settings, pane);
-    if (!b.Refused && b.Pick >= 1 && b.Pick <= b.Engine().FoundCount) {
-        b.Session.FormShown(b.Pick, settings, pane);
+    if (!b.Refused && b.Pick >= 1 && b.Pick <= b.Session.FoundCount()) {
+        b.Session.Show(b.Pick, settings, pane);
         b.DualAbandoned = b.Session.Marks().DualAborted;
     }
     return b;
@@ -286,7 +286,7 @@ protected:
         Build = &CatalogueBuild(Entry);
         ASSERT_FALSE(Build->Refused) << PolyhedronCatalogue()[Entry].Name;
         ASSERT_GE(Build->Pick, 1);
-        ASSERT_LE(Build->Pick, Build->Engine().FoundCount) << "the search finds fewer solids than the pick";
+        ASSERT_LE(Build->Pick, Build->Session.FoundCount()) << "the search finds fewer solids than the pick";
     }
 
     int Entry = 0;
@@ -314,16 +314,16 @@ TEST_P(CatalogueSolid, CountsAreThePublishedOnes)
     EXPECT_EQ(solid.FaceCount, expected.Faces) << expected.Index;
     EXPECT_EQ(solid.VertexCount - solid.EdgeCount + solid.FaceCount, expected.Euler) << expected.Index;
     // The figures the window shows are the solid's own.
-    const TBuild& engine = Build->Engine();
-    EXPECT_EQ(CountVertices(engine, Build->Pick), solid.VertexCount);
-    EXPECT_EQ(CountEdges(engine, Build->Pick), solid.EdgeCount);
-    EXPECT_EQ(CountFaces(engine, Build->Pick), solid.FaceCount);
+    const auto texts = SolidFigureTexts(Build->Session.Geometry(), Build->Session.SolidAt(Build->Pick), nullptr, true);
+    EXPECT_EQ(texts[0], Text(TMessage::FigureFaces) + std::to_string(solid.FaceCount));
+    EXPECT_EQ(texts[1], Text(TMessage::FigureVertices) + std::to_string(solid.VertexCount));
+    EXPECT_EQ(texts[2], Text(TMessage::FigureEdges) + std::to_string(solid.EdgeCount));
 }
 
 TEST_P(CatalogueSolid, EveryEdgeHasUnitLengthAndEveryVertexLiesOnTheCircumsphere)
 {
     const TPolyFace& solid = Build->Solid();
-    const double radius = Build->Engine().SphereRadius;
+    const double radius = Build->Session.Geometry().SphereRadius;
     for (int e = 0; e < solid.EdgeCount; ++e)
         EXPECT_NEAR(Distance(solid.Vertices[solid.EdgeA[e]], solid.Vertices[solid.EdgeB[e]]), 1.0, Tolerance)
             << "edge " << e;
@@ -439,14 +439,14 @@ TEST_P(CatalogueSolid, EveryEdgeLiesInExactlyTwoFaces)
 TEST_P(CatalogueDual, CountsAreTheSolidsSwapped)
 {
     const TPolyFace& solid = Build->Solid();
-    const TBuild& engine = Build->Engine();
-    EXPECT_EQ(CountDualFaces(engine), solid.VertexCount);
-    EXPECT_EQ(engine.Dual.EdgeCount, solid.EdgeCount);
-    const int planes = DistinctFacePlanes(solid, engine.SphereRadius);
-    EXPECT_EQ(CountDualVertices(engine), planes);
+    const TDualSolid& dual = Build->Session.Dual();
+    EXPECT_EQ(CountDualFaces(dual), solid.VertexCount);
+    EXPECT_EQ(dual.Faces.EdgeCount, solid.EdgeCount);
+    const int planes = DistinctFacePlanes(solid, Build->Session.Geometry().SphereRadius);
+    EXPECT_EQ(CountDualVertices(dual), planes);
     EXPECT_EQ(planes < solid.FaceCount, SharedFacePlanes.count(Entry) == 1) << planes << " planes";
     if (SharedFacePlanes.count(Entry) == 0) {
-        EXPECT_EQ(CountDualVertices(engine), Published[Entry].Faces);
+        EXPECT_EQ(CountDualVertices(dual), Published[Entry].Faces);
     }
 }
 
@@ -457,7 +457,7 @@ TEST_P(CatalogueDual, EveryEdgeIsTheReciprocalOfOneSolidEdge)
 {
     const TPolyFace& solid = Build->Solid();
     const TPolyFace& dual = Build->Dual();
-    const double radius = Build->Engine().SphereRadius;
+    const double radius = Build->Session.Geometry().SphereRadius;
     const auto sameVertex = [&](int v, TVector3 p) {
         return Distance(dual.Vertices[v], p) <= Tolerance * std::max(1.0, VectorLength(p));
     };
@@ -499,8 +499,8 @@ TEST_P(CatalogueDual, EveryFaceLiesInThePolarPlaneOfOneSolidVertex)
 {
     const TPolyFace& solid = Build->Solid();
     const TPolyFace& dual = Build->Dual();
-    const TBuild& engine = Build->Engine();
-    const double rho2 = engine.SphereRadius * engine.SphereRadius - 0.25;
+    const double sphereRadius = Build->Session.Geometry().SphereRadius;
+    const double rho2 = sphereRadius * sphereRadius - 0.25;
     std::vector<int> pieces(static_cast<std::size_t>(solid.VertexCount));
     for (int f = 0; f < dual.FaceCount; ++f) {
         int owner = -1;
@@ -509,7 +509,7 @@ TEST_P(CatalogueDual, EveryFaceLiesInThePolarPlaneOfOneSolidVertex)
             for (int i = 0; i < dual.FaceSize[f] && inPlane; ++i) {
                 const TVector3 x = dual.Vertices[dual.Faces[f][i]];
                 inPlane = std::fabs(DotProduct(x, solid.Vertices[v]) - rho2)
-                          <= Tolerance * std::max(1.0, VectorLength(x) * engine.SphereRadius);
+                          <= Tolerance * std::max(1.0, VectorLength(x) * sphereRadius);
             }
             if (inPlane)
                 owner = v;
@@ -519,7 +519,7 @@ TEST_P(CatalogueDual, EveryFaceLiesInThePolarPlaneOfOneSolidVertex)
         ++pieces[owner];
     }
     for (int v = 0; v < solid.VertexCount; ++v)
-        EXPECT_EQ(pieces[v], engine.DualPieces) << "the face of vertex " << v;
+        EXPECT_EQ(pieces[v], Build->Session.Dual().Pieces) << "the face of vertex " << v;
 }
 
 std::string SolidParamName(const ::testing::TestParamInfo<int>& info)

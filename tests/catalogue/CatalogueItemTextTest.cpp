@@ -39,16 +39,17 @@ struct TItemBuild {
 
 void BuildItem(int item, TItemBuild& build)
 {
-    TVertexConfiguration config;
-    ASSERT_EQ(ParseCodeString(PolyhedronCatalogue()[item / 2].Code, config, build.Pick), "");
-    build.Dual = item % 2 == 1;
+    const std::optional<TCatalogueChoice> choice = DecodeCatalogueItem(item);
+    ASSERT_TRUE(choice.has_value()) << item;
+    build.Pick = choice->Pick;
+    build.Dual = choice->Dual;
     TDisplaySettings settings = FirstStartDisplaySettings();
     settings.DualShown = build.Dual;
-    TOneShotBuild oneShot(config);
+    TOneShotBuild oneShot(choice->Config);
     oneShot.Run();
     build.Refused = build.Session.Adopt(oneShot, build.Pane);
     if (!build.Refused)
-        build.Session.FormShown(build.Pick, settings, build.Pane);
+        build.Session.Show(build.Pick, settings, build.Pane);
 }
 
 // The item's text in the language in use: its name, the pane, the six figures and the
@@ -66,10 +67,11 @@ std::string ItemText(int item, TLanguage language)
     if (build.Refused)
         return text.str();
     text << "[figures]\n";
-    for (const std::string& figure : SolidFigureTexts(build.Session.Engine(), build.Pick, build.Dual, false))
+    for (const std::string& figure : SolidFigureTexts(build.Session.Geometry(), build.Session.SolidAt(build.Pick),
+                                                      build.Dual ? &build.Session.Dual() : nullptr, false))
         text << figure << "\n";
     text << "[polygons]\n";
-    for (const auto& row : PolygonTableRows(build.Session.Engine())) {
+    for (const auto& row : PolygonTableRows(build.Session.Geometry())) {
         for (std::size_t c = 0; c < row.size(); ++c)
             text << (c ? "\t" : "") << row[c];
         text << "\n";

@@ -1,4 +1,5 @@
 #include "catalogue/PolyhedronInfo.h"
+#include "session/BuildSession.h"
 #include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
@@ -62,15 +63,13 @@ TEST(PolyhedronCatalogue, MendedRows)
     EXPECT_EQ(c[91].DualEnglishName, "d(3, 3, 3, 3, 5/2)/2 Great Pentagrammatic Hexecontahedron");
 
     // The mended row 81 builds the vertisnub dodecadodecahedron, once.
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
+    TBuildSession session;
     TLinePane pane;
-    TVertexConfiguration config;
-    int pick = 0;
-    ASSERT_EQ(ParseCodeString(c[81].Code, config, pick), "");
-    ASSERT_FALSE(driver.BuildAll(*engine, config, pane));
-    EXPECT_EQ(engine->FoundCount, 1);
-    EXPECT_NEAR(engine->SphereRadius, 0.851630228117413, 1e-12);
+    const std::optional<TCatalogueChoice> choice = DecodeCatalogueItem(2 * 81);
+    ASSERT_TRUE(choice.has_value());
+    ASSERT_FALSE(session.Press(TBuildMode::OneShot, choice->Config, TDisplaySettings{}, pane));
+    EXPECT_EQ(session.FoundCount(), 1);
+    EXPECT_NEAR(session.Geometry().SphereRadius, 0.851630228117413, 1e-12);
 }
 
 TEST(PolyhedronCatalogue, CodeStringsAndRemarks)

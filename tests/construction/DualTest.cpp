@@ -1,5 +1,6 @@
 #include "catalogue/PolyhedronInfo.h"
 #include "measure/PolyhedronCalc.h"
+#include "session/BuildSession.h"
 #include "support/SolidDump.h"
 #include "view/PolyhedronView.h"
 
@@ -13,20 +14,21 @@ namespace {
 
 struct TDualRun {
     std::unique_ptr<TBuild> Engine = std::make_unique<TBuild>();
-    TBuildDriver Driver;
     TLinePane Pane;
+    TDualSolid Dual;
     bool Aborted = false;
     int Pick = 1;
 };
 
-// Builds the configuration and forms the dual of list position pick, as the window does.
+// Builds the configuration and forms the dual of list position pick, as the session does.
 std::unique_ptr<TDualRun> DualOf(const TVertexConfiguration& config, int pick)
 {
     auto run = std::make_unique<TDualRun>();
     run->Pick = pick;
-    EXPECT_FALSE(run->Driver.BuildAll(*run->Engine, config, run->Pane));
-    run->Aborted =
-        pick == 0 ? run->Engine->BuildCurrentDual(run->Pane) : run->Engine->BuildListedDual(pick - 1, run->Pane);
+    EXPECT_FALSE(run->Engine->Prepare(config, run->Pane));
+    int step = OneShotStep;
+    run->Engine->Search(step, run->Pane);
+    run->Aborted = DualAt(*run->Engine, pick, run->Dual, run->Pane);
     return run;
 }
 
@@ -90,79 +92,74 @@ bool AllFinite(const TPolyFace& solid)
 TEST(PolyhedronDual, CubeGivesTheOctahedronThroughItsEdgeMidpoints)
 {
     const auto run = DualOf("(4, 4, 4)");
-    const TBuild& e = *run->Engine;
     ASSERT_FALSE(run->Aborted);
-    EXPECT_EQ(CountDualVertices(e), 6);
-    EXPECT_EQ(CountDualFaces(e), 8);
-    EXPECT_EQ(e.Dual.EdgeCount, 12);
-    EXPECT_EQ(e.DualFaceKind, 0);
-    EXPECT_EQ(e.DualPieces, 1);
-    EXPECT_EQ(EdgesMissingMidpoints(e.FoundSolids[0], e.Dual), 0);
+    EXPECT_EQ(CountDualVertices(run->Dual), 6);
+    EXPECT_EQ(CountDualFaces(run->Dual), 8);
+    EXPECT_EQ(run->Dual.Faces.EdgeCount, 12);
+    EXPECT_EQ(run->Dual.FaceKind, 0);
+    EXPECT_EQ(run->Dual.Pieces, 1);
+    EXPECT_EQ(EdgesMissingMidpoints(RawAt(*run->Engine, 1), run->Dual.Faces), 0);
     // The layout the renderer, the figures and the writer rely on.
-    EXPECT_EQ(DumpSolid(e.FoundSolids[0]).substr(0, 20), DumpSolid(e.Dual).substr(0, 20));
-    for (int f = 0; f < e.Dual.FaceCount; ++f) {
-        EXPECT_EQ(e.Dual.FaceN[f], 3);
-        EXPECT_EQ(e.Dual.FaceD[f], 0);
+    EXPECT_EQ(DumpSolid(RawAt(*run->Engine, 1)).substr(0, 20), DumpSolid(run->Dual.Faces).substr(0, 20));
+    for (int f = 0; f < run->Dual.Faces.FaceCount; ++f) {
+        EXPECT_EQ(run->Dual.Faces.FaceN[f], 3);
+        EXPECT_EQ(run->Dual.Faces.FaceD[f], 0);
     }
-    for (int i = 0; i < e.Dual.EdgeCount; ++i)
-        EXPECT_TRUE(e.Dual.EdgeFlag[i]);
-    for (int v = 2; v < e.Dual.VertexCount; ++v)
-        EXPECT_NEAR(VectorLength(e.Dual.Vertices[v]), 1.0, 1e-12);  // (1/2) / (1/2) from the centre
+    for (int i = 0; i < run->Dual.Faces.EdgeCount; ++i)
+        EXPECT_TRUE(run->Dual.Faces.EdgeFlag[i]);
+    for (int v = 2; v < run->Dual.Faces.VertexCount; ++v)
+        EXPECT_NEAR(VectorLength(run->Dual.Faces.Vertices[v]), 1.0, 1e-12);  // (1/2) / (1/2) from the centre
 }
 
 TEST(PolyhedronDual, HemiPolyhedronUsesFarPoints)
 {
     const auto run = DualOf("(3, 4, 3/2, 4)");
-    const TBuild& e = *run->Engine;
     ASSERT_FALSE(run->Aborted);
-    EXPECT_EQ(e.DualFaceKind, -1);
-    EXPECT_EQ(e.DualPieces, 6);
-    EXPECT_EQ(CountDualVertices(e), 7);  // 4 poles and 3 lines of directions
-    EXPECT_EQ(EdgesMissingMidpoints(e.FoundSolids[0], e.Dual), 0);
+    EXPECT_EQ(run->Dual.FaceKind, -1);
+    EXPECT_EQ(run->Dual.Pieces, 6);
+    EXPECT_EQ(CountDualVertices(run->Dual), 7);  // 4 poles and 3 lines of directions
+    EXPECT_EQ(EdgesMissingMidpoints(RawAt(*run->Engine, 1), run->Dual.Faces), 0);
     // Far points lie on the sphere of ten circumradii, scaled with the rest.
     double farthest = 0.0;
-    for (int v = 2; v < e.Dual.VertexCount; ++v)
-        farthest = std::max(farthest, VectorLength(e.Dual.Vertices[v]));
-    EXPECT_NEAR(farthest, 10 * e.SphereRadius * e.DualScale, 1e-9);
-    EXPECT_NEAR(e.DualScale, 0.5, 1e-15);  // (R^2 - 1/4) / R^2 with R = sqrt(2)/2
+    for (int v = 2; v < run->Dual.Faces.VertexCount; ++v)
+        farthest = std::max(farthest, VectorLength(run->Dual.Faces.Vertices[v]));
+    EXPECT_NEAR(farthest, 10 * run->Engine->Geometry().SphereRadius * run->Dual.Scale, 1e-9);
+    EXPECT_NEAR(run->Dual.Scale, 0.5, 1e-15);  // (R^2 - 1/4) / R^2 with R = sqrt(2)/2
 }
 
 TEST(PolyhedronDual, NeighbouringFacesThroughTheCentreAbandonTheDual)
 {
     const auto run = DualOf("(4, 4, 8/3, 8/5)");
-    const TBuild& e = *run->Engine;
     EXPECT_TRUE(run->Aborted);
     EXPECT_EQ(run->Pane.Lines.back(), "無限遠点を含むため双対図形処理を中断しました");
-    EXPECT_EQ(e.Dual.VertexCount, 2);
-    EXPECT_EQ(e.Dual.FaceCount, 0);
-    EXPECT_EQ(e.Dual.EdgeCount, 0);
-    EXPECT_EQ(e.DualRadius, e.SphereRadius);
-    EXPECT_EQ(e.DualScale, 1.0);
-    EXPECT_EQ(CountDualFaces(e), 0);
-    EXPECT_EQ(CountDualVertices(e), 0);
-    EXPECT_EQ(DualEdgeReport(*run->Engine), "双対図形の辺の長さは計算不能です。");
+    EXPECT_EQ(run->Dual.Faces.VertexCount, 2);
+    EXPECT_EQ(run->Dual.Faces.FaceCount, 0);
+    EXPECT_EQ(run->Dual.Faces.EdgeCount, 0);
+    EXPECT_EQ(run->Dual.Radius, run->Engine->Geometry().SphereRadius);
+    EXPECT_EQ(run->Dual.Scale, 1.0);
+    EXPECT_EQ(CountDualFaces(run->Dual), 0);
+    EXPECT_EQ(CountDualVertices(run->Dual), 0);
+    EXPECT_EQ(DualEdgeReport(run->Dual, run->Engine->Geometry().PolygonCount), "双対図形の辺の長さは計算不能です。");
 }
 
 TEST(PolyhedronDual, CrossedAndConcaveQuadrilateralsAreSplit)
 {
     for (const int entry : {58, 61, 67, 75, 77, 83, 90}) {
         const auto run = CatalogueDual(entry);
-        const TBuild& e = *run->Engine;
         ASSERT_FALSE(run->Aborted) << entry;
-        EXPECT_EQ(e.DualFaceKind, -1) << entry;
-        EXPECT_EQ(e.DualPieces, 2) << entry;
+        EXPECT_EQ(run->Dual.FaceKind, -1) << entry;
+        EXPECT_EQ(run->Dual.Pieces, 2) << entry;
         // Crossing points end no edge and are not counted; the poles are.
-        EXPECT_EQ(CountDualVertices(e), EdgeEnds(e.Dual)) << entry;
-        EXPECT_LT(CountDualVertices(e), e.Dual.VertexCount - 2) << entry;
-        EXPECT_EQ(CountDualFaces(e), e.FoundSolids[run->Pick - 1].VertexCount) << entry;
+        EXPECT_EQ(CountDualVertices(run->Dual), EdgeEnds(run->Dual.Faces)) << entry;
+        EXPECT_LT(CountDualVertices(run->Dual), run->Dual.Faces.VertexCount - 2) << entry;
+        EXPECT_EQ(CountDualFaces(run->Dual), RawAt(*run->Engine, run->Pick).VertexCount) << entry;
     }
     for (int entry = 115; entry <= 120; ++entry) {
         const auto run = CatalogueDual(entry);
-        const TBuild& e = *run->Engine;
-        EXPECT_EQ(e.DualFaceKind, 0) << entry;
-        EXPECT_EQ(e.DualPieces, 2) << entry;
-        EXPECT_EQ(CountDualFaces(e), e.FoundSolids[run->Pick - 1].VertexCount) << entry;
-        EXPECT_EQ(CountDualVertices(e), e.FoundSolids[run->Pick - 1].FaceCount) << entry;
+        EXPECT_EQ(run->Dual.FaceKind, 0) << entry;
+        EXPECT_EQ(run->Dual.Pieces, 2) << entry;
+        EXPECT_EQ(CountDualFaces(run->Dual), RawAt(*run->Engine, run->Pick).VertexCount) << entry;
+        EXPECT_EQ(CountDualVertices(run->Dual), RawAt(*run->Engine, run->Pick).FaceCount) << entry;
     }
 }
 
@@ -174,18 +171,17 @@ TEST(PolyhedronDual, CrossingJudgedAlongTheVertexNotAWorldAxis)
                               TMatrix3{{{0, 0, -1}, {0, 1, 0}, {1, 0, 0}}}};
     for (const int entry : {58, 61, 67, 75, 77, 83, 90}) {
         const auto run = CatalogueDual(entry);
-        TBuild& e = *run->Engine;
-        const int faces = e.Dual.FaceCount;
-        const int vertices = CountDualVertices(e);
+        const int faces = run->Dual.Faces.FaceCount;
+        const int vertices = CountDualVertices(run->Dual);
         for (const TMatrix3& turn : turns) {
             TPolyFace turned;
-            e.TransformSolid(turn, e.FoundSolids[run->Pick - 1], turned);
-            ASSERT_FALSE(e.BuildDual(turned, run->Pane));
-            EXPECT_EQ(e.DualFaceKind, -1) << entry;
-            EXPECT_EQ(e.DualPieces, 2) << entry;
-            EXPECT_EQ(e.Dual.FaceCount, faces) << entry;
-            EXPECT_EQ(CountDualVertices(e), vertices) << entry;
-            EXPECT_EQ(EdgesMissingMidpoints(turned, e.Dual), 0) << entry;
+            TransformSolid(turn, RawAt(*run->Engine, run->Pick), turned);
+            ASSERT_FALSE(FormDual(turned, run->Engine->Geometry(), run->Dual, run->Pane));
+            EXPECT_EQ(run->Dual.FaceKind, -1) << entry;
+            EXPECT_EQ(run->Dual.Pieces, 2) << entry;
+            EXPECT_EQ(run->Dual.Faces.FaceCount, faces) << entry;
+            EXPECT_EQ(CountDualVertices(run->Dual), vertices) << entry;
+            EXPECT_EQ(EdgesMissingMidpoints(turned, run->Dual.Faces), 0) << entry;
         }
     }
 }
@@ -194,17 +190,16 @@ TEST(PolyhedronDual, EveryCatalogueSolidFormsItsDualOrAbandonsIt)
 {
     for (int entry = 0; entry < CatalogueEntryCount; ++entry) {
         const auto run = CatalogueDual(entry);
-        const TBuild& e = *run->Engine;
         ASSERT_GE(run->Pick, 1);
-        ASSERT_LE(run->Pick, e.FoundCount) << entry;
-        EXPECT_TRUE(AllFinite(e.Dual)) << entry;
-        EXPECT_TRUE(std::isfinite(e.DualRadius) && std::isfinite(e.DualScale)) << entry;
+        ASSERT_LE(run->Pick, run->Engine->FoundCount()) << entry;
+        EXPECT_TRUE(AllFinite(run->Dual.Faces)) << entry;
+        EXPECT_TRUE(std::isfinite(run->Dual.Radius) && std::isfinite(run->Dual.Scale)) << entry;
         if (run->Aborted) {
-            EXPECT_EQ(e.Dual.FaceCount, 0) << entry;
+            EXPECT_EQ(run->Dual.Faces.FaceCount, 0) << entry;
             continue;
         }
-        EXPECT_GT(CountDualFaces(e), 0) << entry;
-        EXPECT_EQ(EdgesMissingMidpoints(e.FoundSolids[run->Pick - 1], e.Dual), 0) << entry;
+        EXPECT_GT(CountDualFaces(run->Dual), 0) << entry;
+        EXPECT_EQ(EdgesMissingMidpoints(RawAt(*run->Engine, run->Pick), run->Dual.Faces), 0) << entry;
     }
 }
 
@@ -212,24 +207,24 @@ TEST(PolyhedronDual, PartialSolidsGivePartialDualsWithoutNaN)
 {
     // A step build of a configuration whose polygons nearly pass through the centre
     // (R - r = 5.6e-6): the centre test must be decided once, by the polygon.
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
+    TBuildSession session;
     TLinePane pane;
+    TDualSolid dual;
     const TVertexConfiguration config = Config("(4, 5, 3/2, 5, 5/3)", 60);
-    ASSERT_FALSE(driver.StartSteps(*engine, config, pane));
+    ASSERT_FALSE(session.Press(TBuildMode::Start, config, TDisplaySettings{}, pane));
     for (int press = 0; press < 60; ++press) {
-        (void)engine->BuildCurrentDual(pane);
-        EXPECT_TRUE(AllFinite(engine->Dual)) << press;
-        EXPECT_GE(CountDualFaces(*engine), 0);
-        ASSERT_FALSE(driver.ContinueSteps(*engine, config, pane));
+        (void)DualAt(session, 0, dual, pane);
+        EXPECT_TRUE(AllFinite(dual.Faces)) << press;
+        EXPECT_GE(CountDualFaces(dual), 0);
+        ASSERT_FALSE(session.Press(TBuildMode::Continue, config, TDisplaySettings{}, pane));
     }
 
     // One complete vertex: a dual of one face, whose k edges give no error estimate.
-    ASSERT_FALSE(driver.StartSteps(*engine, Config("(3, 4, 5, 4)"), pane));
-    ASSERT_FALSE(engine->BuildCurrentDual(pane));
-    EXPECT_EQ(CountDualFaces(*engine), 1);
-    EXPECT_EQ(engine->Dual.EdgeCount, 4);
-    const std::string report = DualEdgeReport(*engine);
+    ASSERT_FALSE(session.Press(TBuildMode::Start, Config("(3, 4, 5, 4)"), TDisplaySettings{}, pane));
+    ASSERT_FALSE(DualAt(session, 0, dual, pane));
+    EXPECT_EQ(CountDualFaces(dual), 1);
+    EXPECT_EQ(dual.Faces.EdgeCount, 4);
+    const std::string report = DualEdgeReport(dual, session.Geometry().PolygonCount);
     EXPECT_EQ(report.substr(report.size() - std::string("\r\n（誤差は計算不能です）").size()),
               "\r\n（誤差は計算不能です）");
 
@@ -237,23 +232,29 @@ TEST(PolyhedronDual, PartialSolidsGivePartialDualsWithoutNaN)
     TPolyFace loose;
     loose.AppendVertex(MakeVector(1, 0, 0));
     loose.AppendVertex(MakeVector(0, 1, 0));
-    EXPECT_FALSE(engine->BuildDual(loose, pane));
-    EXPECT_EQ(engine->Dual.VertexCount, 2);
-    EXPECT_EQ(engine->Dual.FaceCount, 0);
-    EXPECT_EQ(CountDualVertices(*engine), 0);
-    EXPECT_TRUE(std::isfinite(engine->DualScale));
+    EXPECT_FALSE(FormDual(loose, session.Geometry(), dual, pane));
+    EXPECT_EQ(dual.Faces.VertexCount, 2);
+    EXPECT_EQ(dual.Faces.FaceCount, 0);
+    EXPECT_EQ(CountDualVertices(dual), 0);
+    EXPECT_TRUE(std::isfinite(dual.Scale));
 }
 
 TEST(PolyhedronDual, ListedDualOutsideTheListTouchesNothing)
 {
-    const auto run = DualOf("(4, 4, 4)");
-    TBuild& e = *run->Engine;
-    const std::string before = DumpSolid(e.Dual);
-    EXPECT_TRUE(e.BuildListedDual(1, run->Pane));
-    EXPECT_TRUE(e.BuildListedDual(-1, run->Pane));
-    EXPECT_EQ(DumpSolid(e.Dual), before);
-    EXPECT_EQ(e.DualPieces, 1);
-    EXPECT_EQ(e.DualFaceKind, 0);
+    TBuildSession session;
+    TLinePane pane;
+    TDisplaySettings shown;
+    shown.DualShown = true;
+    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config("(4, 4, 4)"), shown, pane));
+    session.Show(1, shown, pane);
+    ASSERT_FALSE(session.Marks().DualAborted);
+    const std::string before = DumpSolid(session.Dual().Faces);
+    session.SelectionChanged(shown);
+    session.Show(2, shown, pane);
+    EXPECT_TRUE(session.Marks().DualAborted);
+    EXPECT_EQ(DumpSolid(session.Dual().Faces), before);
+    EXPECT_EQ(session.Dual().Pieces, 1);
+    EXPECT_EQ(session.Dual().FaceKind, 0);
 }
 
 TEST(PolyhedronDual, ScaleFactorSolvesTheLineThroughTheMidpoint)
@@ -264,10 +265,13 @@ TEST(PolyhedronDual, ScaleFactorSolvesTheLineThroughTheMidpoint)
 
 TEST(PolyhedronView, CompoundSharesCoincidentVerticesAndKeepsFlags)
 {
-    auto run = DualOf("(4, 4, 4)");
-    TBuild& e = *run->Engine;
-    TPolyFace compound;
-    FormCompound(e, 1, compound);
+    TBuildSession session;
+    TLinePane pane;
+    TDisplaySettings shown;
+    shown.CompoundShown = true;
+    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config("(4, 4, 4)"), shown, pane));
+    session.Show(1, shown, pane);
+    const TPolyFace& compound = session.Compound();
     EXPECT_EQ(compound.VertexCount, 14);
     EXPECT_EQ(compound.FaceCount, 14);
     EXPECT_EQ(compound.EdgeCount, 24);
@@ -277,12 +281,13 @@ TEST(PolyhedronView, CompoundSharesCoincidentVerticesAndKeepsFlags)
     EXPECT_EQ(flagged, 12);
 
     // The tetrahedron's dual is a tetrahedron whose vertices are nowhere near its own.
-    auto tetra = DualOf("(3, 3, 3)");
-    TPolyFace tetraCompound;
-    FormCompound(*tetra->Engine, 1, tetraCompound);
-    EXPECT_EQ(tetraCompound.VertexCount, 8);
-    const std::string formed = DumpSolid(tetraCompound);
-    FormCompound(*tetra->Engine, 2, tetraCompound);  // beyond the list: nothing
-    FormCompound(*tetra->Engine, -1, tetraCompound);
-    EXPECT_EQ(DumpSolid(tetraCompound), formed);
+    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config("(3, 3, 3)"), shown, pane));
+    session.Show(1, shown, pane);
+    EXPECT_EQ(session.Compound().VertexCount, 8);
+    const std::string formed = DumpSolid(session.Compound());
+    for (const int beyond : {2, -1}) {  // beyond the list: nothing
+        session.SelectionChanged(shown);
+        session.Show(beyond, shown, pane);
+        EXPECT_EQ(DumpSolid(session.Compound()), formed);
+    }
 }

@@ -48,26 +48,26 @@ TEST(PolyhedronPreparation, RadiiOfKnownVertexFigures)
         const auto p = Prepare(row.Text);
         ASSERT_FALSE(p->Failed) << row.Text;
         if (!std::isnan(row.R)) {
-            EXPECT_NEAR(p->Engine.NeighbourRadius, row.R, 1e-9) << row.Text;
+            EXPECT_NEAR(p->Engine.Geometry().NeighbourRadius, row.R, 1e-9) << row.Text;
         }
-        EXPECT_NEAR(p->Engine.SphereRadius, row.Big, 1e-9) << row.Text;
-        const double r = p->Engine.NeighbourRadius;
-        EXPECT_NEAR(p->Engine.PlaneOffset, p->Engine.SphereRadius - std::sqrt(1 - r * r), 1e-15);
+        EXPECT_NEAR(p->Engine.Geometry().SphereRadius, row.Big, 1e-9) << row.Text;
+        const double r = p->Engine.Geometry().NeighbourRadius;
+        EXPECT_NEAR(p->Engine.Geometry().PlaneOffset, p->Engine.Geometry().SphereRadius - std::sqrt(1 - r * r), 1e-15);
         EXPECT_TRUE(p->Pane.Lines.empty()) << row.Text;
     }
     const auto tetra = Prepare("(3, 3, 3)");
     for (int i = 0; i < 3; ++i)
-        EXPECT_NEAR(tetra->Engine.CentralAngle[i], 2 * M_PI / 3, 1e-12);
-    EXPECT_FALSE(tetra->Engine.IrregularVertex);
-    EXPECT_TRUE(Prepare("(3, 3, 3, 3, 3)/2")->Engine.IrregularVertex);
-    EXPECT_TRUE(Prepare("(3, 4, 3/2, 4)")->Engine.IrregularVertex);
+        EXPECT_NEAR(tetra->Engine.Geometry().CentralAngle[i], 2 * M_PI / 3, 1e-12);
+    EXPECT_FALSE(tetra->Engine.Geometry().IrregularVertex);
+    EXPECT_TRUE(Prepare("(3, 3, 3, 3, 3)/2")->Engine.Geometry().IrregularVertex);
+    EXPECT_TRUE(Prepare("(3, 4, 3/2, 4)")->Engine.Geometry().IrregularVertex);
 }
 
 TEST(PolyhedronPreparation, PolygonTablesCarrySignAndDensity)
 {
     const auto p = Prepare("(5/2, 4, 5/3, 4)");
     ASSERT_FALSE(p->Failed);
-    const TPreparation& e = p->Engine;
+    const TVertexGeometry& e = p->Engine.Geometry();
     EXPECT_NEAR(e.Chord[0], (std::sqrt(5.0) - 1) / 2, 1e-15);  // 2 cos(2 pi/5)
     EXPECT_EQ(e.ChordSign[0], 1.0);
     EXPECT_EQ(e.ChordSign[2], -1.0);
@@ -81,7 +81,7 @@ TEST(PolyhedronPreparation, AddedLastPolygonFixesTheCircleByItsTriangle)
 {
     const auto p = Prepare("(4, 6, 4/3, 6/5 [,5])/0");
     ASSERT_FALSE(p->Failed);
-    const TPreparation& e = p->Engine;
+    const TVertexGeometry& e = p->Engine.Geometry();
     EXPECT_TRUE(e.LastAdded);
     EXPECT_EQ(e.PolygonCount, 4);
     EXPECT_NEAR(e.NeighbourRadius, std::sqrt(6.0 / 7.0), 1e-12);
@@ -91,8 +91,8 @@ TEST(PolyhedronPreparation, AddedLastPolygonFixesTheCircleByItsTriangle)
         EXPECT_NEAR(e.CentralAngle[i] * 180 / M_PI, degrees[i], 5e-4) << i;
 
     const auto three = Prepare("(3, 3 [,3])");  // with three polygons the option does nothing
-    EXPECT_FALSE(three->Engine.LastAdded);
-    EXPECT_EQ(three->Engine.PolygonCount, 3);
+    EXPECT_FALSE(three->Engine.Geometry().LastAdded);
+    EXPECT_EQ(three->Engine.Geometry().PolygonCount, 3);
 }
 
 TEST(PolyhedronPreparation, RefusesWhatCannotCloseRoundAVertex)
@@ -118,22 +118,22 @@ TEST(PolyhedronPreparation, RefusesWhatCannotCloseRoundAVertex)
 TEST(PolyhedronPreparation, ArrangementTableListsEachReadingOnce)
 {
     const auto square = Prepare("(3, 4, 3, 4)");
-    ASSERT_EQ(square->Engine.ArrangementCount, 2);
-    EXPECT_EQ(square->Engine.Arrangements[0], (std::vector<int>{0, -1, 3, 4, 3, 4}));
-    EXPECT_EQ(square->Engine.Arrangements[1], (std::vector<int>{1, -1, 4, 3, 4, 3}));
-    EXPECT_EQ(Prepare("(3, 4, 5, 6)")->Engine.ArrangementCount, 8);
-    EXPECT_EQ(Prepare("(3, 3, 3, 3, 4)")->Engine.ArrangementCount, 5);
-    EXPECT_EQ(Prepare("(3, 3, 3)")->Engine.ArrangementCount, 1);
+    ASSERT_EQ(square->Engine.Geometry().ArrangementCount, 2);
+    EXPECT_EQ(square->Engine.Geometry().Arrangements[0], (std::vector<int>{0, -1, 3, 4, 3, 4}));
+    EXPECT_EQ(square->Engine.Geometry().Arrangements[1], (std::vector<int>{1, -1, 4, 3, 4, 3}));
+    EXPECT_EQ(Prepare("(3, 4, 5, 6)")->Engine.Geometry().ArrangementCount, 8);
+    EXPECT_EQ(Prepare("(3, 3, 3, 3, 4)")->Engine.Geometry().ArrangementCount, 5);
+    EXPECT_EQ(Prepare("(3, 3, 3)")->Engine.Geometry().ArrangementCount, 1);
 
     // Readings differ by d as well as n: {5/2} and {5/3} are different polygons.
     const auto stars = Prepare("(5/2, 5/3, 5/2, 5/3)");
-    EXPECT_EQ(stars->Engine.ArrangementCount, 2);
-    EXPECT_EQ(stars->Engine.ArrangementD[0], (std::vector<int>{2, 3, 2, 3}));
-    EXPECT_EQ(stars->Engine.ArrangementD[1], (std::vector<int>{3, 2, 3, 2}));
+    EXPECT_EQ(stars->Engine.Geometry().ArrangementCount, 2);
+    EXPECT_EQ(stars->Engine.Geometry().ArrangementD[0], (std::vector<int>{2, 3, 2, 3}));
+    EXPECT_EQ(stars->Engine.Geometry().ArrangementD[1], (std::vector<int>{3, 2, 3, 2}));
 
     const auto sixteen = Prepare("(3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4)/4");
-    EXPECT_EQ(sixteen->Engine.PolygonCount, 16);
-    EXPECT_EQ(sixteen->Engine.PolyN[15], 4);
+    EXPECT_EQ(sixteen->Engine.Geometry().PolygonCount, 16);
+    EXPECT_EQ(sixteen->Engine.Geometry().PolyN[15], 4);
 }
 
 TEST(PolyhedronPreparation, NeighbourCircleJustInsideTheLimitBuildsJustOutsideIsRefused)
@@ -143,8 +143,8 @@ TEST(PolyhedronPreparation, NeighbourCircleJustInsideTheLimitBuildsJustOutsideIs
     for (const char* text : {"(32, 22, 5, 32/25, 10, 19/16)", "(29/5, 3, 21 [,25/7])"}) {
         const auto inside = Prepare(text);
         EXPECT_FALSE(inside->Failed) << text;
-        EXPECT_GT(inside->Engine.NeighbourRadius, 0.999988) << text;
-        EXPECT_LT(inside->Engine.NeighbourRadius, 0.99999) << text;
+        EXPECT_GT(inside->Engine.Geometry().NeighbourRadius, 0.999988) << text;
+        EXPECT_LT(inside->Engine.Geometry().NeighbourRadius, 0.99999) << text;
     }
     for (const char* text : {"(19, 25, 27/11)", "(25, 3, 27/11 [,19])"}) {
         const auto outside = Prepare(text);

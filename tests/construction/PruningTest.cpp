@@ -3,6 +3,7 @@
 // 100-solid pause must be the plain search's own.
 
 #include "catalogue/PolyhedronInfo.h"
+#include "session/BuildSession.h"
 #include "support/RandomConfiguration.h"
 #include "support/SolidDump.h"
 
@@ -31,44 +32,49 @@ enum class TMode { Plain, Pruned, Diagnosis, FirstLayerOnly, AsTheProductRunsIt 
 // A one-shot build, then continues presses of "構築続行".
 TOutcome Build(const TVertexConfiguration& config, TMode mode, int continues = 0)
 {
-    auto engine = std::make_unique<TBuild>();
-    engine->Pruning = mode != TMode::Plain;
-    engine->PruningDiagnosis = mode == TMode::Diagnosis;
-    engine->PruningSecondLayer = mode != TMode::FirstLayerOnly;
+    TPruningOptions options;
+    options.Enabled = mode != TMode::Plain;
+    options.Diagnosis = mode == TMode::Diagnosis;
+    options.SecondLayer = mode != TMode::FirstLayerOnly;
     // The second layer at every check, not only on the hyperbolic patches where the
     // product uses it: so that searches with solids test its soundness too.
-    engine->SecondLayerFrom = mode == TMode::Pruned || mode == TMode::Diagnosis ? 0.0 : 2.0;
-    engine->PruningFromStep = 0;                        // checks from the start, so that small searches are cut too
-    engine->PruningCacheCheck = mode == TMode::Pruned;  // every vertex the bound keeps, worked out again
-    TBuildDriver driver;
-    TLinePane pane;
+    options.SecondLayerFrom = mode == TMode::Pruned || mode == TMode::Diagnosis ? 0.0 : 2.0;
+    options.FromStep = 0;                        // checks from the start, so that small searches are cut too
+    options.CacheCheck = mode == TMode::Pruned;  // every vertex the bound keeps, worked out again
+    TOneShotBuild build(config, options);
     TSearchControl budget;
     // The plain search may wander for minutes: it gets a budget, in steps, so that the same
     // configurations are compared on every machine (about 3 s under the sanitizers here).
     if (mode == TMode::Plain)
         budget.StepDeadline = 300000;
     TOutcome outcome;
-    if (driver.BuildAll(*engine, config, pane, &budget)) {
-        outcome.Lines = pane.Lines;
+    build.Run(&budget);
+    if (build.Refused) {
+        outcome.Lines = build.Pane.Lines;
         return outcome;
     }
     if (budget.TimedOut) {
         outcome.Finished = false;
         return outcome;
     }
-    outcome.Cuts = engine->PruningCuts;
-    outcome.SecondChecks = engine->PruningSecondChecks;
-    outcome.Lost = engine->LostClosures;
-    outcome.CacheCompared = engine->CacheCompared;
-    outcome.CacheMismatches = engine->CacheMismatches;
-    for (int i = 0; i < continues && !driver.SearchEnded(*engine); ++i)
-        (void)driver.ContinueSteps(*engine, config, pane);
-    for (int i = 0; i < engine->FoundCount; ++i)
-        outcome.Solids.push_back(DumpSolid(engine->FoundSolids[i]));
-    outcome.Solids.push_back(DumpSolid(engine->Current));
+    // Handed over to a session, as the window takes it, for the presses that follow.
+    TBuildSession session;
+    TLinePane pane;
+    (void)session.Adopt(build, pane);
+    const TPruningStats& stats = session.PruningStats();
+    outcome.Cuts = stats.Cuts;
+    outcome.SecondChecks = stats.SecondChecks;
+    outcome.Lost = stats.LostClosures;
+    outcome.CacheCompared = stats.CacheCompared;
+    outcome.CacheMismatches = stats.CacheMismatches;
+    for (int i = 0; i < continues && !session.SearchEnded(); ++i)
+        (void)session.Press(TBuildMode::Continue, config, TDisplaySettings{}, pane);
+    for (int i = 1; i <= session.FoundCount(); ++i)
+        outcome.Solids.push_back(DumpSolid(session.SolidAt(i)->Raw));
+    outcome.Solids.push_back(DumpSolid(session.SolidAt(0)->Raw));
     outcome.Lines = pane.Lines;
-    outcome.Step = driver.BuildStep;
-    outcome.Saved = engine->SavedCount;
+    outcome.Step = session.BuildStep();
+    outcome.Saved = session.SavedStates();
     return outcome;
 }
 
@@ -194,12 +200,11 @@ TEST(SearchPruning, DiagnosisFindsNoSolidBelowAnyCut)
 
 TEST(SearchPruning, StepBuildsNeverPrune)
 {
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
+    TBuildSession session;
     TLinePane pane;
     const TVertexConfiguration config = Config("(3/2, 6, 6, 6)", 60);
-    ASSERT_FALSE(driver.StartSteps(*engine, config, pane));
-    for (int press = 0; press < 3000 && !driver.SearchEnded(*engine); ++press)
-        ASSERT_FALSE(driver.ContinueSteps(*engine, config, pane));
-    EXPECT_EQ(engine->PruningChecks, 0);
+    ASSERT_FALSE(session.Press(TBuildMode::Start, config, TDisplaySettings{}, pane));
+    for (int press = 0; press < 3000 && !session.SearchEnded(); ++press)
+        ASSERT_FALSE(session.Press(TBuildMode::Continue, config, TDisplaySettings{}, pane));
+    EXPECT_EQ(session.PruningStats().Checks, 0);
 }

@@ -31,11 +31,11 @@ TOutcome OneShot(const TVertexConfiguration& config, int continues)
     engine->Search(step, pane);
     for (int i = 0; i < continues && step >= 1; ++i)
         engine->Search(step, pane);
-    for (int i = 0; i < engine->FoundCount; ++i) {
-        outcome.Solids.push_back(DumpSolid(engine->FoundSolids[i]));
-        outcome.Solids.push_back(DumpSolid(engine->FoundDisplay[i]));
+    for (int i = 1; i <= engine->FoundCount(); ++i) {
+        outcome.Solids.push_back(DumpSolid(engine->SolidAt(i)->Raw));
+        outcome.Solids.push_back(DumpSolid(engine->SolidAt(i)->Display));
     }
-    outcome.Solids.push_back(DumpSolid(engine->Current));
+    outcome.Solids.push_back(DumpSolid(engine->SolidAt(0)->Raw));
     outcome.Lines = pane.Lines;
     outcome.Step = step;
     return outcome;
@@ -53,8 +53,8 @@ std::vector<std::string> Steps(const TVertexConfiguration& config, int presses)
     int step = 0;
     for (int i = 0; i < presses; ++i) {
         engine->Search(step, pane);
-        states.push_back(std::to_string(step) + " found " + std::to_string(engine->FoundCount) + "\n"
-                         + DumpSolid(engine->Current) + DumpSolid(engine->CurrentDisplay));
+        states.push_back(std::to_string(step) + " found " + std::to_string(engine->FoundCount()) + "\n"
+                         + DumpSolid(engine->SolidAt(0)->Raw) + DumpSolid(engine->SolidAt(0)->Display));
     }
     states.insert(states.end(), pane.Lines.begin(), pane.Lines.end());
     return states;

@@ -1,4 +1,5 @@
 #include "construction/Lookups.h"
+#include "session/BuildSession.h"
 #include "support/SolidDump.h"
 
 #include <gtest/gtest.h>
@@ -8,16 +9,33 @@
 
 namespace {
 
+// The buttons pressed on the session, as the window presses them.
 struct TRun {
-    std::unique_ptr<TBuild> Engine = std::make_unique<TBuild>();
-    TBuildDriver Driver;
+    TBuildSession Session;
     TLinePane Pane;
+
+    [[nodiscard]] bool Continue(const TVertexConfiguration& config)
+    {
+        return Session.Press(TBuildMode::Continue, config, TDisplaySettings{}, Pane);
+    }
+    // A one-shot build watched by control, sliced as control says, then handed over.
+    [[nodiscard]] bool OneShot(const TVertexConfiguration& config, TSearchControl& control, int* slices = nullptr)
+    {
+        TOneShotBuild build(config);
+        build.Run(&control);
+        for (int n = 1; control.TimedOut && n < 100000; ++n) {
+            build.Resume(control);
+            if (slices != nullptr)
+                *slices = n + 1;
+        }
+        return Session.Adopt(build, Pane);
+    }
 };
 
 std::unique_ptr<TRun> BuildAll(const std::string& text, int limit = 200)
 {
     auto run = std::make_unique<TRun>();
-    EXPECT_FALSE(run->Driver.BuildAll(*run->Engine, Config(text, limit), run->Pane)) << text;
+    EXPECT_FALSE(run->Session.Press(TBuildMode::OneShot, Config(text, limit), TDisplaySettings{}, run->Pane)) << text;
     return run;
 }
 
@@ -50,12 +68,12 @@ TEST(PolyhedronBuild, TetrahedronPaneReadsAsTheWindowShowsIt)
             "全通り調べ終わりました。",
             "-------------------------",
         }));
-    ASSERT_EQ(run->Engine->FoundCount, 1);
-    const TPolyFace& tetra = run->Engine->FoundSolids[0];
+    ASSERT_EQ(run->Session.FoundCount(), 1);
+    const TPolyFace& tetra = run->Session.SolidAt(1)->Raw;
     EXPECT_EQ(tetra.VertexCount, 4);
     EXPECT_EQ(tetra.FaceCount, 4);
     EXPECT_EQ(tetra.EdgeCount, 6);
-    EXPECT_EQ(run->Driver.BuildStep, 5);  // VertexCount + 1: ended after a solid
+    EXPECT_EQ(run->Session.BuildStep(), 5);  // VertexCount + 1: ended after a solid
 }
 
 TEST(PolyhedronBuild, SingleResultsHaveTheirRawCounts)
@@ -75,15 +93,15 @@ TEST(PolyhedronBuild, SingleResultsHaveTheirRawCounts)
     };
     for (const auto& row : rows) {
         const auto run = BuildAll(row.Text);
-        ASSERT_EQ(run->Engine->FoundCount, 1) << row.Text;
-        const TPolyFace& solid = run->Engine->FoundSolids[0];
+        ASSERT_EQ(run->Session.FoundCount(), 1) << row.Text;
+        const TPolyFace& solid = run->Session.SolidAt(1)->Raw;
         EXPECT_EQ(solid.VertexCount, row.Vertices) << row.Text;
         EXPECT_EQ(solid.FaceCount, row.Faces) << row.Text;
         EXPECT_EQ(solid.EdgeCount, row.Edges) << row.Text;
         for (int f = 0; f < solid.FaceCount; ++f)
             EXPECT_EQ(solid.FaceSize[f], solid.FaceN[f]) << row.Text;
         for (int v = 0; v < solid.VertexCount; ++v)
-            EXPECT_NEAR(VectorLength(solid.Vertices[v]), run->Engine->SphereRadius, 1e-9) << row.Text;
+            EXPECT_NEAR(VectorLength(solid.Vertices[v]), run->Session.Geometry().SphereRadius, 1e-9) << row.Text;
         for (int e = 0; e < solid.EdgeCount; ++e)
             EXPECT_NEAR(VectorLength(SubtractVectors(solid.Vertices[solid.EdgeA[e]], solid.Vertices[solid.EdgeB[e]])),
                         1.0, 1e-9)
@@ -94,27 +112,27 @@ TEST(PolyhedronBuild, SingleResultsHaveTheirRawCounts)
 TEST(PolyhedronBuild, VertexLimitBoundsWhatIsRecordedAndSaysSo)
 {
     const auto cube = BuildAll("(4, 4, 4)", 10);
-    EXPECT_EQ(cube->Engine->FoundCount, 1);
+    EXPECT_EQ(cube->Session.FoundCount(), 1);
     EXPECT_EQ(Tail(cube->Pane.Lines, 7),
               Lines({"1個この形の立体がありました。", "全通り調べ終わりました。", "-------------------------"}));
     // The rhombicosidodecahedron needs 60 vertices: at 10 every branch is cut, and the
     // pane must not read as if no such solid existed.
     const auto icosi = BuildAll("(3, 4, 5, 4)", 10);
-    EXPECT_EQ(icosi->Engine->FoundCount, 0);
+    EXPECT_EQ(icosi->Session.FoundCount(), 0);
     EXPECT_EQ(Tail(icosi->Pane.Lines, 7),
               Lines({"頂点数の上限（10）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。",
                      "全通り調べ終わりました。", "-------------------------"}));
-    EXPECT_EQ(icosi->Driver.BuildStep, SearchEndedAfterFailure);
+    EXPECT_EQ(icosi->Session.BuildStep(), SearchEndedAfterFailure);
     // Solids found and branches cut in one search: the warning comes after the count.
     const auto snub = BuildAll("(3, 3, 3, 3, 3, 5/2)", 60);
-    EXPECT_EQ(snub->Engine->FoundCount, 1);
+    EXPECT_EQ(snub->Session.FoundCount(), 1);
     EXPECT_EQ(Tail(snub->Pane.Lines, snub->Pane.Lines.size() - 4),
               Lines({"1個この形の立体がありました。",
                      "頂点数の上限（60）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。",
                      "全通り調べ終わりました。", "-------------------------"}));
     // A later search with room enough forgets the earlier cut.
     const auto roomy = BuildAll("(3, 4, 5, 4)", 200);
-    EXPECT_FALSE(roomy->Engine->LimitCut);
+    EXPECT_FALSE(roomy->Session.LimitCut());
     EXPECT_EQ(roomy->Pane.Lines.end()[-2], "全通り調べ終わりました。");
 }
 
@@ -123,9 +141,9 @@ TEST(PolyhedronBuild, SolidsComeInTheOrderTheCatalogueReliesOn)
     // (3, 4, 4, 4): pseudo-rhombicuboctahedron, rhombicuboctahedron, then the pseudo form twice
     // more. Only the true one has a centre of symmetry.
     const auto run = BuildAll("(3, 4, 4, 4)");
-    ASSERT_EQ(run->Engine->FoundCount, 4);
+    ASSERT_EQ(run->Session.FoundCount(), 4);
     for (int i = 0; i < 4; ++i) {
-        const TPolyFace& s = run->Engine->FoundSolids[i];
+        const TPolyFace& s = run->Session.SolidAt(i + 1)->Raw;
         EXPECT_EQ(s.VertexCount, 24);
         EXPECT_EQ(s.FaceCount, 26);
         EXPECT_EQ(s.EdgeCount, 48);
@@ -133,59 +151,59 @@ TEST(PolyhedronBuild, SolidsComeInTheOrderTheCatalogueReliesOn)
     }
     // (3, 3, 3, 3, 4): the snub cube and its mirror image, which are different point sets.
     const auto snub = BuildAll("(3, 3, 3, 3, 4)");
-    ASSERT_EQ(snub->Engine->FoundCount, 2);
-    EXPECT_EQ(snub->Engine->FoundSolids[0].FaceCount, 38);
-    EXPECT_NE(DumpSolid(snub->Engine->FoundSolids[0]), DumpSolid(snub->Engine->FoundSolids[1]));
+    ASSERT_EQ(snub->Session.FoundCount(), 2);
+    EXPECT_EQ(snub->Session.SolidAt(1)->Raw.FaceCount, 38);
+    EXPECT_NE(DumpSolid(snub->Session.SolidAt(1)->Raw), DumpSolid(snub->Session.SolidAt(2)->Raw));
 }
 
 TEST(PolyhedronBuild, StepBuildGrowsOneVertexPerCall)
 {
     TRun run;
     const TVertexConfiguration tetra = Config("(3, 3, 3)");
-    const TPolyFace& current = run.Engine->Current;
-    ASSERT_FALSE(run.Driver.ContinueSteps(*run.Engine, tetra, run.Pane));  // a press at start-up starts a build
+    const TPolyFace& current = run.Session.SolidAt(0)->Raw;
+    ASSERT_FALSE(run.Continue(tetra));  // a press at start-up starts a build
     EXPECT_EQ(current.VertexCount, 4);
     EXPECT_EQ(current.FaceCount, 3);
-    EXPECT_EQ(run.Driver.BuildStep, 1);
-    ASSERT_FALSE(run.Driver.ContinueSteps(*run.Engine, tetra, run.Pane));
+    EXPECT_EQ(run.Session.BuildStep(), 1);
+    ASSERT_FALSE(run.Continue(tetra));
     EXPECT_EQ(current.FaceCount, 4);
-    EXPECT_EQ(run.Driver.BuildStep, 2);
-    ASSERT_FALSE(run.Driver.ContinueSteps(*run.Engine, tetra, run.Pane));
-    ASSERT_FALSE(run.Driver.ContinueSteps(*run.Engine, tetra, run.Pane));
+    EXPECT_EQ(run.Session.BuildStep(), 2);
+    ASSERT_FALSE(run.Continue(tetra));
+    ASSERT_FALSE(run.Continue(tetra));
     EXPECT_EQ(current.FaceCount, 4);
-    EXPECT_EQ(run.Driver.BuildStep, 4);
-    EXPECT_EQ(run.Engine->FoundCount, 0);
+    EXPECT_EQ(run.Session.BuildStep(), 4);
+    EXPECT_EQ(run.Session.FoundCount(), 0);
     EXPECT_EQ(run.Pane.Lines.size(), 7u);  // only the radius block so far
 
-    ASSERT_FALSE(run.Driver.ContinueSteps(*run.Engine, tetra, run.Pane));
-    EXPECT_EQ(run.Engine->FoundCount, 1);
-    EXPECT_EQ(run.Driver.BuildStep, 5);
+    ASSERT_FALSE(run.Continue(tetra));
+    EXPECT_EQ(run.Session.FoundCount(), 1);
+    EXPECT_EQ(run.Session.BuildStep(), 5);
     EXPECT_EQ(Tail(run.Pane.Lines, 7),
               Lines({"1個この形の立体がありました。", "全通り調べ終わりました。", "-------------------------"}));
 
     const std::string before = DumpSolid(current);
-    ASSERT_FALSE(run.Driver.ContinueSteps(*run.Engine, tetra, run.Pane));  // the search has ended
+    ASSERT_FALSE(run.Continue(tetra));  // the search has ended
     EXPECT_EQ(DumpSolid(current), before);
     EXPECT_EQ(run.Pane.Lines.size(), 10u);
-    EXPECT_EQ(run.Driver.BuildStep, 5);
+    EXPECT_EQ(run.Session.BuildStep(), 5);
 }
 
 TEST(PolyhedronBuild, CapPausesAndStepsCarryTheSameSearchOn)
 {
     auto run = BuildAll("(5/2, 5/2, 5/2, 5/2, 5/3)");
-    ASSERT_EQ(run->Engine->FoundCount, 100);
+    ASSERT_EQ(run->Session.FoundCount(), 100);
     EXPECT_EQ(run->Pane.Lines.back(), "たくさん立体がみつかったのでとりあえず中断します。");
     EXPECT_EQ(run->Pane.Lines[run->Pane.Lines.size() - 2], "100個この形の立体がありました。");
-    ASSERT_GE(run->Driver.BuildStep, 1);
+    ASSERT_GE(run->Session.BuildStep(), 1);
 
     const TVertexConfiguration config = Config("(5/2, 5/2, 5/2, 5/2, 5/3)");
     const std::size_t paused = run->Pane.Lines.size();
     int presses = 0;
-    while (run->Engine->FoundCount == 100 && presses < 1000) {
-        ASSERT_FALSE(run->Driver.ContinueSteps(*run->Engine, config, run->Pane));
+    while (run->Session.FoundCount() == 100 && presses < 1000) {
+        ASSERT_FALSE(run->Continue(config));
         ++presses;
     }
-    EXPECT_EQ(run->Engine->FoundCount, 101);
+    EXPECT_EQ(run->Session.FoundCount(), 101);
     EXPECT_EQ(run->Pane.Lines.size(), paused + 1);  // no radius lines: the build went on, not afresh
     EXPECT_EQ(run->Pane.Lines.back(), "101個この形の立体がありました。");
 }
@@ -193,8 +211,8 @@ TEST(PolyhedronBuild, CapPausesAndStepsCarryTheSameSearchOn)
 TEST(PolyhedronBuild, DisplayFormSplitsStarFacesRoundTheirCentre)
 {
     const auto run = BuildAll("(5/2, 5/2, 5/2)");
-    const TPolyFace& raw = run->Engine->FoundSolids[0];
-    const TPolyFace& display = run->Engine->FoundDisplay[0];
+    const TPolyFace& raw = run->Session.SolidAt(1)->Raw;
+    const TPolyFace& display = run->Session.SolidAt(1)->Display;
     EXPECT_EQ(display.VertexCount, raw.VertexCount + 12);  // one centre per pentagram
     EXPECT_EQ(display.FaceCount, 60);
     for (int f = 0; f < display.FaceCount; ++f) {
@@ -204,8 +222,8 @@ TEST(PolyhedronBuild, DisplayFormSplitsStarFacesRoundTheirCentre)
     }
     // Convex faces pass through unchanged, with d read as 1.
     const auto cube = BuildAll("(4, 4, 4)");
-    EXPECT_EQ(cube->Engine->FoundDisplay[0].FaceCount, 6);
-    EXPECT_EQ(cube->Engine->FoundDisplay[0].VertexCount, 8);
+    EXPECT_EQ(cube->Session.SolidAt(1)->Display.FaceCount, 6);
+    EXPECT_EQ(cube->Session.SolidAt(1)->Display.VertexCount, 8);
 }
 
 TEST(Lookups, VertexIdentityHoldsToOneNanometreOfEdge)
@@ -258,19 +276,19 @@ TEST(PolyhedronBuild, StopPausesLikeTheCapAndContinuingFindsTheSameSolids)
     TRun run;
     TSearchControl control;
     control.StopRequested = true;  // asked before the search begins: it pauses at its first look
-    ASSERT_FALSE(run.Driver.BuildAll(*run.Engine, Config("(3, 4, 4, 4)"), run.Pane, &control));
+    ASSERT_FALSE(run.OneShot(Config("(3, 4, 4, 4)"), control));
     EXPECT_TRUE(control.Stopped);
     EXPECT_EQ(run.Pane.Lines.back(), "中止しました。「構築続行」で続きを調べます。");
-    EXPECT_GE(run.Driver.BuildStep, 1);  // a vertex to complete next, as between step presses
+    EXPECT_GE(run.Session.BuildStep(), 1);  // a vertex to complete next, as between step presses
     EXPECT_EQ(control.Completions.load(), 64);
     int presses = 0;
-    while (!run.Driver.SearchEnded(*run.Engine) && presses < 10000) {
-        ASSERT_FALSE(run.Driver.ContinueSteps(*run.Engine, Config("(3, 4, 4, 4)"), run.Pane));
+    while (!run.Session.SearchEnded() && presses < 10000) {
+        ASSERT_FALSE(run.Continue(Config("(3, 4, 4, 4)")));
         ++presses;
     }
-    ASSERT_EQ(run.Engine->FoundCount, whole->Engine->FoundCount);
-    for (int i = 0; i < whole->Engine->FoundCount; ++i)
-        EXPECT_EQ(DumpSolid(run.Engine->FoundSolids[i]), DumpSolid(whole->Engine->FoundSolids[i])) << i;
+    ASSERT_EQ(run.Session.FoundCount(), whole->Session.FoundCount());
+    for (int i = 0; i < whole->Session.FoundCount(); ++i)
+        EXPECT_EQ(DumpSolid(run.Session.SolidAt(i + 1)->Raw), DumpSolid(whole->Session.SolidAt(i + 1)->Raw)) << i;
     EXPECT_EQ(run.Pane.Lines.end()[-2], "全通り調べ終わりました。");
 }
 
@@ -283,18 +301,15 @@ TEST(PolyhedronBuild, TimeSlicedOneShotIsTheSameSearch)
         TRun run;
         TSearchControl control;
         control.Deadline = std::chrono::steady_clock::time_point::min();
-        ASSERT_FALSE(run.Driver.BuildAll(*run.Engine, Config(text, 60), run.Pane, &control));
         int slices = 1;
-        while (control.TimedOut && slices < 100000) {
-            run.Driver.ResumeOneShot(*run.Engine, run.Pane, control);
-            ++slices;
-        }
+        ASSERT_FALSE(run.OneShot(Config(text, 60), control, &slices));
         EXPECT_GT(slices, 1) << text;
         EXPECT_EQ(run.Pane.Lines, whole->Pane.Lines) << text;
-        EXPECT_EQ(run.Driver.BuildStep, whole->Driver.BuildStep) << text;
-        ASSERT_EQ(run.Engine->FoundCount, whole->Engine->FoundCount) << text;
-        for (int i = 0; i < whole->Engine->FoundCount; ++i)
-            EXPECT_EQ(DumpSolid(run.Engine->FoundSolids[i]), DumpSolid(whole->Engine->FoundSolids[i])) << text << i;
-        EXPECT_EQ(DumpSolid(run.Engine->Current), DumpSolid(whole->Engine->Current)) << text;
+        EXPECT_EQ(run.Session.BuildStep(), whole->Session.BuildStep()) << text;
+        ASSERT_EQ(run.Session.FoundCount(), whole->Session.FoundCount()) << text;
+        for (int i = 0; i < whole->Session.FoundCount(); ++i)
+            EXPECT_EQ(DumpSolid(run.Session.SolidAt(i + 1)->Raw), DumpSolid(whole->Session.SolidAt(i + 1)->Raw))
+                << text << i;
+        EXPECT_EQ(DumpSolid(run.Session.SolidAt(0)->Raw), DumpSolid(whole->Session.SolidAt(0)->Raw)) << text;
     }
 }

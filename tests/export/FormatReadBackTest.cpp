@@ -38,7 +38,7 @@ std::unique_ptr<TShown> Shown(const TVertexConfiguration& config, bool dual, boo
     shown->Pick = pick;
     TLinePane pane;
     EXPECT_FALSE(shown->Session.Press(TBuildMode::OneShot, config, shown->Settings, pane));
-    shown->Session.FormShown(pick, shown->Settings, pane);
+    shown->Session.Show(pick, shown->Settings, pane);
     return shown;
 }
 
@@ -57,7 +57,7 @@ std::string Export(const TShown& shown, TExportFormat format, const std::string&
 
 const TPolyFace& Solid(const TShown& shown)
 {
-    return shown.Session.Engine().FoundSolids[static_cast<std::size_t>(shown.Pick - 1)];
+    return shown.Session.SolidAt(shown.Pick)->Raw;
 }
 
 // --- OFF ---------------------------------------------------------------------------
@@ -188,7 +188,7 @@ TEST(ExportFormats, AdmeshReadsEveryConvexCatalogueSolidClosedWithZenkarisVolume
         EXPECT_EQ(AdmeshFigure(admesh.Out, "Facets removed"), 0) << text;
         EXPECT_EQ(AdmeshFigure(admesh.Out, "Facets reversed"), 0) << text;
         EXPECT_EQ(AdmeshFigure(admesh.Out, "Number of parts"), 1) << text;
-        const double volume = Volume(shown->Session.Engine(), pick);
+        const double volume = Volume(*shown->Session.SolidAt(pick));
         EXPECT_NEAR(AdmeshFigure(admesh.Out, "Volume"), volume, 1e-6 * std::max(1.0, volume)) << text;
         ++checked;
     }

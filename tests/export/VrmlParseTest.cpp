@@ -1,6 +1,7 @@
 // Every exported file must satisfy a real VRML97 parser (Coin3D).
 
 #include "export/PolyhedronVRML.h"
+#include "session/BuildSession.h"
 #include "support/SolidDump.h"
 
 #include <Inventor/SoDB.h>
@@ -23,17 +24,15 @@ void CollectReadError(const SoError* error, void*)
 
 std::string ExportText(const std::string& config, bool dual, bool compound)
 {
-    auto engine = std::make_unique<TBuild>();
-    TBuildDriver driver;
+    TBuildSession session;
     TLinePane pane;
-    EXPECT_FALSE(driver.BuildAll(*engine, Config(config), pane));
     TDisplaySettings settings = FirstStartDisplaySettings();
     settings.DualShown = dual;
     settings.CompoundShown = compound;
-    if (dual || compound)
-        (void)engine->BuildListedDual(0, NoLines);
+    EXPECT_FALSE(session.Press(TBuildMode::OneShot, Config(config), settings, pane));
+    session.Show(1, settings, pane);
     std::string text;
-    for (const std::string& line : ExportFound(*engine, 0, settings))
+    for (const std::string& line : session.ExportShown(1, settings))
         text += line + "\r\n";
     return text;
 }

@@ -1,4 +1,5 @@
 #include "export/PolyhedronVRML.h"
+#include "session/BuildSession.h"
 #include "support/Golden.h"
 #include "support/SolidDump.h"
 
@@ -15,17 +16,18 @@
 
 namespace {
 
-std::unique_ptr<TBuild> Built(const std::string& text, const TDisplaySettings& settings)
+// The session after a one-shot build, showing found solid 1 as settings say.
+std::unique_ptr<TBuildSession> Built(const std::string& text, const TDisplaySettings& settings)
 {
-    auto engine = BuiltEngine<TBuild>(text);
-    if (settings.DualShown || settings.CompoundShown)
-        (void)engine->BuildListedDual(0, NoLines);
-    return engine;
+    auto session = std::make_unique<TBuildSession>();
+    EXPECT_FALSE(session->Press(TBuildMode::OneShot, Config(text), settings, NoLines)) << text;
+    session->Show(1, settings, NoLines);
+    return session;
 }
 
 std::vector<std::string> Export(const std::string& text, const TDisplaySettings& settings)
 {
-    return ExportFound(*Built(text, settings), 0, settings);
+    return Built(text, settings)->ExportShown(1, settings);
 }
 
 std::string Joined(const std::vector<std::string>& lines)
@@ -166,11 +168,11 @@ TEST(PolyhedronVRML, AbandonedDualKeepsItsListsClosed)
 TEST(PolyhedronVRML, NothingToWriteForAnEmptySelection)
 {
     const TDisplaySettings settings = FirstStartDisplaySettings();
-    auto engine = Built("(4, 4, 4)", settings);
-    EXPECT_TRUE(ExportFound(*engine, 1, settings).empty());
-    EXPECT_TRUE(ExportFound(*engine, -1, settings).empty());
-    TBuild fresh;
-    EXPECT_TRUE(ExportCurrent(fresh, settings).empty());
+    auto session = Built("(4, 4, 4)", settings);
+    EXPECT_TRUE(session->ExportShown(2, settings).empty());
+    EXPECT_TRUE(session->ExportShown(-1, settings).empty());
+    TBuildSession fresh;
+    EXPECT_TRUE(fresh.ExportShown(0, settings).empty());
 }
 
 TEST(VrmlText, SaveWritesCrLfAndNeverLeavesHalfAFile)

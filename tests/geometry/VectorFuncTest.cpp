@@ -36,22 +36,21 @@ TEST(VectorFunc, MatrixTimesItselfIsItsSquare)
 
 TEST(PolyhedronFunc, AxisFrameTurnsItsVectorOntoXAndBack)
 {
-    TPolyhedron engine;
     const TVector3 dirs[] = {{0.3, -1.2, 0.7}, {1, 0, 0}, {-2, 0, 0}, {0, 0, -1}, {0, 5, 0}};
     for (const TVector3 d : dirs) {
-        engine.SetAxisFrame(d);
-        const TVector3 w = engine.ToAxisFrame(d);
+        const TAxisFrame frame = TAxisFrame::Towards(d);
+        const TVector3 w = frame.To(d);
         EXPECT_NEAR(w.X, VectorLength(d), 1e-12);
         EXPECT_NEAR(w.Y, 0.0, 1e-12);
         EXPECT_NEAR(w.Z, 0.0, 1e-12);
         const TVector3 p = MakeVector(-0.4, 2.2, 1.3);
-        const TVector3 back = engine.FromAxisFrame(engine.ToAxisFrame(p));
+        const TVector3 back = frame.From(frame.To(p));
         EXPECT_NEAR(back.X, p.X, 1e-12);
         EXPECT_NEAR(back.Y, p.Y, 1e-12);
         EXPECT_NEAR(back.Z, p.Z, 1e-12);
     }
-    engine.SetAxisFrame(MakeVector(2, 0, 0));  // the first vertex of every build: identity
-    const TVector3 same = engine.ToAxisFrame(MakeVector(0.5, 0.25, -1));
+    // the first vertex of every build: identity
+    const TVector3 same = TAxisFrame::Towards(MakeVector(2, 0, 0)).To(MakeVector(0.5, 0.25, -1));
     EXPECT_EQ(same.X, 0.5);
     EXPECT_EQ(same.Y, 0.25);
     EXPECT_EQ(same.Z, -1.0);
@@ -59,7 +58,6 @@ TEST(PolyhedronFunc, AxisFrameTurnsItsVectorOntoXAndBack)
 
 TEST(PolyhedronFunc, CopyKeepsBookkeepingAndDropsOldFaces)
 {
-    TPolyhedron engine;
     TPolyFace source;
     source.AppendVertex(MakeVector(1, 0, 0));
     source.AppendVertex(MakeVector(0, 1, 0));
@@ -71,7 +69,7 @@ TEST(PolyhedronFunc, CopyKeepsBookkeepingAndDropsOldFaces)
     destination.AppendFace(face, 3, 3, 1);
     destination.NextChoice = 2;
     destination.ResumeVertex = 5;
-    engine.CopyPolyFace(destination, source);
+    CopyPolyFace(destination, source);
     EXPECT_EQ(destination.FaceCount, 0);
     EXPECT_EQ(destination.VertexCount, 2);
     EXPECT_EQ(destination.EdgeCount, 1);
@@ -82,18 +80,17 @@ TEST(PolyhedronFunc, CopyKeepsBookkeepingAndDropsOldFaces)
 
 TEST(PolyhedronFunc, PushThenPopRestoresWithNextChoiceOneHigher)
 {
-    TPolyhedron engine;
     TPolyFace state;
     state.AppendVertex(MakeVector(0, 0, 1));
     state.NextChoice = 3;
     TPolyFaceArray stack(5);  // entries above the pushed depth are dropped
-    engine.PushState(stack, 1, 9, state);
+    PushState(stack, 1, 9, state);
     EXPECT_EQ(stack.size(), 2u);
 
     TPolyFace restored;
     restored.AppendVertex(MakeVector(1, 1, 1));
     restored.AppendVertex(MakeVector(2, 2, 2));
-    EXPECT_EQ(engine.PopState(restored, stack, 1), 9);
+    EXPECT_EQ(PopState(restored, stack, 1), 9);
     EXPECT_EQ(restored.VertexCount, 1);
     EXPECT_EQ(restored.Vertices[0].Z, 1.0);
     EXPECT_EQ(restored.NextChoice, 4);
@@ -102,12 +99,11 @@ TEST(PolyhedronFunc, PushThenPopRestoresWithNextChoiceOneHigher)
 
 TEST(PolyhedronFunc, TransformSolidAppliesTheMatrixRowByRow)
 {
-    TPolyhedron engine;
     TPolyFace source;
     source.AppendVertex(MakeVector(1, 2, 3));
     const TMatrix3 m{{{0, 1, 0}, {0, 0, 1}, {1, 0, 0}}};
     TPolyFace turned;
-    engine.TransformSolid(m, source, turned);
+    TransformSolid(m, source, turned);
     EXPECT_EQ(turned.Vertices[0].X, 2.0);
     EXPECT_EQ(turned.Vertices[0].Y, 3.0);
     EXPECT_EQ(turned.Vertices[0].Z, 1.0);

@@ -42,8 +42,8 @@ TEST(PolyhedronCalc, AreaAndVolumeOfKnownSolids)
     };
     for (const auto& row : rows) {
         const auto engine = Built(row.Text);
-        ExpectRelative(SurfaceArea(*engine, 1), row.Area, std::string(row.Text) + " area");
-        ExpectRelative(Volume(*engine, 1), row.Volume, std::string(row.Text) + " volume");
+        ExpectRelative(SurfaceArea(*engine->SolidAt(1)), row.Area, std::string(row.Text) + " area");
+        ExpectRelative(Volume(*engine->SolidAt(1)), row.Volume, std::string(row.Text) + " volume");
     }
 }
 
@@ -53,11 +53,11 @@ TEST(PolyhedronCalc, StarFacesAreMatchedByDensityToo)
     const auto engine = Built("(5, 5/2, 5, 5/2)");
     const double pentagon = std::sqrt(25 + 10 * Root5) / 4;
     const double pentagram = std::sqrt(25 - 10 * Root5) / 4;  // inner pentagon counted twice
-    ExpectRelative(engine->SphereRadius, 1.0, "R");
-    ExpectRelative(SurfaceArea(*engine, 1), 12 * pentagon + 12 * pentagram, "area");
+    ExpectRelative(engine->Geometry().SphereRadius, 1.0, "R");
+    ExpectRelative(SurfaceArea(*engine->SolidAt(1)), 12 * pentagon + 12 * pentagram, "area");
     const double pentagonRadius2 = (5 + Root5) / 10;
     const double pentagramRadius2 = (5 - Root5) / 10;
-    ExpectRelative(Volume(*engine, 1),
+    ExpectRelative(Volume(*engine->SolidAt(1)),
                    12 * std::sqrt(1 - pentagonRadius2) * pentagon / 3
                        + 12 * std::sqrt(1 - pentagramRadius2) * pentagram / 3,
                    "volume");
@@ -66,38 +66,39 @@ TEST(PolyhedronCalc, StarFacesAreMatchedByDensityToo)
 TEST(PolyhedronCalc, FigureTextsForSolidDualAndConstruction)
 {
     auto engine = Built("(4, 4, 4)");
-    const auto solid = SolidFigureTexts(*engine, 1, false, false);
+    const auto solid = SolidFigureTexts(engine->Geometry(), engine->SolidAt(1), nullptr, false);
     EXPECT_EQ(solid[0], "面の数：6");
     EXPECT_EQ(solid[1], "頂点の数：8");
     EXPECT_EQ(solid[2], "辺の数：12");
     EXPECT_EQ(solid[3].rfind("表面積：6", 0), 0u);
     EXPECT_EQ(solid[4].rfind("体積：", 0), 0u);
     EXPECT_NEAR(std::stod(solid[4].substr(std::string("体積：").size())), 1.0, 1e-12);
-    EXPECT_EQ(solid[5], "外接球半径：" + FormatGeneral(engine->SphereRadius));
+    EXPECT_EQ(solid[5], "外接球半径：" + FormatGeneral(engine->Geometry().SphereRadius));
     EXPECT_EQ(solid[5].substr(0, std::string("外接球半径：0.8660254").size()), "外接球半径：0.8660254");
 
-    const auto blank = SolidFigureTexts(*engine, 1, false, true);
+    const auto blank = SolidFigureTexts(engine->Geometry(), engine->SolidAt(1), nullptr, true);
     EXPECT_EQ(blank[3], "表面積：");
     EXPECT_EQ(blank[4], "体積：");
-    const auto beyond = SolidFigureTexts(*engine, 5, false, true);
+    const auto beyond = SolidFigureTexts(engine->Geometry(), engine->SolidAt(5), nullptr, true);
     EXPECT_EQ(beyond[0], "面の数：0");
     EXPECT_EQ(beyond[1], "頂点の数：0");
     EXPECT_EQ(beyond[2], "辺の数：0");
 
-    ASSERT_FALSE(engine->BuildListedDual(0, NoLines));
-    const auto dual = SolidFigureTexts(*engine, 1, true, false);
+    TDualSolid formed;
+    ASSERT_FALSE(DualAt(*engine, 1, formed, NoLines));
+    const auto dual = SolidFigureTexts(engine->Geometry(), engine->SolidAt(1), &formed, false);
     EXPECT_EQ(dual[0], "面の数：8");
     EXPECT_EQ(dual[1], "頂点の数：6");
     EXPECT_EQ(dual[2], "辺の数：12");
     EXPECT_EQ(dual[3], "表面積：");
     EXPECT_EQ(dual[4], "体積：");
-    EXPECT_EQ(dual[5], "内接球半径：" + FormatGeneral(engine->SphereRadius));
+    EXPECT_EQ(dual[5], "内接球半径：" + FormatGeneral(engine->Geometry().SphereRadius));
 }
 
 TEST(PolyhedronCalc, PolygonTableWritesSymbolsAndValues)
 {
     const auto engine = Built("(5/2, 4, 4)");
-    const auto rows = PolygonTableRows(*engine);
+    const auto rows = PolygonTableRows(engine->Geometry());
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"正n角形", "5/2", "4", "4"}));
     EXPECT_EQ(rows[1][0], "対角線");
@@ -109,15 +110,16 @@ TEST(PolyhedronCalc, PolygonTableWritesSymbolsAndValues)
     auto twelve = std::make_unique<TBuild>();
     TNullPane pane;
     (void)twelve->Prepare(Config("(3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4)/3"), pane);
-    EXPECT_EQ(PolygonTableRows(*twelve)[0].size(), 13u);
+    EXPECT_EQ(PolygonTableRows(twelve->Geometry())[0].size(), 13u);
 }
 
 TEST(DualEdgeReport, CubeListsThreeEqualSidesAndTheError)
 {
     auto engine = Built("(4, 4, 4)");
-    ASSERT_FALSE(engine->BuildListedDual(0, NoLines));
+    TDualSolid formed;
+    ASSERT_FALSE(DualAt(*engine, 1, formed, NoLines));
     std::vector<double> groups;
-    const std::string report = DualEdgeReport(*engine, &groups);
+    const std::string report = DualEdgeReport(formed, engine->Geometry().PolygonCount, &groups);
     const std::string side = FormatGeneral(RoundToDigit(groups[0], -14));
     EXPECT_EQ(groups.size(), 1u);
     EXPECT_EQ(report.rfind("双対立体の辺の長さ：\r\n辺 1 = 1.41421356237", 0), 0u) << report;
@@ -135,20 +137,23 @@ TEST(DualEdgeReport, CubeListsThreeEqualSidesAndTheError)
 TEST(DualEdgeReport, FarPointsAndCrossedFaces)
 {
     auto hemi = Built("(3, 4, 3/2, 4)");
-    ASSERT_FALSE(hemi->BuildListedDual(0, NoLines));
-    EXPECT_EQ(DualEdgeReport(*hemi), "双対図形の辺の長さは無限大です。");
+    TDualSolid hemiDual;
+    ASSERT_FALSE(DualAt(*hemi, 1, hemiDual, NoLines));
+    EXPECT_EQ(DualEdgeReport(hemiDual, 4), "双対図形の辺の長さは無限大です。");
 
     auto crossed = Built("(4, 8, 4/3, 8/7 [,3])/0");
-    ASSERT_FALSE(crossed->BuildListedDual(0, NoLines));
-    EXPECT_EQ(DualEdgeReport(*crossed).rfind("双対立体の辺の長さ：\r\n辺 1 = ", 0), 0u);
+    TDualSolid crossedDual;
+    ASSERT_FALSE(DualAt(*crossed, 1, crossedDual, NoLines));
+    EXPECT_EQ(DualEdgeReport(crossedDual, crossed->Geometry().PolygonCount).rfind("双対立体の辺の長さ：\r\n辺 1 = ", 0),
+              0u);
 }
 
 TEST(DualEdgeReport, ExactLengthsAndDriftingGroupsStayReadable)
 {
     // A hand-made dual: one square face of exactly unit sides, more edges than k = 3.
     auto engine = Built("(3, 3, 3)");
-    TPolyFace& dual = engine->Dual;
-    dual.Clear();
+    TDualSolid made;
+    TPolyFace& dual = made.Faces;
     dual.AppendVertex(MakeVector(9, 9, 9));
     dual.AppendVertex(MakeVector(9, 9, 9));
     for (const TVector3 p : {TVector3{0, 0, 0}, TVector3{1, 0, 0}, TVector3{1, 1, 0}, TVector3{0, 1, 0}})
@@ -157,9 +162,9 @@ TEST(DualEdgeReport, ExactLengthsAndDriftingGroupsStayReadable)
     dual.AppendFace(square, 4, 3, 0);
     for (int i = 0; i < 4; ++i)
         dual.AppendEdge(2 + i, 2 + (i + 1) % 4, true);
-    engine->DualPieces = 1;
-    engine->DualFaceKind = 0;
-    EXPECT_EQ(DualEdgeReport(*engine),
+    made.Pieces = 1;
+    made.FaceKind = 0;
+    EXPECT_EQ(DualEdgeReport(made, engine->Geometry().PolygonCount),
               "双対立体の辺の長さ：\r\n辺 1 = 1, \r\n辺 2 = 1, \r\n辺 3 = 1\r\n（誤差は検出されませんでした）");
 
     // Lengths 1, 1 + 0.9e-6 ... 1 + 1.9e-6: the group mean drifts more than 1e-6 from the
@@ -174,7 +179,7 @@ TEST(DualEdgeReport, ExactLengthsAndDriftingGroupsStayReadable)
     }
     dual.AppendFace(square, 3, 3, 0);
     std::vector<double> groups;
-    const std::string report = DualEdgeReport(*engine, &groups);
+    const std::string report = DualEdgeReport(made, engine->Geometry().PolygonCount, &groups);
     EXPECT_EQ(groups.size(), 1u);
     EXPECT_EQ(report.find("NAN"), std::string::npos);
     EXPECT_EQ(report.rfind("双対立体の辺の長さ：\r\n辺 1 = 1.00000", 0), 0u) << report;
@@ -186,8 +191,8 @@ TEST(DualEdgeReport, LengthsWithinOneMillionthShareAGroup)
     // (two equal sides of the mean); just past it, two groups and two different sides.
     auto engine = Built("(3, 3, 3)");
     const auto groupsFor = [&](double delta) {
-        TPolyFace& dual = engine->Dual;
-        dual.Clear();
+        TDualSolid made;
+        TPolyFace& dual = made.Faces;
         dual.AppendVertex(MakeVector(9, 9, 9));
         dual.AppendVertex(MakeVector(9, 9, 9));
         dual.AppendVertex(MakeVector(0, 0, 0));
@@ -198,7 +203,7 @@ TEST(DualEdgeReport, LengthsWithinOneMillionthShareAGroup)
         const int face[3] = {2, 3, 4};
         dual.AppendFace(face, 3, 3, 0);
         std::vector<double> groups;
-        (void)DualEdgeReport(*engine, &groups);
+        (void)DualEdgeReport(made, engine->Geometry().PolygonCount, &groups);
         return groups.size();
     };
     EXPECT_EQ(groupsFor(0.999e-6), 1u);

@@ -43,7 +43,7 @@ protected:
     void PressAndShow(TBuildMode mode, const char* text, int sel, TLinePane& lines)
     {
         ASSERT_FALSE(session.Press(mode, Config(text), settings, lines)) << text;
-        session.FormShown(sel, settings, lines);
+        session.Show(sel, settings, lines);
     }
 
     TBuildSession session;
@@ -62,7 +62,7 @@ TEST_F(BuildSessionDual, AnAbandonedDualIsNotTriedAgainForItsSolidButANewBuildFo
     // Clicks on the list and on the boxes do not try the same solid's dual again.
     for (int click = 0; click < 3; ++click) {
         session.SelectionChanged(settings);
-        session.FormShown(click % 2, settings, pane);
+        session.Show(click % 2, settings, pane);
     }
     EXPECT_EQ(Count(pane.Lines, Abandoned), 1);
     EXPECT_TRUE(session.Marks().DualAborted);
@@ -74,7 +74,7 @@ TEST_F(BuildSessionDual, AnAbandonedDualIsNotTriedAgainForItsSolidButANewBuildFo
         TLinePane fresh;
         PressAndShow(mode, "(3, 4, 5, 4)", mode == TBuildMode::OneShot ? 1 : 0, fresh);
         EXPECT_FALSE(session.Marks().DualAborted);
-        EXPECT_GT(session.Engine().Dual.FaceCount, 0);
+        EXPECT_GT(session.Dual().Faces.FaceCount, 0);
         EXPECT_EQ(Count(fresh.Lines, Abandoned), 0);
     }
 }
@@ -95,7 +95,7 @@ TEST_F(BuildSessionDual, TheDualsReportIsWrittenOncePerBuildNotPerStep)
     for (int press = 0; press < 5; ++press) {
         PressAndShow(TBuildMode::Continue, "(3, 4, 5, 4)", 0, pane);
         session.SelectionChanged(settings);
-        session.FormShown(0, settings, pane);
+        session.Show(0, settings, pane);
     }
     EXPECT_EQ(ReportHeadings(pane.Lines), 1);
 
@@ -123,7 +123,7 @@ TEST(BuildSession, OneShotOnTheWorkerStoppedFromAnotherThreadIsAdoptedWhole)
     ASSERT_FALSE(session.Adopt(build, pane));
     EXPECT_EQ(pane.Lines.back(), "中止しました。「構築続行」で続きを調べます。");
     EXPECT_GE(session.BuildStep(), 1);
-    EXPECT_EQ(session.Engine().FoundCount, control.Found.load());
+    EXPECT_EQ(session.FoundCount(), control.Found.load());
     // The search goes on, a step at a time, on this thread.
     const int step = session.BuildStep();
     ASSERT_FALSE(session.Press(TBuildMode::Continue, config, TDisplaySettings{}, pane));

@@ -5,11 +5,43 @@
 #include <cmath>
 #include <string>
 
+bool TReferenceBuild::Prepare(const TVertexConfiguration& config, TInfoPane& pane)
+{
+    Found.clear();
+    Current.NextChoice = 0;
+    SavedCount = 0;
+    Current.Clear();
+    CurrentDisplay.Clear();
+    const bool failed = Preparation.Prepare(config, pane);
+    Shown.Geometry = Preparation.SharedGeometry();
+    return failed;
+}
+
+const TBuiltSolid* TReferenceBuild::SolidAt(int listPosition) const
+{
+    if (listPosition == 0)
+        return &Shown;
+    if (listPosition < 0 || listPosition > FoundCount())
+        return nullptr;
+    return &Found[static_cast<std::size_t>(listPosition - 1)];
+}
+
+void TReferenceBuild::RecordFound()
+{
+    BuildDisplayForm(Current, CurrentDisplay);
+    TBuiltSolid& found = Found.emplace_back();
+    CopyPolyFace(found.Raw, Current);
+    found.Raw.NextChoice = Current.NextChoice + 1;
+    CopyPolyFace(found.Display, CurrentDisplay);
+    found.Display.NextChoice = CurrentDisplay.NextChoice + 1;
+    found.Geometry = Shown.Geometry;
+}
+
 void TReferenceBuild::Search(int& step, TInfoPane& pane)
 {
     if (step <= 0) {
         LimitCut = false;
-        FindOrAddVertex(MakeVector(SphereRadius, 0, 0), Current);
+        FindOrAddVertex(MakeVector(G().SphereRadius, 0, 0), Current);
     }
     int n = step < 0 ? 0 : step;
     for (;;) {
@@ -19,7 +51,7 @@ void TReferenceBuild::Search(int& step, TInfoPane& pane)
                 failed = CompleteVertex(n);
             if (failed && SavedCount == 0) {
                 if (LimitCut)
-                    pane.AppendLine(VertexLimitCutLine(VertexLimit));
+                    pane.AppendLine(VertexLimitCutLine(G().VertexLimit));
                 pane.AppendLine("全通り調べ終わりました。");
                 pane.AppendLine(SeparatorLine);
                 step = SearchEndedAfterFailure;
@@ -40,15 +72,12 @@ void TReferenceBuild::Search(int& step, TInfoPane& pane)
             step = n;
             break;
         } else if (step == Current.VertexCount || step == -1) {
-            BuildDisplayForm(Current, CurrentDisplay);
-            PushState(FoundSolids, FoundCount, 0, Current);
-            PushState(FoundDisplay, FoundCount, 0, CurrentDisplay);
-            FoundCount = FoundCount + 1;
-            const std::string found = std::to_string(FoundCount) + "個この形の立体がありました。";
+            RecordFound();
+            const std::string found = std::to_string(FoundCount()) + "個この形の立体がありました。";
             if (SavedCount == 0) {
                 pane.AppendLine(found);
                 if (LimitCut)
-                    pane.AppendLine(VertexLimitCutLine(VertexLimit));
+                    pane.AppendLine(VertexLimitCutLine(G().VertexLimit));
                 pane.AppendLine("全通り調べ終わりました。");
                 pane.AppendLine(SeparatorLine);
                 step = Current.VertexCount + 1;
@@ -61,7 +90,7 @@ void TReferenceBuild::Search(int& step, TInfoPane& pane)
                 step = n;
                 break;
             }
-            if (FoundCount >= 100) {
+            if (FoundCount() >= 100) {
                 pane.AppendLine("たくさん立体がみつかったのでとりあえず中断します。");
                 step = n;
                 break;
@@ -83,21 +112,21 @@ bool TReferenceBuild::CheckAllVertices()
 
 bool TReferenceBuild::FindCandidates(int v)
 {
-    const int k = PolygonCount;
+    const int k = G().PolygonCount;
     CandidateCount = 0;
     CandidateOffset.clear();
     CandidateDirection.clear();
     if (Current.FanCount[v] + Current.PendingCount[v] > k)
         return true;
     const int m = Current.FanCount[v];
-    for (int a = 0; a < ArrangementCount; ++a) {
+    for (int a = 0; a < G().ArrangementCount; ++a) {
         bool match = true;
         for (int j = 0; j < m && match; ++j)
-            match = Current.FanN[v][j] == Arrangements[a][2 + j] && Current.FanD[v][j] == ArrangementD[a][j];
+            match = Current.FanN[v][j] == G().Arrangements[a][2 + j] && Current.FanD[v][j] == G().ArrangementD[a][j];
         if (!match)
             continue;
-        const int direction = Arrangements[a][1];
-        CandidateOffset.push_back(((m * direction + Arrangements[a][0] + k) % k + k) % k);
+        const int direction = G().Arrangements[a][1];
+        CandidateOffset.push_back(((m * direction + G().Arrangements[a][0] + k) % k + k) % k);
         CandidateDirection.push_back(direction);
         ++CandidateCount;
     }
@@ -106,19 +135,19 @@ bool TReferenceBuild::FindCandidates(int v)
 
 bool TReferenceBuild::CompleteVertex(int v)
 {
-    const int k = PolygonCount;
-    if (Current.VertexCount > VertexLimit) {
+    const int k = G().PolygonCount;
+    if (Current.VertexCount > G().VertexLimit) {
         LimitCut = true;
         return true;
     }
-    SetAxisFrame(Current.Vertices[v]);
+    const TAxisFrame frame = TAxisFrame::Towards(Current.Vertices[v]);
     int offset = 0;
     int dir = 1;
     double phi = 0;
     if (Current.FanCount[v] >= 1) {
         if (FindCandidates(v))
             return true;
-        const TVector3 w = ToAxisFrame(Current.Vertices[Current.FanLast[v]]);
+        const TVector3 w = frame.To(Current.Vertices[Current.FanLast[v]]);
         phi = std::atan2(w.Z, w.Y);
         const int c = Current.NextChoice;
         offset = CandidateOffset[c];
@@ -132,14 +161,14 @@ bool TReferenceBuild::CompleteVertex(int v)
     TVector3 corner[16];
     for (int i = 0; i < k; ++i) {
         const int q = ((i * dir + k + offset) % k + k) % k;
-        phi += CentralAngle[q];
-        corner[i] =
-            FromAxisFrame(MakeVector(PlaneOffset, NeighbourRadius * std::cos(phi), NeighbourRadius * std::sin(phi)));
+        phi += G().CentralAngle[q];
+        corner[i] = frame.From(
+            MakeVector(G().PlaneOffset, G().NeighbourRadius * std::cos(phi), G().NeighbourRadius * std::sin(phi)));
     }
     const int missing = k - Current.FanCount[v];
     for (int b = 0; b < missing; ++b) {
         const int q = ((b * dir + k + offset) % k + k) % k;
-        PlacePolygon(corner[b], v, corner[(b + k - 1) % k], PolyD[q], PolyN[q]);
+        PlacePolygon(corner[b], v, corner[(b + k - 1) % k], G().PolyD[q], G().PolyN[q]);
     }
     return Current.PendingCount[v] > 0 || Current.FanFirst[v] != Current.FanLast[v];
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Helpers shared by the engine tests.
 
-#include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
+#include "construction/Dual.h"
+#include "construction/PolyhedronBuild.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,32 @@ template <class TEngine>
 std::unique_ptr<TEngine> BuiltEngine(const std::string& text, int limit = 200)
 {
     auto engine = std::make_unique<TEngine>();
-    TBuildDriver driver;
     TNullPane pane;
-    EXPECT_FALSE(driver.BuildAll(*engine, Config(text, limit), pane)) << text;
+    const bool refused = engine->Prepare(Config(text, limit), pane);
+    EXPECT_FALSE(refused) << text;
+    int step = OneShotStep;
+    if (!refused)
+        engine->Search(step, pane);
     return engine;
+}
+
+// The raw form of list position pos (0: the solid under construction); the test fails
+// where the list holds none.
+template <class TEngine>
+const TPolyFace& RawAt(const TEngine& engine, int pos)
+{
+    static const TPolyFace none;
+    const TBuiltSolid* solid = engine.SolidAt(pos);
+    EXPECT_NE(solid, nullptr) << "list position " << pos;
+    return solid != nullptr ? solid->Raw : none;
+}
+
+// The dual of list position pos as the session forms it; true when it was abandoned.
+template <class TEngine>
+bool DualAt(const TEngine& engine, int pos, TDualSolid& dual, TInfoPane& pane)
+{
+    const TBuiltSolid* solid = engine.SolidAt(pos);
+    return solid == nullptr || FormDual(solid->Raw, *solid->Geometry, dual, pane);
 }
 
 // A pane for duals formed where no test reads the lines.

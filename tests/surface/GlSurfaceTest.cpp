@@ -2,8 +2,8 @@
 // their background, faces and blending.
 
 #include "surface/GlSurface.h"
-#include "construction/BuildDriver.h"
 #include "construction/ConfigurationText.h"
+#include "session/BuildSession.h"
 #include "support/DisplayWait.h"
 #include "view/FrameDrawing.h"
 
@@ -23,7 +23,7 @@ protected:
     {
         TVertexConfiguration config;
         ASSERT_EQ(ParseConfigurationText("(4, 4, 4)", config), "");
-        ASSERT_FALSE(Driver.BuildAll(*Engine, config, Pane));
+        ASSERT_FALSE(Session.Press(TBuildMode::OneShot, config, Settings, Pane));
         View.resize(200, 200);
         View.show();
         for (int i = 0; i < 500 && !View.IsReady(); ++i)
@@ -36,12 +36,11 @@ protected:
     {
         Settings.SurfaceMode = mode;
         const TMatrix3 view = TiltMatrix(0.3);
-        DrawFrame(*Engine, TPolyFace{}, 1, TDrawTarget{View, Settings, view});
+        Session.Draw(1, TDrawTarget{View, Settings, view});
         return View.grabFramebuffer();
     }
 
-    std::unique_ptr<TBuild> Engine = std::make_unique<TBuild>();
-    TBuildDriver Driver;
+    TBuildSession Session;
     TLinePane Pane;
     TGlSurface View;
     TDisplaySettings Settings = FirstStartDisplaySettings();

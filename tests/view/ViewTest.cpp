@@ -221,7 +221,8 @@ TEST(FrameDrawing, WhatIsDrawnFollowsTheCheckBoxes)
     const TFrameMarks& marks = session.Marks();
     const TDrawTarget target{surface, settings, TiltMatrix(0.3)};
 
-    session.Redraw(1, target, pane);
+    session.Show(1, settings, pane);
+    session.Draw(1, target);
     EXPECT_EQ(surface.Commands[0].Colour, 0xFFFF0000u);  // red background
     EXPECT_EQ(surface.FanCount(), 12 + 6);               // the cube's ribbons and faces
     EXPECT_EQ(surface.Presented, 1);
@@ -229,19 +230,27 @@ TEST(FrameDrawing, WhatIsDrawnFollowsTheCheckBoxes)
 
     settings.DualShown = true;  // the dual alone: 12 ribbons and 8 triangles
     const std::size_t lines = pane.Lines.size();
-    session.Redraw(1, target, pane);
+    session.Draw(1, target);  // drawing forms nothing: no dual yet, no report
+    EXPECT_FALSE(marks.DualBuilt);
+    EXPECT_EQ(surface.FanCount(), 0u);
+    EXPECT_EQ(pane.Lines.size(), lines);
+    session.Show(1, settings, pane);
+    session.Draw(1, target);
     EXPECT_EQ(surface.FanCount(), 12 + 8);
     EXPECT_TRUE(marks.DualBuilt);
     EXPECT_EQ(pane.Lines.size(), lines + 6);  // the report once, with its separator
-    session.Redraw(1, target, pane);
+    session.Show(1, settings, pane);
+    session.Draw(1, target);
     EXPECT_EQ(pane.Lines.size(), lines + 6);
 
     settings.CompoundShown = true;  // mode 1: the solid transparent first, then the dual
-    session.Redraw(1, target, pane);
+    session.Show(1, settings, pane);
+    session.Draw(1, target);
     EXPECT_EQ(surface.FanCount(), 12 + 6 + 12 + 8);
     EXPECT_EQ(surface.Commands[1 + 12 + 1].Kind, TSurfaceCommand::TKind::Blend);
     settings.SurfaceMode = 0;  // other modes: the merged compound in one call
-    session.Redraw(1, target, pane);
+    session.Show(1, settings, pane);
+    session.Draw(1, target);
     EXPECT_TRUE(marks.CompoundBuilt);
     EXPECT_EQ(surface.FanCount(), 24 + 14);
 }
