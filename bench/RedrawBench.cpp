@@ -15,7 +15,7 @@ namespace {
 void TimeRedraws(const char* text, bool dual, bool compound, int mode)
 {
     TVertexConfiguration config;
-    if (!ParseConfigurationText(text, config).empty())
+    if (ParseConfigurationText(text, config).Failed())
         return;
     TDisplaySettings settings = FirstStartDisplaySettings();
     settings.DualShown = dual;

@@ -86,7 +86,7 @@ void WanderingSearches(bool quick)
         if (quick && row.Limit > 200)
             continue;
         TVertexConfiguration config;
-        if (!ParseConfigurationText(row.Text, config).empty())
+        if (ParseConfigurationText(row.Text, config).Failed())
             continue;
         config.VertexLimit = row.Limit;
         // The short searches: the best of three, as the catalogue's.
@@ -107,7 +107,7 @@ void CatalogueAtLimit1000()
     for (int e = 0; e < CatalogueEntryCount; ++e) {
         TVertexConfiguration config;
         int pick = 0;
-        if (!ParseCodeString(PolyhedronCatalogue()[e].Code, config, pick).empty())
+        if (ParseCodeString(PolyhedronCatalogue()[e].Code, config, pick).Failed())
             continue;
         const std::string text = ConfigurationText(config);
         if (text == "(3, 3, 3, 3, 3, 5/2)" || text == "(3, 3, 3, 3, 3, 5/3)/2")
@@ -138,7 +138,7 @@ void CatalogueConfigurations(bool watched)
     for (int e = 0; e < CatalogueEntryCount; ++e) {
         TVertexConfiguration config;
         int pick = 0;
-        if (!ParseCodeString(PolyhedronCatalogue()[e].Code, config, pick).empty())
+        if (ParseCodeString(PolyhedronCatalogue()[e].Code, config, pick).Failed())
             continue;
         const TTiming t = TimeBuild(config, 3, watched);
         total += t.Milliseconds;

@@ -45,7 +45,8 @@ void StartUp(const std::string& path)
                             "AlphaMode2", "ZoomMode", "English", "FloatingLineOnVRML"})
         values.push_back({"Setting", key, "2"});
     values.push_back({"Setting", "Language", "ja"});
-    (void)ini.WriteValues(values);
+    if (const TResult written = ini.WriteValues(values); written.Failed())
+        std::fprintf(stderr, "the settings could not be written: %s\n", written.Error.c_str());
 }
 
 template <class TLine>

@@ -267,13 +267,20 @@ std::string EditedText(const TParsed& parsed, const TEdits& edits)
     return text;
 }
 
-bool Write(const std::string& path, std::string text)
+TResult Write(const std::string& path, std::string text)
 {
-    if (!WriteFileCarefully(path, text).empty())
-        return false;
+    TResult result = WriteFileCarefully(path, text);
+    if (result.Failed())
+        return result;
     if (const std::optional<TStamp> stamp = StampOf(path))
         LastRead = TLastRead{path, *stamp, Parse(std::move(text))};
-    return true;
+    return result;
+}
+
+// What a write says when the settings file's name holds something other than a regular file.
+TResult NotAFile()
+{
+    return TResult::Failure("not a regular file");
 }
 
 // The values given, a key given twice taking its last value in the place of its first.
@@ -316,20 +323,20 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& key, in
     return error == std::errc{} && at == end && !text.empty() ? value : fallback;
 }
 
-bool TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
+TResult TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
     return WriteValues({TIniValue{section, key, value}});
 }
 
-bool TIniFile::WriteInteger(const std::string& section, const std::string& key, int value)
+TResult TIniFile::WriteInteger(const std::string& section, const std::string& key, int value)
 {
     return WriteString(section, key, std::to_string(value));
 }
 
-bool TIniFile::WriteValues(const std::vector<TIniValue>& given)
+TResult TIniFile::WriteValues(const std::vector<TIniValue>& given)
 {
     if (!IsUsable())
-        return false;
+        return NotAFile();
     const std::shared_ptr<TParsed> parsed = Read(Path);
     // Keys that exist change in place; new keys go after their section's last key, new
     // sections at the end, in the order first given.
@@ -363,18 +370,18 @@ bool TIniFile::WriteValues(const std::vector<TIniValue>& given)
         edits.Appended.insert(edits.Appended.end(), keys.begin(), keys.end());
     }
     if (edits.Replaced.empty() && edits.AddedAfter.empty() && edits.Appended.empty())
-        return true;
+        return TResult::Success();
     return Write(Path, EditedText(*parsed, edits));
 }
 
-bool TIniFile::EraseSection(const std::string& section)
+TResult TIniFile::EraseSection(const std::string& section)
 {
     if (!IsUsable())
-        return false;
+        return NotAFile();
     const std::shared_ptr<TParsed> parsed = Read(Path);
     const auto found = parsed->Sections.find(section);
     if (found == parsed->Sections.end())
-        return true;
+        return TResult::Success();
     // The header and everything up to the next section go.
     TEdits edits;
     edits.EraseFrom = found->second.Header;

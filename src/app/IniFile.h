@@ -8,6 +8,8 @@
 // temporary file that then replaces the old one, so a crash never leaves half a file.
 // Plain C++, no Qt.
 
+#include "common/Result.h"
+
 #include <string>
 #include <vector>
 
@@ -27,12 +29,12 @@ public:
                                          const std::string& fallback) const;
     // The value as a decimal integer; fallback when missing or not a number.
     [[nodiscard]] int ReadInteger(const std::string& section, const std::string& key, int fallback) const;
-    // False when the file could not be written.
-    bool WriteString(const std::string& section, const std::string& key, const std::string& value);
-    bool WriteInteger(const std::string& section, const std::string& key, int value);
+    // Each says why when the file could not be written.
+    [[nodiscard]] TResult WriteString(const std::string& section, const std::string& key, const std::string& value);
+    [[nodiscard]] TResult WriteInteger(const std::string& section, const std::string& key, int value);
     // Several keys in one rewrite of the file; each as WriteString would write it.
-    bool WriteValues(const std::vector<TIniValue>& values);
-    bool EraseSection(const std::string& section);
+    [[nodiscard]] TResult WriteValues(const std::vector<TIniValue>& values);
+    [[nodiscard]] TResult EraseSection(const std::string& section);
     // Whether the file is missing (it is made at the first write) or a regular file, or a
     // link to one. Anything else (a FIFO, a device, a directory) is never read or written:
     // opening a FIFO to write would wait for a reader for ever.

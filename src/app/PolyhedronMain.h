@@ -261,7 +261,7 @@ private:
     void FillSchemeSelectors();
     // The eight colour keys of the settings file and the swatches they keep.
     [[nodiscard]] std::array<std::pair<const char*, TColourSwatch*>, 8> ColourKeys() const;
-    void WarnIfUnwritable(bool written);
+    void WarnIfUnwritable(const TResult& written);
     // The settings file cannot be used (text: a marked message with %1 for its name); shown once.
     void ShowSettingsWarning(const char* text);
     // Before the first access: a settings file that is not a regular file is reported.

@@ -81,9 +81,8 @@ void TFrmPolyhedron::ApplyScheme(int index, const std::string& expectedName, int
     if (index < 0 || ini.ReadString(section, "ColorsSetName", "") != expectedName)
         return;
     for (int n = 3; n <= 32; ++n) {
-        TColour colour = ColourGroups[g].Palette[n - 3]->Colour();
-        if (ParseIniColour(ini.ReadString(section, ColourKey(n), ""), colour))
-            ColourGroups[g].Palette[n - 3]->SetColour(colour);
+        if (const std::optional<TColour> colour = ParseIniColour(ini.ReadString(section, ColourKey(n), "")))
+            ColourGroups[g].Palette[n - 3]->SetColour(*colour);
     }
 }
 
@@ -206,9 +205,9 @@ void TFrmPolyhedron::DeleteScheme(int g)
             b = b - 1;
         values.push_back({Color, key, std::to_string(b)});
     }
-    bool written = ini.WriteValues(values);
-    written = ini.EraseSection(SchemeSection(count)) && written;
-    WarnIfUnwritable(written);
+    const TResult written = ini.WriteValues(values);
+    const TResult erased = ini.EraseSection(SchemeSection(count));
+    WarnIfUnwritable(written.Failed() ? written : erased);
     LoadSchemeNames();
     for (TColourGroupControls& group : ColourGroups)
         group.SchemeSelector->clear();

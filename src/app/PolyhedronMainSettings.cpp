@@ -45,9 +45,9 @@ TIniFile TFrmPolyhedron::SettingsFile() const
     return TIniFile(ProgramDirectory + "/Polyhedron.ini");
 }
 
-void TFrmPolyhedron::WarnIfUnwritable(bool written)
+void TFrmPolyhedron::WarnIfUnwritable(const TResult& written)
 {
-    if (written)
+    if (!written.Failed())
         return;
     ShowSettingsWarning(
         QT_TRANSLATE_NOOP("Zenkari", "設定ファイル %1 に書き込めません。\n設定はこの実行中だけ有効です。"));
@@ -82,14 +82,12 @@ void TFrmPolyhedron::LoadSettings()
     // remembered from some other program.
     for (int slot = 0; slot < 16; ++slot) {
         const std::string key = std::string("Color") + static_cast<char>('A' + slot);
-        TColour colour = White;
-        (void)ParseIniColour(ini.ReadString(ColorDialog, key, ""), colour);
+        const TColour colour = ParseIniColour(ini.ReadString(ColorDialog, key, "")).value_or(White);
         QColorDialog::setCustomColor(slot, ToQColor(colour));
     }
     for (const auto& [key, swatch] : ColourKeys()) {
-        TColour colour = swatch->Colour();
-        if (ParseIniColour(ini.ReadString(Color, key, ""), colour))
-            swatch->SetColour(colour);
+        if (const std::optional<TColour> colour = ParseIniColour(ini.ReadString(Color, key, "")))
+            swatch->SetColour(*colour);
     }
     const auto width = [&](QComboBox* box, const char* key) {
         const int item = ini.ReadInteger(Setting, key, 2);
@@ -111,9 +109,7 @@ void TFrmPolyhedron::LoadSettings()
     VRMLLineCkBx->setChecked(ParseIniFlag(ini.ReadInteger(Setting, "FloatingLineOnVRML", -1), true));
     connect(VRMLLineCkBx, &QCheckBox::toggled, this, [this] { VRMLLineCkBxClick(); });
     const std::string code = ini.ReadString(Setting, "Language", "ja");
-    TLanguage language = TLanguage::Japanese;
-    (void)LanguageFromCode(code, language);  // anything else is Japanese
-    ApplyLanguage(language);
+    ApplyLanguage(LanguageFromCode(code).value_or(TLanguage::Japanese));  // anything else is Japanese
     connect(LanguageCbBx, &QComboBox::currentIndexChanged, this, [this] { LanguageCbBxChange(); });
     EngCkBxClick();  // the selector in the loaded language, and the file written (made on a first start)
 }

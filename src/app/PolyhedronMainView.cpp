@@ -179,9 +179,8 @@ void TFrmPolyhedron::SetUpExportDialog()
 TExportFormat TFrmPolyhedron::ChosenExportFormat(const QString& path) const
 {
     // The typed extension wins where it names a format; otherwise the chosen file type.
-    TExportFormat format = TExportFormat::Vrml;
-    if (ExportFormatFromPath(path.toStdString(), format))
-        return format;
+    if (const std::optional<TExportFormat> typed = ExportFormatFromPath(path.toStdString()))
+        return *typed;
     for (const TExportFilter& filter : ExportFilters)
         if (VRMLSaveDialog->selectedNameFilter() == Tr(filter.Filter))
             return filter.Format;
@@ -207,7 +206,7 @@ void TFrmPolyhedron::VRMLBtnClick()
         picture.Height = DXDraw1->height();
         const TExportResult result =
             ExportShownFile(Session, sel, settings, ChosenExportFormat(path), path.toStdString(), picture);
-        if (!result.Error.empty()) {
+        if (result.Failed()) {
             // The remembered directory stays as it was.
             const QString failed = result.FailedPath.empty() ? path : QString::fromStdString(result.FailedPath);
             QMessageBox::warning(this, Tr(QT_TRANSLATE_NOOP("Zenkari", "VRML出力")),

@@ -50,10 +50,10 @@ std::string ColourIniText(TColour colour)
     return text;
 }
 
-bool ParseIniColour(const std::string& text, TColour& colour)
+std::optional<TColour> ParseIniColour(const std::string& text)
 {
     if (text.empty() || text.size() > 8)
-        return false;
+        return std::nullopt;
     unsigned value = 0;
     for (const char c : text) {
         int digit = -1;
@@ -64,11 +64,10 @@ bool ParseIniColour(const std::string& text, TColour& colour)
         else if (c >= 'a' && c <= 'f')
             digit = c - 'a' + 10;
         if (digit < 0)
-            return false;
+            return std::nullopt;
         value = value * 16 + static_cast<unsigned>(digit);
     }
-    colour = value & 0x00FFFFFFu;
-    return true;
+    return static_cast<TColour>(value & 0x00FFFFFFu);
 }
 
 bool ParseIniFlag(int value, bool fallback)

@@ -3,13 +3,14 @@
 
 #include "common/Colour.h"
 
+#include <optional>
 #include <string>
 
 // Eight upper-case hexadecimal digits of 0x00BBGGRR: pure red is "000000FF".
 [[nodiscard]] std::string ColourIniText(TColour colour);
-// Reads a colour as "$" + text would parse: up to eight hexadecimal digits. False (and the
-// colour left alone) for an empty or unreadable text.
-bool ParseIniColour(const std::string& text, TColour& colour);
+// Reads a colour as "$" + text would parse: up to eight hexadecimal digits. Nothing for an
+// empty or unreadable text.
+[[nodiscard]] std::optional<TColour> ParseIniColour(const std::string& text);
 // A flag: "-1" true, "0" false, anything else the default.
 [[nodiscard]] bool ParseIniFlag(int value, bool fallback);
 // The name as its first 8 bytes in Shift-JIS would show it (7 when the 8th would split a

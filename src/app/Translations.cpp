@@ -13,7 +13,7 @@ std::unique_ptr<QTranslator> ZenkariTexts;  // the window's English, built from 
 
 }  // namespace
 
-bool InstallLanguage(TLanguage language)
+void InstallLanguage(TLanguage language)
 {
     SetLanguage(language);
     for (std::unique_ptr<QTranslator>* old : {&QtTexts, &ZenkariTexts})
@@ -22,17 +22,16 @@ bool InstallLanguage(TLanguage language)
             old->reset();
         }
     auto translator = std::make_unique<QTranslator>();
-    bool loaded = false;
     if (language == TLanguage::Japanese) {
         // Qt's own texts are English to begin with; Japanese needs its translation.
-        loaded = translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        const bool loaded =
+            translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         if (loaded && QCoreApplication::installTranslator(translator.get()))
             QtTexts = std::move(translator);
     } else {
         // The window's source texts are Japanese; English needs its translation.
-        loaded = translator->load(QStringLiteral(":/i18n/zenkari_en.qm"));
+        const bool loaded = translator->load(QStringLiteral(":/i18n/zenkari_en.qm"));
         if (loaded && QCoreApplication::installTranslator(translator.get()))
             ZenkariTexts = std::move(translator);
     }
-    return loaded;
 }

@@ -6,6 +6,6 @@
 #include "common/Messages.h"
 
 // Installs the translators of language in place of those of the one before, and sets the
-// engine's language. False when a translation file is missing (the texts then stay in
-// Japanese, or Qt's own in English).
-bool InstallLanguage(TLanguage language);
+// engine's language. Where a translation file is missing, the texts stay in Japanese, or
+// Qt's own in English: a missing file is a fault of the installation, not of the user's.
+void InstallLanguage(TLanguage language);

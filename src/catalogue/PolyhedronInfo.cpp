@@ -10,7 +10,7 @@ namespace {
 std::string CodeString(const TCatalogueRow& row)
 {
     TVertexConfiguration config;
-    if (!ParseConfigurationText(row.Configuration, config).empty())
+    if (ParseConfigurationText(row.Configuration, config).Failed())
         return "";
     char part[48];
     std::snprintf(part, sizeof part, "%02d%02d%02d%02d", config.Winding, row.Pick, config.AddLast ? 1 : 0,
@@ -69,7 +69,7 @@ std::optional<TCatalogueChoice> DecodeCatalogueItem(int item)
         return std::nullopt;
     TCatalogueChoice choice;
     // The catalogue's own codes always read; a test checks every one of them.
-    if (!ParseCodeString(PolyhedronCatalogue()[item / 2].Code, choice.Config, choice.Pick).empty())
+    if (ParseCodeString(PolyhedronCatalogue()[item / 2].Code, choice.Config, choice.Pick).Failed())
         return std::nullopt;
     choice.Dual = item % 2 == 1;
     return choice;

@@ -95,13 +95,13 @@ const TOptionTable& OptionsOf(const TCliRequest& request)
 }
 
 
-std::string ReadConfiguration(const std::string& text, TCliRequest& request)
+TResult ReadConfiguration(const std::string& text, TCliRequest& request)
 {
     if (!text.empty() && text.front() == '(')
         return ParseConfigurationText(text, request.Config);
     if (!text.empty() && text.front() >= '0' && text.front() <= '9')
         return ParseCodeString(text, request.Config, request.Pick);
-    return "a configuration is written like \"(3, 4, 5, 4)\" or as a code string of digits";
+    return TResult::Failure("a configuration is written like \"(3, 4, 5, 4)\" or as a code string of digits");
 }
 
 bool ReadSeconds(const std::string& text, double& seconds)
@@ -150,25 +150,25 @@ void TakeFlag(const std::string& option, TCliRequest& request)
 
 // A catalogue item is built as choosing it in the window builds it: its code string, its
 // pick, and the dual for odd items.
-std::string ReadCatalogueItem(const std::string& text, TCliRequest& request)
+TResult ReadCatalogueItem(const std::string& text, TCliRequest& request)
 {
     if (!ReadInteger(text, 0, CatalogueItemCount - 1, request.CatalogueItem))
-        return "a catalogue item is 0 ... 241, not " + QuotedInput(text);
+        return TResult::Failure("a catalogue item is 0 ... 241, not " + QuotedInput(text));
     const std::optional<TCatalogueChoice> choice = DecodeCatalogueItem(request.CatalogueItem);
     if (!choice)
-        return "catalogue item " + text + " does not read";
+        return TResult::Failure("catalogue item " + text + " does not read");
     request.Config = choice->Config;
     request.Pick = choice->Pick;
     request.Dual = request.Display.DualShown = choice->Dual;
-    return "";
+    return TResult::Success();
 }
 
-std::string RangeError(const std::string& option, const std::string& range, const std::string& value)
+TResult RangeError(const std::string& option, const std::string& range, const std::string& value)
 {
-    return option + " must be " + range + ", not " + QuotedInput(value);
+    return TResult::Failure(option + " must be " + range + ", not " + QuotedInput(value));
 }
 
-std::string TakeValue(const std::string& option, const std::string& value, TCliRequest& request)
+TResult TakeValue(const std::string& option, const std::string& value, TCliRequest& request)
 {
     TDisplaySettings& display = request.Display;
     const bool vrml = request.Command == TCliCommand::Vrml || request.Command == TCliCommand::Export;
@@ -191,7 +191,7 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
             return RangeError(option, "a number of seconds above 0", value);
     } else if (vrml && option == "-o") {
         if (value.empty())
-            return "-o needs a file name (- for standard output)";
+            return TResult::Failure("-o needs a file name (- for standard output)");
         request.OutputFile = value;
     } else if (vrml && option == "--mode") {
         if (!ReadInteger(value, 0, 4, display.SurfaceMode))
@@ -206,30 +206,38 @@ std::string TakeValue(const std::string& option, const std::string& value, TCliR
         if (!ReadMonoGroups(value, display))
             return RangeError(option, "colour groups 0, 1, 2 separated by commas", value);
     } else if (option == "--lang") {
-        if (!LanguageFromCode(value, request.Language))
+        const std::optional<TLanguage> language = LanguageFromCode(value);
+        if (!language)
             return RangeError(option, "ja or en", value);
+        request.Language = *language;
     } else if (option == "--format") {
-        if (!ExportFormatFromName(value, request.Format))
+        const std::optional<TExportFormat> format = ExportFormatFromName(value);
+        if (!format)
             return RangeError(option, "wrl, off, obj, stl, glb or png", value);
+        request.Format = *format;
         request.FormatGiven = true;
     } else if (option == "--size") {
         if (!ReadPictureSize(value, request.PictureWidth, request.PictureHeight))
             return RangeError(option, "WIDTHxHEIGHT, each 1 ... " + std::to_string(MaxPictureSide), value);
     }
-    return "";
+    return TResult::Success();
 }
 
 // The format of an export: --format, or the file's extension.
-std::string CheckExportTarget(TCliRequest& request)
+TResult CheckExportTarget(TCliRequest& request)
 {
     if (request.OutputFile.empty())
-        return "export needs -o FILE";
-    if (!request.FormatGiven && !ExportFormatFromPath(request.OutputFile, request.Format))
-        return "cannot tell the format of " + QuotedInput(request.OutputFile)
-               + " from its name: give --format wrl|off|obj|stl|glb|png";
+        return TResult::Failure("export needs -o FILE");
+    if (!request.FormatGiven) {
+        const std::optional<TExportFormat> format = ExportFormatFromPath(request.OutputFile);
+        if (!format)
+            return TResult::Failure("cannot tell the format of " + QuotedInput(request.OutputFile)
+                                    + " from its name: give --format wrl|off|obj|stl|glb|png");
+        request.Format = *format;
+    }
     if (request.OutputFile == "-" && request.Format == TExportFormat::Obj)
-        return "obj writes two files (the .obj and its .mtl): -o - cannot take them";
-    return "";
+        return TResult::Failure("obj writes two files (the .obj and its .mtl): -o - cannot take them");
+    return TResult::Success();
 }
 
 }  // namespace
@@ -304,32 +312,30 @@ std::string UsageText()
            "  --size WxH      export to png: the picture's size in pixels (default 800x800)\n";
 }
 
-std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)
+TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)
 {
     const std::string command = argc >= 1 ? argv[0] : "";
     if (command == "--help" || command == "-h") {
         request.Help = true;
-        return argc == 1 ? "" : "--help takes nothing after it";
+        return argc == 1 ? TResult::Success() : TResult::Failure("--help takes nothing after it");
     }
     int first = 2;
     if (command == "catalogue") {
         request.Command = TCliCommand::Catalogue;
         first = 1;
         if (argc >= 2 && std::string(argv[1]).rfind("--", 0) != 0) {
-            const std::string error = ReadCatalogueItem(argv[1], request);
-            if (!error.empty())
-                return error;
+            if (TResult read = ReadCatalogueItem(argv[1], request); read.Failed())
+                return read;
             first = 2;
         }
     } else {
         if (argc < 2 || (command != "build" && command != "vrml" && command != "export"))
-            return "expected: zenkari-cli build|vrml|export CONFIG or catalogue [ITEM] (see --help)";
+            return TResult::Failure("expected: zenkari-cli build|vrml|export CONFIG or catalogue [ITEM] (see --help)");
         request.Command = command == "vrml"     ? TCliCommand::Vrml
                           : command == "export" ? TCliCommand::Export
                                                 : TCliCommand::Build;
-        const std::string error = ReadConfiguration(argv[1], request);
-        if (!error.empty())
-            return "bad configuration " + QuotedInput(argv[1]) + ": " + error;
+        if (const TResult read = ReadConfiguration(argv[1], request); read.Failed())
+            return TResult::Failure("bad configuration " + QuotedInput(argv[1]) + ": " + read.Error);
     }
 
     const TOptionTable& options = OptionsOf(request);
@@ -339,24 +345,23 @@ std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& req
         const auto known =
             std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.first == option; });
         if (known == options.end())
-            return (command.empty() ? std::string("this command") : command) + " takes no option " + QuotedInput(option)
-                   + " (see --help)";
+            return TResult::Failure((command.empty() ? std::string("this command") : command) + " takes no option "
+                                    + QuotedInput(option) + " (see --help)");
         if (std::find(seen.begin(), seen.end(), option) != seen.end())
-            return option + " is given twice";
+            return TResult::Failure(option + " is given twice");
         seen.push_back(option);
         if (!known->second) {
             TakeFlag(option, request);
             continue;
         }
         if (i + 1 >= argc)
-            return option + " needs a value";
-        const std::string problem = TakeValue(option, argv[++i], request);
-        if (!problem.empty())
-            return problem;
+            return TResult::Failure(option + " needs a value");
+        if (TResult taken = TakeValue(option, argv[++i], request); taken.Failed())
+            return taken;
     }
     if (request.Command == TCliCommand::Vrml && request.OutputFile.empty())
-        return "vrml needs -o FILE";
+        return TResult::Failure("vrml needs -o FILE");
     if (request.Command == TCliCommand::Export)
         return CheckExportTarget(request);
-    return "";
+    return TResult::Success();
 }

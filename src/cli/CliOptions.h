@@ -3,6 +3,7 @@
 
 #include "common/DisplaySettings.h"
 #include "common/Messages.h"
+#include "common/Result.h"
 #include "construction/VertexConfiguration.h"
 #include "session/ExportFile.h"
 
@@ -36,9 +37,8 @@ struct TCliRequest {
     TDisplaySettings Display = FirstStartDisplaySettings();  // vrml: how it looks
 };
 
-// Reads the arguments after the program name. Returns an empty string, or one line
-// saying what is wrong.
-[[nodiscard]] std::string ParseCommandLine(int argc, const char* const* argv, TCliRequest& request);
+// Reads the arguments after the program name; on failure, one line saying what is wrong.
+[[nodiscard]] TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request);
 
 [[nodiscard]] std::string UsageText();
 

@@ -26,9 +26,8 @@ int WriteVrmlFile(const TCliRequest& request, const TBuildSession& session)
         std::cout << VrmlFileText(lines);
         return 0;  // checked with every other write to standard output, at the end
     }
-    const std::string error = SaveLines(request.OutputFile, lines);
-    if (!error.empty()) {
-        std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << error << '\n';
+    if (const TResult saved = SaveLines(request.OutputFile, lines); saved.Failed()) {
+        std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << saved.Error << '\n';
         return 1;
     }
     std::cout << "wrote " << lines.size() << " lines to " << request.OutputFile << '\n';
@@ -42,10 +41,10 @@ int WriteExportFile(const TCliRequest& request, const TBuildSession& session)
     picture.Height = request.PictureHeight;
     if (request.OutputFile == "-") {
         std::vector<TOutputFile> files;
-        const std::string error =
+        const TResult made =
             ExportShownBytes(session, request.Pick, request.Display, request.Format, "-", picture, files);
-        if (!error.empty()) {
-            std::cerr << "zenkari-cli: " << error << '\n';
+        if (made.Failed()) {
+            std::cerr << "zenkari-cli: " << made.Error << '\n';
             return 1;
         }
         for (const TOutputFile& file : files)
@@ -54,7 +53,7 @@ int WriteExportFile(const TCliRequest& request, const TBuildSession& session)
     }
     const TExportResult result =
         ExportShownFile(session, request.Pick, request.Display, request.Format, request.OutputFile, picture);
-    if (!result.Error.empty()) {
+    if (result.Failed()) {
         if (result.FailedPath.empty())
             std::cerr << "zenkari-cli: " << result.Error << '\n';
         else
@@ -123,9 +122,8 @@ int main(int argc, char** argv)
     const std::unique_ptr<std::streambuf, void (*)(std::streambuf*)> restore(
         std::cout.rdbuf(&output), [](std::streambuf* own) { std::cout.rdbuf(own); });
     TCliRequest request;
-    const std::string error = ParseCommandLine(argc - 1, argv + 1, request);
-    if (!error.empty()) {
-        std::cerr << "zenkari-cli: " << error << '\n';
+    if (const TResult parsed = ParseCommandLine(argc - 1, argv + 1, request); parsed.Failed()) {
+        std::cerr << "zenkari-cli: " << parsed.Error << '\n';
         return 2;
     }
     SetLanguage(request.Language);

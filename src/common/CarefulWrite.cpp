@@ -35,9 +35,15 @@ constexpr std::string_view BackupSuffix = ".zenkari-backup";
 // (".Polyhedron.ini.backup"). It takes its own mode just before it takes its name.
 constexpr mode_t WritingMode = S_ISVTX | S_IRUSR | S_IWUSR;
 
-std::string Message(int error)
+// The failure the system's error number stands for (EIO for none).
+TResult Message(int error)
 {
-    return std::strerror(error != 0 ? error : EIO);
+    return TResult::Failure(std::strerror(error != 0 ? error : EIO));
+}
+
+TResult FromError(int error)
+{
+    return error == 0 ? TResult::Success() : Message(error);
 }
 
 std::string DirectoryOf(const std::string& path)
@@ -127,7 +133,7 @@ bool ResolveLinks(std::string path, std::string& resolved)
 }
 
 // A device, a FIFO, a terminal: opened as it is and written, never replaced.
-std::string WriteStraight(const std::string& path, std::string_view bytes, bool truncate)
+TResult WriteStraight(const std::string& path, std::string_view bytes, bool truncate)
 {
     const int descriptor = open(path.c_str(), O_WRONLY | O_CLOEXEC | (truncate ? O_TRUNC : 0));
     if (descriptor < 0)
@@ -135,7 +141,7 @@ std::string WriteStraight(const std::string& path, std::string_view bytes, bool 
     int error = WriteAll(descriptor, bytes);
     if (close(descriptor) != 0 && error == 0)
         error = errno;
-    return error == 0 ? "" : Message(error);
+    return FromError(error);
 }
 
 // The name cut (at a character boundary, never inside a UTF-8 sequence) to room bytes.
@@ -350,7 +356,7 @@ int RestoreBackup(int descriptor, const std::string& backup)
     return error != 0 ? error : Rewrite(descriptor, contents);
 }
 
-std::string RewriteKeepingBackup(const std::string& path, int descriptor, std::string_view bytes)
+TResult RewriteKeepingBackup(const std::string& path, int descriptor, std::string_view bytes)
 {
     struct stat info {};
     if (fstat(descriptor, &info) != 0)
@@ -366,20 +372,20 @@ std::string RewriteKeepingBackup(const std::string& path, int descriptor, std::s
     const int error = Rewrite(descriptor, bytes);
     if (error == 0 || RestoreBackup(descriptor, backup) == 0) {
         RemoveBackup(backup);
-        return error == 0 ? "" : Message(error);
+        return FromError(error);
     }
-    return Message(error) + " (the old contents are kept in " + backup + ")";
+    return TResult::Failure(Message(error).Error + " (the old contents are kept in " + backup + ")");
 }
 
 // The regular file rewritten where it stands: its inode, and so every hard link of it,
 // gets the new contents, while a backup keeps the old ones.
-std::string WriteInPlace(const std::string& path, std::string_view bytes)
+TResult WriteInPlace(const std::string& path, std::string_view bytes)
 {
     const int descriptor = open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return Message(errno);
-    std::string result = RewriteKeepingBackup(path, descriptor, bytes);
-    if (close(descriptor) != 0 && result.empty())
+    TResult result = RewriteKeepingBackup(path, descriptor, bytes);
+    if (close(descriptor) != 0 && !result.Failed())
         result = Message(errno);
     return result;
 }
@@ -409,7 +415,7 @@ void TakeModeAndOwner(int descriptor, const struct stat* old)
     }
 }
 
-std::string ReplaceThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* old)
+TResult ReplaceThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* old)
 {
     std::string temporary = TemporaryTemplate(target);
     const int descriptor = MakeLockedTemporary(temporary);
@@ -438,12 +444,12 @@ std::string ReplaceThroughTemporary(const std::string& target, std::string_view 
     if (old != nullptr)
         if (const std::string backup = FoundBackup(target, *old); !backup.empty())
             RemoveBackup(backup);
-    return "";
+    return TResult::Success();
 }
 
 }  // namespace
 
-std::string WriteFileCarefully(const std::string& path, std::string_view bytes)
+TResult WriteFileCarefully(const std::string& path, std::string_view bytes)
 {
     if (path.empty())
         return Message(ENOENT);

@@ -20,6 +20,8 @@
 // - the temporary name stays within the file system's limit on name length.
 // Plain C++, no Qt.
 
+#include "common/Result.h"
+
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,6 @@
 // the system's error number.
 [[nodiscard]] int WriteAll(int descriptor, std::string_view bytes);
 
-// Writes bytes as the whole contents of path. Returns an empty string, or the system's
-// message saying why the file could not be written.
-[[nodiscard]] std::string WriteFileCarefully(const std::string& path, std::string_view bytes);
+// Writes bytes as the whole contents of path; on failure, the system's message saying why
+// the file could not be written.
+[[nodiscard]] TResult WriteFileCarefully(const std::string& path, std::string_view bytes);

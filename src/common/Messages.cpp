@@ -102,13 +102,13 @@ TLanguage CurrentLanguage()
     return Language.load(std::memory_order_relaxed);
 }
 
-bool LanguageFromCode(std::string_view code, TLanguage& language)
+std::optional<TLanguage> LanguageFromCode(std::string_view code)
 {
-    if (code == "ja" || code == "en") {
-        language = code == "ja" ? TLanguage::Japanese : TLanguage::English;
-        return true;
-    }
-    return false;
+    if (code == "ja")
+        return TLanguage::Japanese;
+    if (code == "en")
+        return TLanguage::English;
+    return std::nullopt;
 }
 
 const char* LanguageCode(TLanguage language)

@@ -4,6 +4,7 @@
 // Placeholders %1, %2 stand for numbers, formatted alike in both languages.
 // Plain C++: the window and the command-line tool set the language, the engine reads it.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,8 +54,8 @@ enum class TMessage {
 // while a search runs on another thread: lines already written stay as they are.
 void SetLanguage(TLanguage language);
 [[nodiscard]] TLanguage CurrentLanguage();
-// "ja" or "en"; false for anything else.
-[[nodiscard]] bool LanguageFromCode(std::string_view code, TLanguage& language);
+// "ja" or "en"; nothing for anything else.
+[[nodiscard]] std::optional<TLanguage> LanguageFromCode(std::string_view code);
 [[nodiscard]] const char* LanguageCode(TLanguage language);
 
 // The text of key in the language in use, or in the one given.

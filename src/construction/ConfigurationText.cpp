@@ -73,29 +73,29 @@ int TwoDigits(const std::string& code, std::size_t at)
 
 }  // namespace
 
-std::string CheckConfiguration(const TVertexConfiguration& config)
+TResult CheckConfiguration(const TVertexConfiguration& config)
 {
     if (config.PolygonCount < MinPolygonCount)
-        return "a vertex needs at least 3 polygons";
+        return TResult::Failure("a vertex needs at least 3 polygons");
     if (config.PolygonCount > MaxPolygonCount)
-        return "a vertex takes at most 16 polygons";
+        return TResult::Failure("a vertex takes at most 16 polygons");
     for (int i = 0; i < config.PolygonCount; ++i) {
         const int n = config.N[i];
         const int d = config.D[i];
         const std::string which = "polygon " + std::to_string(i + 1) + ": ";
         if (n < 3 || n > MaxPolygonCorners)
-            return which + "n must be 3 ... 32";
+            return TResult::Failure(which + "n must be 3 ... 32");
         if (d < 1 || d > n - 1)
-            return which + "d must be 1 ... n-1";
+            return TResult::Failure(which + "d must be 1 ... n-1");
         if (std::gcd(n, d) != 1)
-            return which + "n and d must have no common divisor";
+            return TResult::Failure(which + "n and d must have no common divisor");
     }
     if (config.Winding < 0 || config.Winding > 7)
-        return "the winding must be 0 ... 7";
-    return "";
+        return TResult::Failure("the winding must be 0 ... 7");
+    return TResult::Success();
 }
 
-std::string ParseConfigurationText(const std::string& text, TVertexConfiguration& config)
+TResult ParseConfigurationText(const std::string& text, TVertexConfiguration& config)
 {
     TVertexConfiguration read = config;
     read.PolygonCount = 0;
@@ -104,37 +104,37 @@ std::string ParseConfigurationText(const std::string& text, TVertexConfiguration
     TTextReader reader(text);
     std::string error;
     if (!reader.Take('('))
-        return "a configuration starts with \"(\"";
+        return TResult::Failure("a configuration starts with \"(\"");
     do {
         if (!ReadPolygon(reader, read, error))
-            return error;
+            return TResult::Failure(error);
     } while (reader.Take(','));
     if (reader.Take('[')) {
         if (!reader.Take(',') || !ReadPolygon(reader, read, error) || !reader.Take(']'))
-            return error.empty() ? "the added polygon is written \" [,n]\" before \")\"" : error;
+            return TResult::Failure(error.empty() ? "the added polygon is written \" [,n]\" before \")\"" : error);
         read.AddLast = true;
     }
     if (!reader.Take(')'))
-        return "\")\" expected after the polygons";
+        return TResult::Failure("\")\" expected after the polygons");
     if (reader.Take('/') && !reader.Number(read.Winding))
-        return "the winding after \"/\" must be a number";
+        return TResult::Failure("the winding after \"/\" must be a number");
     if (!reader.AtEnd())
-        return "unexpected text after the configuration";
-    error = CheckConfiguration(read);
-    if (error.empty())
+        return TResult::Failure("unexpected text after the configuration");
+    TResult checked = CheckConfiguration(read);
+    if (!checked.Failed())
         config = read;
-    return error;
+    return checked;
 }
 
-std::string ParseCodeString(const std::string& code, TVertexConfiguration& config, int& pick)
+TResult ParseCodeString(const std::string& code, TVertexConfiguration& config, int& pick)
 {
     for (const char c : code)
         if (c < '0' || c > '9')
-            return "a code string holds digits only";
+            return TResult::Failure("a code string holds digits only");
     if (code.size() < 8 + 4 * MinPolygonCount || code.size() > 8 + 4 * MaxPolygonCount || code.size() % 4 != 0)
-        return "a code string has 8 + 4k digits for 3 ... 16 polygons";
+        return TResult::Failure("a code string has 8 + 4k digits for 3 ... 16 polygons");
     if (code.compare(4, 2, "00") != 0 && code.compare(4, 2, "01") != 0)
-        return "the added-last digits of a code string (5th and 6th) must be 00 or 01";
+        return TResult::Failure("the added-last digits of a code string (5th and 6th) must be 00 or 01");
     TVertexConfiguration read = config;
     read.Winding = TwoDigits(code, 0);
     read.AddLast = code.compare(4, 2, "01") == 0;
@@ -144,12 +144,11 @@ std::string ParseCodeString(const std::string& code, TVertexConfiguration& confi
         read.N[i] = TwoDigits(code, 8 + 4 * static_cast<std::size_t>(i));
         read.D[i] = TwoDigits(code, 10 + 4 * static_cast<std::size_t>(i));
     }
-    std::string error = CheckConfiguration(read);
-    if (!error.empty())
-        return error;
+    if (TResult checked = CheckConfiguration(read); checked.Failed())
+        return checked;
     config = read;
     pick = TwoDigits(code, 2);
-    return "";
+    return TResult::Success();
 }
 
 std::string ConfigurationText(const TVertexConfiguration& config)

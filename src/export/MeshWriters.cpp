@@ -157,21 +157,21 @@ const char* FormatId(TMeshFormat format)
 
 }  // namespace
 
-std::string MeshFiles(const TExportScene& scene, TMeshFormat format, const std::string& path,
-                      std::vector<TOutputFile>& files)
+TResult MeshFiles(const TExportScene& scene, TMeshFormat format, const std::string& path,
+                  std::vector<TOutputFile>& files)
 {
     files.clear();
     if (scene.Triangles.empty())
-        return "nothing to write: the solid shown has no face";
+        return TResult::Failure("nothing to write: the solid shown has no face");
     const std::unique_ptr<aiScene> exported = MakeScene(scene);
     Assimp::Exporter exporter;
     auto* fileSystem = new TMemoryFileSystem;  // the exporter owns it
     exporter.SetIOHandler(fileSystem);
     if (exporter.Export(exported.get(), FormatId(format), path) != aiReturn_SUCCESS)
-        return std::string("the exporter failed: ") + exporter.GetErrorString();
+        return TResult::Failure(std::string("the exporter failed: ") + exporter.GetErrorString());
     // The main file last: once it is there, what it refers to is there too.
     for (const std::string& name : fileSystem->Order)
         files.push_back(TOutputFile{name, fileSystem->Files[name]});
     std::stable_partition(files.begin(), files.end(), [&](const TOutputFile& f) { return f.Path != path; });
-    return "";
+    return TResult::Success();
 }

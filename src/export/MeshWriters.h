@@ -3,6 +3,7 @@
 // (with its MTL beside it), binary STL and binary glTF 2.0. The bytes come back in memory,
 // so that every file is written as carefully as the VRML file.
 
+#include "common/Result.h"
 #include "export/ExportScene.h"
 
 #include <string>
@@ -16,6 +17,6 @@ struct TOutputFile {
 };
 
 // The files of scene in format, the one named path last (the OBJ's MTL takes path's name
-// with ".mtl" and comes first). Returns an empty string, or what went wrong.
-[[nodiscard]] std::string MeshFiles(const TExportScene& scene, TMeshFormat format, const std::string& path,
-                                    std::vector<TOutputFile>& files);
+// with ".mtl" and comes first), or what went wrong.
+[[nodiscard]] TResult MeshFiles(const TExportScene& scene, TMeshFormat format, const std::string& path,
+                                std::vector<TOutputFile>& files);

@@ -2,12 +2,12 @@
 
 #include <png.h>
 
-std::string EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels, std::string& bytes)
+TResult EncodePng(int width, int height, const std::vector<std::uint32_t>& pixels, std::string& bytes)
 {
     bytes.clear();
     if (width <= 0 || height <= 0
         || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
-        return "the picture has no pixels";
+        return TResult::Failure("the picture has no pixels");
     std::vector<unsigned char> rgb;
     rgb.reserve(pixels.size() * 3);
     for (const std::uint32_t p : pixels)
@@ -23,15 +23,15 @@ std::string EncodePng(int width, int height, const std::vector<std::uint32_t>& p
     if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr)) {
         std::string message = image.message;
         png_image_free(&image);
-        return "PNG: " + message;
+        return TResult::Failure("PNG: " + message);
     }
     bytes.resize(size);
     if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, rgb.data(), 0, nullptr)) {
         std::string message = image.message;
         png_image_free(&image);
         bytes.clear();
-        return "PNG: " + message;
+        return TResult::Failure("PNG: " + message);
     }
     bytes.resize(size);
-    return "";
+    return TResult::Success();
 }

@@ -4,6 +4,7 @@
 // lines; SaveLines writes them with CR LF.
 
 #include "common/DisplaySettings.h"
+#include "common/Result.h"
 #include "construction/BuiltSolid.h"
 
 #include <string>
@@ -24,5 +25,5 @@ void WriteSolidShapes(double sphereRadius, std::vector<std::string>& lines, cons
 // The file's text: every line ending CR LF.
 [[nodiscard]] std::string VrmlFileText(const std::vector<std::string>& lines);
 // Writes the lines, each ending CR LF, to a temporary file beside path, then renames it
-// over path, so that a failure never leaves half a file. Returns "" or the system's message.
-[[nodiscard]] std::string SaveLines(const std::string& path, const std::vector<std::string>& lines);
+// over path, so that a failure never leaves half a file; else the system's message.
+[[nodiscard]] TResult SaveLines(const std::string& path, const std::vector<std::string>& lines);

@@ -40,7 +40,7 @@ std::string VrmlFileText(const std::vector<std::string>& lines)
     return text;
 }
 
-std::string SaveLines(const std::string& path, const std::vector<std::string>& lines)
+TResult SaveLines(const std::string& path, const std::vector<std::string>& lines)
 {
     return WriteFileCarefully(path, VrmlFileText(lines));
 }

@@ -27,11 +27,11 @@ std::string Lowered(std::string text)
     return text;
 }
 
-std::string PictureBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
-                         const TPictureSettings& picture, std::string& bytes)
+TResult PictureBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                     const TPictureSettings& picture, std::string& bytes)
 {
     if (picture.Width < 1 || picture.Height < 1 || picture.Width > MaxPictureSide || picture.Height > MaxPictureSide)
-        return "the picture must be 1 ... " + std::to_string(MaxPictureSide) + " pixels each way";
+        return TResult::Failure("the picture must be 1 ... " + std::to_string(MaxPictureSide) + " pixels each way");
     TImageSurface surface(picture.Width, picture.Height);
     session.Draw(sel, TDrawTarget{surface, settings, picture.ViewMatrix});
     return EncodePng(picture.Width, picture.Height, surface.Pixels(), bytes);
@@ -39,28 +39,24 @@ std::string PictureBytes(const TBuildSession& session, int sel, const TDisplaySe
 
 }  // namespace
 
-bool ExportFormatFromName(const std::string& name, TExportFormat& format)
+std::optional<TExportFormat> ExportFormatFromName(const std::string& name)
 {
     for (const TFormatName& entry : FormatNames)
-        if (name == entry.Name) {
-            format = entry.Format;
-            return true;
-        }
-    return false;
+        if (name == entry.Name)
+            return entry.Format;
+    return std::nullopt;
 }
 
-bool ExportFormatFromPath(const std::string& path, TExportFormat& format)
+std::optional<TExportFormat> ExportFormatFromPath(const std::string& path)
 {
     const std::size_t dot = path.find_last_of('.');
     const std::size_t slash = path.find_last_of('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return false;
+        return std::nullopt;
     const std::string extension = Lowered(path.substr(dot + 1));
-    if (extension == "vrml") {
-        format = TExportFormat::Vrml;
-        return true;
-    }
-    return ExportFormatFromName(extension, format);
+    if (extension == "vrml")
+        return TExportFormat::Vrml;
+    return ExportFormatFromName(extension);
 }
 
 const char* ExportFormatName(TExportFormat format)
@@ -71,31 +67,31 @@ const char* ExportFormatName(TExportFormat format)
     return "";
 }
 
-std::string ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
-                             TExportFormat format, const std::string& path, const TPictureSettings& picture,
-                             std::vector<TOutputFile>& files)
+TResult ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings, TExportFormat format,
+                         const std::string& path, const TPictureSettings& picture, std::vector<TOutputFile>& files)
 {
     files.clear();
     const TBuiltSolid* solid = session.SolidAt(sel);
     if (solid == nullptr || solid->Raw.VertexCount == 0)
-        return "nothing to write: list position " + std::to_string(sel) + " holds no solid";
+        return TResult::Failure("nothing to write: list position " + std::to_string(sel) + " holds no solid");
     if (format == TExportFormat::Vrml) {
         files.push_back(TOutputFile{path, VrmlFileText(session.ExportShown(sel, settings))});
-        return "";
+        return TResult::Success();
     }
     if (format == TExportFormat::Png) {
         TOutputFile file{path, {}};
-        std::string error = PictureBytes(session, sel, settings, picture, file.Bytes);
-        if (error.empty())
+        TResult result = PictureBytes(session, sel, settings, picture, file.Bytes);
+        if (!result.Failed())
             files.push_back(std::move(file));
-        return error;
+        return result;
     }
     const TExportScene scene = session.DescribeShown(sel, settings);
     if (scene.Empty())
-        return "nothing to write: what is shown has no face (a dual with points at infinity is not formed)";
+        return TResult::Failure(
+            "nothing to write: what is shown has no face (a dual with points at infinity is not formed)");
     if (format == TExportFormat::Off) {
         files.push_back(TOutputFile{path, OffText(scene)});
-        return "";
+        return TResult::Success();
     }
     const TMeshFormat mesh = format == TExportFormat::Obj   ? TMeshFormat::Obj
                              : format == TExportFormat::Stl ? TMeshFormat::Stl
@@ -108,13 +104,13 @@ TExportResult ExportShownFile(const TBuildSession& session, int sel, const TDisp
 {
     TExportResult result;
     std::vector<TOutputFile> files;
-    result.Error = ExportShownBytes(session, sel, settings, format, path, picture, files);
+    result.Error = ExportShownBytes(session, sel, settings, format, path, picture, files).Error;
     for (const TOutputFile& file : files) {
-        if (!result.Error.empty())
+        if (result.Failed())
             break;
-        const std::string error = WriteFileCarefully(file.Path, file.Bytes);
-        if (!error.empty()) {
-            result.Error = error;
+        TResult written = WriteFileCarefully(file.Path, file.Bytes);
+        if (written.Failed()) {
+            result.Error = std::move(written.Error);
             result.FailedPath = file.Path;
         } else {
             result.Written.push_back(file.Path);

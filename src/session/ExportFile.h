@@ -6,15 +6,16 @@
 #include "export/MeshWriters.h"
 #include "session/BuildSession.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 enum class TExportFormat { Vrml, Off, Obj, Stl, Glb, Png };
 
-// "wrl", "off", "obj", "stl", "glb", "png" (as --format takes them).
-[[nodiscard]] bool ExportFormatFromName(const std::string& name, TExportFormat& format);
-// From the file name's extension (any case; ".vrml" and ".gltf"-less): false when it names none.
-[[nodiscard]] bool ExportFormatFromPath(const std::string& path, TExportFormat& format);
+// "wrl", "off", "obj", "stl", "glb", "png" (as --format takes them); nothing for another name.
+[[nodiscard]] std::optional<TExportFormat> ExportFormatFromName(const std::string& name);
+// From the file name's extension (any case; ".vrml" and ".gltf"-less): nothing when it names none.
+[[nodiscard]] std::optional<TExportFormat> ExportFormatFromPath(const std::string& path);
 [[nodiscard]] const char* ExportFormatName(TExportFormat format);
 
 // The largest side of a picture: 4096 × 4096 takes about 130 MB while it is drawn.
@@ -27,18 +28,20 @@ struct TPictureSettings {
     int Height = 436;
 };
 
-struct TExportResult {
+struct [[nodiscard]] TExportResult {
     std::string Error;                 // empty when every file was written
     std::string FailedPath;            // the file the error is about, when one is
     std::vector<std::string> Written;  // the files written, in order
+
+    [[nodiscard]] bool Failed() const { return !Error.empty(); }
 };
 
 // The bytes of each file list position sel (0: the solid under construction) gives in
-// format, shown as settings say; the one named path last. Empty with an error when there
+// format, shown as settings say; the one named path last. None, with the reason, when there
 // is nothing to write.
-[[nodiscard]] std::string ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
-                                           TExportFormat format, const std::string& path,
-                                           const TPictureSettings& picture, std::vector<TOutputFile>& files);
+[[nodiscard]] TResult ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                                       TExportFormat format, const std::string& path, const TPictureSettings& picture,
+                                       std::vector<TOutputFile>& files);
 // ExportShownBytes, then each file written carefully; stops at the first that fails.
 [[nodiscard]] TExportResult ExportShownFile(const TBuildSession& session, int sel, const TDisplaySettings& settings,
                                             TExportFormat format, const std::string& path,

@@ -66,23 +66,18 @@ void TViewerWindow::keyPressEvent(QKeyEvent* event)
     Redraw();
 }
 
-bool TViewerWindow::SavePicture(const QString& path, std::string& why)
+TResult TViewerWindow::SavePicture(const QString& path)
 {
     for (int i = 0; i < 200 && !View->IsReady(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!View->IsReady()) {
-        why = "the OpenGL view could not be made";
-        return false;
-    }
+    if (!View->IsReady())
+        return TResult::Failure("the OpenGL view could not be made");
     Redraw();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!View->grabFramebuffer().save(&buffer, "PNG")) {
-        why = "the picture could not be encoded";
-        return false;
-    }
-    why = WriteFileCarefully(path.toStdString(),
-                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    return why.empty();
+    if (!View->grabFramebuffer().save(&buffer, "PNG"))
+        return TResult::Failure("the picture could not be encoded");
+    return WriteFileCarefully(path.toStdString(),
+                              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -4,6 +4,7 @@
 // screenshots of it are made.
 
 #include "common/DisplaySettings.h"
+#include "common/Result.h"
 #include "session/BuildSession.h"
 #include "surface/GlSurface.h"
 
@@ -20,8 +21,8 @@ public:
     // Turns about the vertical, then the horizontal screen axis, by angle radians each.
     void TurnBy(double angle);
     // Waits (events only, bounded) until the view can draw, draws, and saves a PNG;
-    // false with the reason in why when it cannot.
-    [[nodiscard]] bool SavePicture(const QString& path, std::string& why);
+    // else the reason it cannot.
+    [[nodiscard]] TResult SavePicture(const QString& path);
 
     TDisplaySettings Settings;
 

@@ -35,60 +35,59 @@ struct TViewerOptions {
     QString Picture;
 };
 
-std::string TakeValue(const std::string& option, const std::string& value, TViewerOptions& options)
+TResult TakeValue(const std::string& option, const std::string& value, TViewerOptions& options)
 {
     if (option == "--mode") {
         if (!ReadInteger(value, 0, 4, options.Settings.SurfaceMode))
-            return "--mode must be 0 ... 4";
+            return TResult::Failure("--mode must be 0 ... 4");
     } else if (option == "--pick") {
         if (!ReadInteger(value, 0, 1000000, options.Pick))
-            return "--pick must be a list position, 0 or more";
+            return TResult::Failure("--pick must be a list position, 0 or more");
         options.PickGiven = true;
     } else if (option == "--turn") {
         if (!ReadFinite(value, options.Turn))
-            return "--turn must be a finite number of radians";
+            return TResult::Failure("--turn must be a finite number of radians");
     } else if (option == "--png") {
         if (value.empty())
-            return "--png needs a file name";
+            return TResult::Failure("--png needs a file name");
         options.WantPicture = true;
         options.Picture = QString::fromLocal8Bit(value.c_str());
     } else {
-        return "unknown option " + option;
+        return TResult::Failure("unknown option " + option);
     }
-    return "";
+    return TResult::Success();
 }
 
-std::string ReadOptions(int argc, char** argv, TViewerOptions& options)
+TResult ReadOptions(int argc, char** argv, TViewerOptions& options)
 {
     if (argc >= 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
         options.Help = argc == 2;
-        return options.Help ? "" : "--help takes nothing after it";
+        return options.Help ? TResult::Success() : TResult::Failure("--help takes nothing after it");
     }
     if (argc < 2)
-        return "a configuration is needed (see --help)";
+        return TResult::Failure("a configuration is needed (see --help)");
     const std::string config = argv[1];
-    const std::string error = config.rfind('(', 0) == 0 ? ParseConfigurationText(config, options.Config)
-                                                        : ParseCodeString(config, options.Config, options.Pick);
-    if (!error.empty())
-        return "bad configuration: " + error;
+    const TResult read = config.rfind('(', 0) == 0 ? ParseConfigurationText(config, options.Config)
+                                                   : ParseCodeString(config, options.Config, options.Pick);
+    if (read.Failed())
+        return TResult::Failure("bad configuration: " + read.Error);
     std::set<std::string> seen;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         if (!seen.insert(option).second)
-            return option + " is given twice";
+            return TResult::Failure(option + " is given twice");
         if (option == "--dual" || option == "--compound") {
             (option == "--dual" ? options.Settings.DualShown : options.Settings.CompoundShown) = true;
             continue;
         }
         if (option != "--mode" && option != "--pick" && option != "--turn" && option != "--png")
-            return "unknown option " + option;
+            return TResult::Failure("unknown option " + option);
         if (i + 1 >= argc)
-            return option + " needs a value";
-        const std::string problem = TakeValue(option, argv[++i], options);
-        if (!problem.empty())
-            return problem;
+            return TResult::Failure(option + " needs a value");
+        if (TResult taken = TakeValue(option, argv[++i], options); taken.Failed())
+            return taken;
     }
-    return "";
+    return TResult::Success();
 }
 
 int Fail(const std::string& message, int code)
@@ -103,9 +102,8 @@ int main(int argc, char** argv)
 {
     // Everything that can be judged without a display is judged first.
     TViewerOptions options;
-    const std::string error = ReadOptions(argc, argv, options);
-    if (!error.empty())
-        return Fail(error, 2);
+    if (const TResult read = ReadOptions(argc, argv, options); read.Failed())
+        return Fail(read.Error, 2);
     if (options.Help) {
         std::cout << Usage << std::flush;
         return std::cout ? 0 : Fail("cannot write to standard output", 1);
@@ -134,8 +132,7 @@ int main(int argc, char** argv)
         window.TurnBy(options.Turn);  // a three-quarter view shows more than the start orientation
     if (!options.WantPicture)
         return application.exec();
-    std::string why;
-    if (!window.SavePicture(options.Picture, why))
-        return Fail("cannot write " + options.Picture.toStdString() + ": " + why, 1);
+    if (const TResult saved = window.SavePicture(options.Picture); saved.Failed())
+        return Fail("cannot write " + options.Picture.toStdString() + ": " + saved.Error, 1);
     return 0;
 }

@@ -35,16 +35,16 @@ TEST(IniFile, ChangingOneKeyKeepsEverythingElseByteForByte)
                                "[Mine]\r\nAnything=at all\r\n[Color]\r\nBGColor=00FFFFFF\r\n";
     Write(path, before);
     TIniFile ini(path);
-    ASSERT_TRUE(ini.WriteInteger("setting", "zoommode", 3));  // names compare without case
+    ASSERT_FALSE(ini.WriteInteger("setting", "zoommode", 3).Failed());  // names compare without case
     std::string expected = before;
     expected.replace(expected.find("ZoomMode=1"), 10, "ZoomMode=3");  // the file's spelling stays
     EXPECT_EQ(ReadWholeFile(path), expected);
     EXPECT_EQ(ini.ReadInteger("Setting", "ZoomMode", -1), 3);
 
-    ASSERT_TRUE(ini.WriteString("Setting", "DirName", "/home/user/VRML files"));
+    ASSERT_FALSE(ini.WriteString("Setting", "DirName", "/home/user/VRML files").Failed());
     EXPECT_EQ(ini.ReadString("SETTING", "dirname", ""), "/home/user/VRML files");
     EXPECT_NE(ReadWholeFile(path).find("ZoomMode=3\r\nDirName=/home/user/VRML files\r\n"), std::string::npos);
-    ASSERT_TRUE(ini.WriteString("PolygonColor5", "ColorsSetName", "レインボー[2]"));
+    ASSERT_FALSE(ini.WriteString("PolygonColor5", "ColorsSetName", "レインボー[2]").Failed());
     EXPECT_EQ(ini.ReadString("PolygonColor5", "ColorsSetName", ""), "レインボー[2]");
     EXPECT_EQ(ini.ReadString("Mine", "Anything", ""), "at all");
 }
@@ -54,11 +54,16 @@ TEST(IniFile, SeveralKeysInOneWrite)
     const std::string path = Scratch("batch.ini");
     Write(path, "[A]\nx=1\n; end of A\n[B]\ny=2\n");
     TIniFile ini(path);
-    ASSERT_TRUE(ini.WriteValues(
-        {{"A", "x", "5"}, {"A", "n", "new"}, {"C", "z", "3"}, {"A", "n", "newer"}, {"B", "w", "4"}, {"C", "q", "6"}}));
+    ASSERT_FALSE(ini.WriteValues({{"A", "x", "5"},
+                                  {"A", "n", "new"},
+                                  {"C", "z", "3"},
+                                  {"A", "n", "newer"},
+                                  {"B", "w", "4"},
+                                  {"C", "q", "6"}})
+                     .Failed());
     EXPECT_EQ(ReadWholeFile(path), "[A]\nx=5\nn=newer\n; end of A\n[B]\ny=2\nw=4\n[C]\nz=3\nq=6\n");
     const std::string before = ReadWholeFile(path);
-    ASSERT_TRUE(ini.WriteValues({{"a", "X", "5"}}));  // nothing changes: nothing is written
+    ASSERT_FALSE(ini.WriteValues({{"a", "X", "5"}}).Failed());  // nothing changes: nothing is written
     EXPECT_EQ(ReadWholeFile(path), before);
 }
 
@@ -67,10 +72,10 @@ TEST(IniFile, EraseSectionAndDefaults)
     const std::string path = Scratch("erase.ini");
     Write(path, "[A]\nx=1\n[B]\ny=2\nz=3\n[C]\nw=4\n");
     TIniFile ini(path);
-    ASSERT_TRUE(ini.EraseSection("b"));
+    ASSERT_FALSE(ini.EraseSection("b").Failed());
     EXPECT_EQ(ReadWholeFile(path), "[A]\nx=1\n[C]\nw=4\n");
     EXPECT_EQ(ini.ReadString("B", "y", "none"), "none");
-    ASSERT_TRUE(ini.WriteInteger("D", "v", -1));
+    ASSERT_FALSE(ini.WriteInteger("D", "v", -1).Failed());
     EXPECT_EQ(ReadWholeFile(path), "[A]\nx=1\n[C]\nw=4\n[D]\nv=-1\n");  // the file's own line ends
 
     TIniFile missing(Scratch("missing.ini"));
@@ -89,7 +94,7 @@ TEST(IniFile, DamagedFilesReadAsDefaults)
     EXPECT_EQ(ini.ReadInteger("Setting", "LineWeight1", 2), 2);  // the first of duplicates, not a number
     EXPECT_EQ(ini.ReadInteger("Setting", "ZoomMode", 1), 4);
     EXPECT_EQ(ini.ReadInteger("Setting", "English", 0), 0);
-    ASSERT_TRUE(ini.WriteInteger("Setting", "English", -1));
+    ASSERT_FALSE(ini.WriteInteger("Setting", "English", -1).Failed());
     EXPECT_EQ(ini.ReadInteger("Setting", "English", 0), -1);
     EXPECT_GT(ReadWholeFile(path).size(), 3u * 1024 * 1024);  // the junk is kept
 
@@ -98,26 +103,22 @@ TEST(IniFile, DamagedFilesReadAsDefaults)
         mkdir(locked.c_str(), 0755);
         TIniFile readOnly(locked + "/Polyhedron.ini");
         chmod(locked.c_str(), 0555);
-        EXPECT_FALSE(readOnly.WriteInteger("Setting", "ZoomMode", 2));
+        EXPECT_EQ(readOnly.WriteInteger("Setting", "ZoomMode", 2).Error, "Permission denied");
         chmod(locked.c_str(), 0755);
     }
     TIniFile nowhere("/nonexistent-directory/Polyhedron.ini");
-    EXPECT_FALSE(nowhere.WriteInteger("Setting", "ZoomMode", 2));
+    EXPECT_EQ(nowhere.WriteInteger("Setting", "ZoomMode", 2).Error, "No such file or directory");
 }
 
 TEST(SettingsText, ColourFlagAndShortNameForms)
 {
     EXPECT_EQ(ColourIniText(MakeColour(255, 0, 0)), "000000FF");
     EXPECT_EQ(ColourIniText(MakeColour(0, 0, 255)), "00FF0000");
-    TColour colour = White;
-    EXPECT_FALSE(ParseIniColour("xyz", colour));
-    EXPECT_FALSE(ParseIniColour("", colour));
-    EXPECT_FALSE(ParseIniColour("123456789", colour));
-    EXPECT_EQ(colour, White);
-    EXPECT_TRUE(ParseIniColour("00C0C0C0", colour));
-    EXPECT_EQ(colour, MakeColour(192, 192, 192));
-    EXPECT_TRUE(ParseIniColour("ff", colour));
-    EXPECT_EQ(colour, MakeColour(255, 0, 0));
+    EXPECT_EQ(ParseIniColour("xyz"), std::nullopt);
+    EXPECT_EQ(ParseIniColour(""), std::nullopt);
+    EXPECT_EQ(ParseIniColour("123456789"), std::nullopt);
+    EXPECT_EQ(ParseIniColour("00C0C0C0"), MakeColour(192, 192, 192));
+    EXPECT_EQ(ParseIniColour("ff"), MakeColour(255, 0, 0));
 
     EXPECT_TRUE(ParseIniFlag(-1, false));
     EXPECT_FALSE(ParseIniFlag(0, true));
@@ -157,13 +158,13 @@ TEST(IniFile, EachLineKeepsItsOwnLineEnd)
     const std::string before = "[Setting]\r\nA=1\nB=2\r\n; unix comment\n[Color]\nBGColor=00FFFFFF";
     Write(path, before);
     TIniFile ini(path);
-    ASSERT_TRUE(ini.WriteString("Setting", "B", "3"));
+    ASSERT_FALSE(ini.WriteString("Setting", "B", "3").Failed());
     std::string expected = before;
     expected.replace(expected.find("B=2"), 3, "B=3");
     EXPECT_EQ(ReadWholeFile(path), expected);
     // Added lines take the first line's end; a last line without one gets one only when
     // lines follow it.
-    ASSERT_TRUE(ini.WriteString("Color", "MonoColor1", "000000FF"));
+    ASSERT_FALSE(ini.WriteString("Color", "MonoColor1", "000000FF").Failed());
     EXPECT_EQ(ReadWholeFile(path), expected + "\r\nMonoColor1=000000FF\r\n");
 }
 
@@ -174,7 +175,7 @@ TEST(IniFile, WrittenThroughASymbolicLink)
     Write(path, "[Setting]\nZoomMode=1\n");
     ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
     TIniFile ini(link);
-    ASSERT_TRUE(ini.WriteInteger("Setting", "ZoomMode", 4));
+    ASSERT_FALSE(ini.WriteInteger("Setting", "ZoomMode", 4).Failed());
     struct stat info {};
     ASSERT_EQ(lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));

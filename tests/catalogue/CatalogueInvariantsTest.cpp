@@ -125,7 +125,7 @@ const TCatalogueBuild& CatalogueBuild(int entry)
         return *slot;
     slot = std::make_unique<TCatalogueBuild>();
     TCatalogueBuild& b = *slot;
-    if (!ParseCodeString(PolyhedronCatalogue()[entry].Code, b.Config, b.Pick).empty()) {
+    if (ParseCodeString(PolyhedronCatalogue()[entry].Code, b.Config, b.Pick).Failed()) {
         b.Refused = true;
         return b;
     }

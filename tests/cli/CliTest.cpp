@@ -17,9 +17,8 @@
 
 namespace {
 
-using TResult = TProgramResult;
 
-TResult RunCli(const std::vector<std::string>& arguments, const std::string& shellTail = "")
+TProgramResult RunCli(const std::vector<std::string>& arguments, const std::string& shellTail = "")
 {
     return RunProgram(ZENKARI_CLI_PATH, arguments, shellTail);
 }
@@ -28,13 +27,13 @@ TResult RunCli(const std::vector<std::string>& arguments, const std::string& she
 
 TEST(Cli, BuildsAndListsEverySolid)
 {
-    const TResult run = RunCli({"build", "(3, 4, 4, 4)", "--json"});
+    const TProgramResult run = RunCli({"build", "(3, 4, 4, 4)", "--json"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(Occurrences(run.Out, "{\"vertices\": 24, \"faces\": 26, \"edges\": 48,"), 4);
     EXPECT_NE(run.Out.find("\"sphere_radius\": 1.398966325965908"), std::string::npos);
     EXPECT_NE(run.Out.find("\"4個この形の立体がありました。\""), std::string::npos);
 
-    const TResult text = RunCli({"build", "(4, 6, 4/3, 6/5 [,5])/0"});
+    const TProgramResult text = RunCli({"build", "(4, 6, 4/3, 6/5 [,5])/0"});
     EXPECT_EQ(text.Status, 0);
     EXPECT_NE(text.Out.find("solid 1: 60 vertices, 50 faces, 120 edges\n"), std::string::npos);
     EXPECT_EQ(Occurrences(text.Out, "solid "), 1);
@@ -50,19 +49,19 @@ TEST(Cli, CodeStringsBringTheirLimitAndOptionsOverrideIt)
 
 TEST(Cli, StepsAndContinueMirrorTheButtons)
 {
-    const TResult steps = RunCli({"build", "(3, 3, 3)", "--steps", "5", "--json"});
+    const TProgramResult steps = RunCli({"build", "(3, 3, 3)", "--steps", "5", "--json"});
     EXPECT_EQ(steps.Status, 0);
     EXPECT_NE(steps.Out.find("\"build_step\": 5"), std::string::npos);
     EXPECT_EQ(Occurrences(steps.Out, "\"vertices\": 4, \"faces\": 4, \"edges\": 6"), 2);  // found and current
 
-    const TResult cap = RunCli({"build", "(5/2, 5/2, 5/2, 5/2, 5/3)", "--continue", "40"});
+    const TProgramResult cap = RunCli({"build", "(5/2, 5/2, 5/2, 5/2, 5/3)", "--continue", "40"});
     EXPECT_EQ(Occurrences(cap.Out, "たくさん立体がみつかったのでとりあえず中断します。"), 1);
     EXPECT_NE(cap.Out.find("101個この形の立体がありました。"), std::string::npos);
 }
 
 TEST(Cli, ImpossibleConfigurationPrintsTheRefusalAndExitsOne)
 {
-    const TResult run = RunCli({"build", "(6, 6, 6)"});
+    const TProgramResult run = RunCli({"build", "(6, 6, 6)"});
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Out, "不可能な組み合わせです。構築不能です。\n一番角数の大きい多角形の角数を下げるか。\n"
                        "それ以外の正多角形の角数を上げてください。\n-------------------------\n");
@@ -101,7 +100,7 @@ TEST(Cli, BadInputIsOneLineOnStderrAndExitTwo)
         {"build", "(3, 3, 3)", "--colour"},
     };
     for (const auto& arguments : bad) {
-        const TResult run = RunCli(arguments);
+        const TProgramResult run = RunCli(arguments);
         std::string shown;
         for (const std::string& a : arguments)
             shown += a + " ";
@@ -114,7 +113,7 @@ TEST(Cli, BadInputIsOneLineOnStderrAndExitTwo)
 
 TEST(Cli, DualAndCompoundOfThePickedSolid)
 {
-    const TResult cube = RunCli({"build", "(4, 4, 4)", "--dual", "--compound", "--json"});
+    const TProgramResult cube = RunCli({"build", "(4, 4, 4)", "--dual", "--compound", "--json"});
     EXPECT_EQ(cube.Status, 0);
     EXPECT_NE(cube.Out.find("\"dual\": {\"faces\": 8, \"vertices\": 6, \"edges\": 12, \"aborted\": false, "
                             "\"face_kind\": 0, \"pieces\": 1,"),
@@ -127,11 +126,11 @@ TEST(Cli, DualAndCompoundOfThePickedSolid)
     // The report reaches the pane line by line, then the separator.
     EXPECT_NE(cube.Out.find("\"双対立体の辺の長さ：\",\n    \"辺 1 = "), std::string::npos);
 
-    const TResult hemi = RunCli({"build", "(3, 4, 3/2, 4)", "--dual"});
+    const TProgramResult hemi = RunCli({"build", "(3, 4, 3/2, 4)", "--dual"});
     EXPECT_NE(hemi.Out.find("双対図形の辺の長さは無限大です。\n-------------------------\n"), std::string::npos);
     EXPECT_NE(hemi.Out.find("dual of 1: 7 vertices, 6 faces"), std::string::npos);
 
-    const TResult broken = RunCli({"build", "(4, 4, 8/3, 8/5)", "--dual", "--json"});
+    const TProgramResult broken = RunCli({"build", "(4, 4, 8/3, 8/5)", "--dual", "--json"});
     EXPECT_EQ(broken.Status, 0);
     EXPECT_NE(broken.Out.find(
                   "\"無限遠点を含むため双対図形処理を中断しました\",\n    \"双対図形の辺の長さは計算不能です。\""),
@@ -139,9 +138,9 @@ TEST(Cli, DualAndCompoundOfThePickedSolid)
     EXPECT_NE(broken.Out.find("\"aborted\": true"), std::string::npos);
 
     // (3, 4, 4, 4) code string picks its second solid; --pick 0 takes the one under construction.
-    const TResult picked = RunCli({"build", "010200190301040104010401", "--dual", "--json"});
+    const TProgramResult picked = RunCli({"build", "010200190301040104010401", "--dual", "--json"});
     EXPECT_NE(picked.Out.find("\"pick\": 2"), std::string::npos);
-    const TResult building = RunCli({"build", "(3, 3, 3)", "--steps", "1", "--pick", "0", "--dual"});
+    const TProgramResult building = RunCli({"build", "(3, 3, 3)", "--steps", "1", "--pick", "0", "--dual"});
     EXPECT_NE(building.Out.find("（誤差は計算不能です）"), std::string::npos);
 }
 
@@ -150,7 +149,7 @@ TEST(Cli, VrmlWritesTheFileOrSaysWhyNot)
     const std::string directory = ScratchDirectory();
     const std::string path = directory + "zenkari-cli-cube.wrl";
     std::remove(path.c_str());
-    const TResult run = RunCli({"vrml", "(4, 4, 4)", "-o", path, "--mode", "4", "--zoom", "3", "--mono", "0,2"});
+    const TProgramResult run = RunCli({"vrml", "(4, 4, 4)", "-o", path, "--mode", "4", "--zoom", "3", "--mono", "0,2"});
     EXPECT_EQ(run.Status, 0) << run.Err;
     std::ifstream file(path, std::ios::binary);
     std::stringstream text;
@@ -159,11 +158,11 @@ TEST(Cli, VrmlWritesTheFileOrSaysWhyNot)
     EXPECT_NE(text.str().find("  position 0 0 1.1547005E+001\r\n"), std::string::npos);
     EXPECT_EQ(text.str().find("IndexedFaceSet"), std::string::npos);
 
-    const TResult missing = RunCli({"vrml", "(4, 4, 4)", "-o", directory + "no/such/dir/cube.wrl"});
+    const TProgramResult missing = RunCli({"vrml", "(4, 4, 4)", "-o", directory + "no/such/dir/cube.wrl"});
     EXPECT_EQ(missing.Status, 1);
     EXPECT_NE(missing.Err.find("No such file or directory"), std::string::npos) << missing.Err;
 
-    const TResult nothing = RunCli({"vrml", "(4, 4, 4)", "-o", path, "--pick", "3"});
+    const TProgramResult nothing = RunCli({"vrml", "(4, 4, 4)", "-o", path, "--pick", "3"});
     EXPECT_EQ(nothing.Status, 1);
     EXPECT_NE(nothing.Err.find("nothing to write"), std::string::npos);
 
@@ -172,7 +171,7 @@ TEST(Cli, VrmlWritesTheFileOrSaysWhyNot)
                             {"vrml", "(4, 4, 4)", "-o", path, "--mono", "3"},
                             {"vrml", "(4, 4, 4)", "-o", path, "--mono", "0,"},
                             {"build", "(4, 4, 4)", "--mode", "1"}}) {
-        const TResult refused = RunCli(bad);
+        const TProgramResult refused = RunCli(bad);
         EXPECT_EQ(refused.Status, 2) << refused.Err;
         EXPECT_EQ(Occurrences(refused.Err, "\n"), 1) << refused.Err;
     }
@@ -183,18 +182,18 @@ TEST(Cli, ExportTakesItsFormatFromTheNameOrFormat)
     const std::string directory = ScratchDirectory();
     EXPECT_EQ(RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.OFF"}).Status, 0);
     EXPECT_EQ(ReadWholeFile(directory + "cube.OFF").rfind("OFF\n", 0), 0u);
-    const TResult named = RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.bin", "--format", "stl"});
+    const TProgramResult named = RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.bin", "--format", "stl"});
     EXPECT_EQ(named.Status, 0) << named.Err;
     EXPECT_EQ(ReadWholeFile(directory + "cube.bin").size(), 84u + 50u * 12u);
-    const TResult obj = RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.obj"});
+    const TProgramResult obj = RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.obj"});
     EXPECT_EQ(obj.Out, "wrote " + directory + "cube.mtl\nwrote " + directory + "cube.obj\n");
-    const TResult picture = RunCli({"export", "(4, 4, 4)", "-o", "-", "--format", "png", "--size", "64x48"});
+    const TProgramResult picture = RunCli({"export", "(4, 4, 4)", "-o", "-", "--format", "png", "--size", "64x48"});
     EXPECT_EQ(picture.Status, 0);
     EXPECT_EQ(picture.Out.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
     EXPECT_EQ(RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.wrl"}).Status, 0);
     EXPECT_EQ(ReadWholeFile(directory + "cube.wrl").rfind("#VRML V2.0 utf8\r\n", 0), 0u);
 
-    const TResult missing = RunCli({"export", "(4, 4, 4)", "-o", directory + "no/such/dir/cube.glb"});
+    const TProgramResult missing = RunCli({"export", "(4, 4, 4)", "-o", directory + "no/such/dir/cube.glb"});
     EXPECT_EQ(missing.Status, 1);
     EXPECT_NE(missing.Err.find("No such file or directory"), std::string::npos) << missing.Err;
     for (const auto& bad : {std::vector<std::string>{"export", "(4, 4, 4)", "-o", directory + "cube.gltf"},
@@ -203,7 +202,7 @@ TEST(Cli, ExportTakesItsFormatFromTheNameOrFormat)
                             {"export", "(4, 4, 4)", "-o", directory + "c.png", "--size", "10"},
                             {"export", "(4, 4, 4)", "-o", directory + "c.off", "--format", "OFF"},
                             {"vrml", "(4, 4, 4)", "-o", directory + "c.wrl", "--format", "off"}}) {
-        const TResult refused = RunCli(bad);
+        const TProgramResult refused = RunCli(bad);
         EXPECT_EQ(refused.Status, 2) << refused.Err;
         EXPECT_EQ(Occurrences(refused.Err, "\n"), 1) << refused.Err;
     }
@@ -211,12 +210,12 @@ TEST(Cli, ExportTakesItsFormatFromTheNameOrFormat)
 
 TEST(Cli, LangEnglishSpeaksEnglishWithTheSameNumbers)
 {
-    const TResult refused = RunCli({"build", "(6, 6, 6)", "--lang", "en"});
+    const TProgramResult refused = RunCli({"build", "(6, 6, 6)", "--lang", "en"});
     EXPECT_EQ(refused.Status, 1);
     EXPECT_EQ(refused.Out.rfind("Impossible combination: it cannot be built.\n", 0), 0u) << refused.Out;
 
-    const TResult japanese = RunCli({"build", "(3, 4, 5, 4)", "--dual"});
-    const TResult english = RunCli({"build", "(3, 4, 5, 4)", "--dual", "--lang", "en"});
+    const TProgramResult japanese = RunCli({"build", "(3, 4, 5, 4)", "--dual"});
+    const TProgramResult english = RunCli({"build", "(3, 4, 5, 4)", "--dual", "--lang", "en"});
     EXPECT_EQ(english.Status, 0);
     EXPECT_NE(english.Out.find("Circumradius of the edge ends at one vertex:\n"), std::string::npos) << english.Out;
     EXPECT_NE(english.Out.find("Every possibility has been examined.\n"), std::string::npos);
@@ -235,24 +234,24 @@ TEST(Cli, LangEnglishSpeaksEnglishWithTheSameNumbers)
     EXPECT_EQ(Occurrences(english.Out, "\n"), Occurrences(japanese.Out, "\n"));
 
     EXPECT_EQ(RunCli({"catalogue", "--lang", "en"}).Out, RunCli({"catalogue", "--english"}).Out);
-    const TResult json = RunCli({"build", "(3, 4, 5, 4)", "--json", "--lang", "en"});
+    const TProgramResult json = RunCli({"build", "(3, 4, 5, 4)", "--json", "--lang", "en"});
     EXPECT_NE(json.Out.find("\"pane\""), std::string::npos);
-    const TResult bad = RunCli({"build", "(3, 4, 5, 4)", "--lang", "fr"});
+    const TProgramResult bad = RunCli({"build", "(3, 4, 5, 4)", "--lang", "fr"});
     EXPECT_EQ(bad.Status, 2);
     EXPECT_NE(bad.Err.find("--lang must be ja or en"), std::string::npos) << bad.Err;
 }
 
 TEST(Cli, CatalogueListsAndBuildsItems)
 {
-    const TResult list = RunCli({"catalogue"});
+    const TProgramResult list = RunCli({"catalogue"});
     EXPECT_EQ(list.Status, 0);
     EXPECT_EQ(Occurrences(list.Out, "\n"), 242);
     EXPECT_EQ(list.Out.rfind("0\t(3, 3, 3) 正４面体\n1\td(3, 3, 3) 正４面体\n", 0), 0u);
-    const TResult english = RunCli({"catalogue", "--english"});
+    const TProgramResult english = RunCli({"catalogue", "--english"});
     EXPECT_NE(english.Out.find("\n29\td(3, 4, 4, 4) Trapezoidal Icositetrahedron\n"), std::string::npos);
 
     // An odd item is the dual: built, its second solid picked, the dual's report in the pane.
-    const TResult dual = RunCli({"catalogue", "29", "--json"});
+    const TProgramResult dual = RunCli({"catalogue", "29", "--json"});
     EXPECT_EQ(dual.Status, 0);
     EXPECT_NE(dual.Out.find("\"pick\": 2"), std::string::npos);
     EXPECT_NE(dual.Out.find("\"dual\": {\"faces\": 24, \"vertices\": 26, \"edges\": 48"), std::string::npos);
@@ -269,7 +268,7 @@ TEST(Cli, FailedWritesToStandardOutputAreFailures)
                                                       {"--help"},
                                                       {"vrml", "(4, 4, 4)", "-o", "-"}}) {
         for (const char* tail : {">/dev/full", ">&-"}) {
-            const TResult run = RunCli(arguments, tail);
+            const TProgramResult run = RunCli(arguments, tail);
             EXPECT_EQ(run.Status, 1) << arguments[0] << " " << tail;
             EXPECT_EQ(Occurrences(run.Err, "\n"), 1) << run.Err;
             EXPECT_EQ(run.Err.rfind("zenkari-cli: cannot write to standard output: ", 0), 0u) << run.Err;
@@ -279,7 +278,7 @@ TEST(Cli, FailedWritesToStandardOutputAreFailures)
     // Output larger than a buffer fails while it is written, long before the end: the
     // reason is still the system's own.
     for (const char* format : {"png", "stl", "off"}) {
-        const TResult full = RunCli({"export", "(3, 4, 5, 4)", "-o", "-", "--format", format}, ">/dev/full");
+        const TProgramResult full = RunCli({"export", "(3, 4, 5, 4)", "-o", "-", "--format", format}, ">/dev/full");
         EXPECT_EQ(full.Status, 1) << format;
         EXPECT_EQ(full.Err, "zenkari-cli: cannot write to standard output: No space left on device\n") << format;
     }
@@ -287,7 +286,7 @@ TEST(Cli, FailedWritesToStandardOutputAreFailures)
 
 TEST(Cli, VrmlToStandardOutputAndThroughLinks)
 {
-    const TResult piped = RunCli({"vrml", "(4, 4, 4)", "-o", "-"});
+    const TProgramResult piped = RunCli({"vrml", "(4, 4, 4)", "-o", "-"});
     EXPECT_EQ(piped.Status, 0) << piped.Err;
     EXPECT_EQ(piped.Out.rfind("#VRML V2.0 utf8\r\n", 0), 0u);
     EXPECT_EQ(piped.Out.find("wrote "), std::string::npos);
@@ -302,7 +301,7 @@ TEST(Cli, VrmlToStandardOutputAndThroughLinks)
     EXPECT_EQ(text.str(), piped.Out);
     // What /dev/stdout is, made in our own directory: a fault would replace only this link.
     ASSERT_EQ(symlink("/proc/self/fd/1", (directory + "stdout").c_str()), 0);
-    const TResult stdoutByName = RunCli({"vrml", "(4, 4, 4)", "-o", directory + "stdout"});
+    const TProgramResult stdoutByName = RunCli({"vrml", "(4, 4, 4)", "-o", directory + "stdout"});
     EXPECT_EQ(stdoutByName.Status, 0) << stdoutByName.Err;
     EXPECT_EQ(stdoutByName.Out.rfind("#VRML V2.0 utf8\r\n", 0), 0u)
         << stdoutByName.Out.substr(0, 200) << stdoutByName.Err;
@@ -313,7 +312,7 @@ TEST(Cli, PressesAreBoundedAndStopWhenTheSearchEnds)
     EXPECT_EQ(RunCli({"build", "(3, 4, 5, 4)", "--continue", "10000000"}).Status, 2);
     EXPECT_EQ(RunCli({"build", "(3, 4, 5, 4)", "--steps", "100001"}).Status, 2);
     // Pressing on after the end changes nothing, so the most presses give what a few give.
-    const TResult many = RunCli({"build", "(3, 3, 3)", "--steps", "100000", "--json"});
+    const TProgramResult many = RunCli({"build", "(3, 3, 3)", "--steps", "100000", "--json"});
     EXPECT_EQ(many.Status, 0);
     EXPECT_EQ(many.Out, RunCli({"build", "(3, 3, 3)", "--steps", "6", "--json"}).Out);
     // "build_step" never shows the internal states.
@@ -325,29 +324,29 @@ TEST(Cli, PressesAreBoundedAndStopWhenTheSearchEnds)
 
 TEST(Cli, MessagesShowInputQuotedEscapedAndCut)
 {
-    const TResult control = RunCli({"build", "(3\n\x1b[31m, 4"});
+    const TProgramResult control = RunCli({"build", "(3\n\x1b[31m, 4"});
     EXPECT_EQ(control.Status, 2);
     EXPECT_EQ(Occurrences(control.Err, "\n"), 1) << control.Err;
     EXPECT_EQ(control.Err.find('\x1b'), std::string::npos);
     EXPECT_NE(control.Err.find("\"(3\\n\\u001B[31m, 4\""), std::string::npos) << control.Err;
 
-    const TResult huge = RunCli({"build", std::string(120 * 1024, 'a')});
+    const TProgramResult huge = RunCli({"build", std::string(120 * 1024, 'a')});
     EXPECT_EQ(huge.Status, 2);
     EXPECT_LT(huge.Err.size(), 300u);
     EXPECT_NE(huge.Err.find(std::string(60, 'a') + "...\""), std::string::npos);
 
-    const TResult bytes = RunCli({"build", "(3, 4)\xff\xfe"});
+    const TProgramResult bytes = RunCli({"build", "(3, 4)\xff\xfe"});
     EXPECT_NE(bytes.Err.find("\\xFF\\xFE"), std::string::npos) << bytes.Err;
 }
 
 TEST(Cli, OutOfRangeNumbersAndCodesAreNamed)
 {
-    const TResult corners = RunCli({"build", "(99999999999999999999, 4, 4)"});
+    const TProgramResult corners = RunCli({"build", "(99999999999999999999, 4, 4)"});
     EXPECT_NE(corners.Err.find("polygon 1: n must be 3 ... 32"), std::string::npos) << corners.Err;
-    const TResult winding = RunCli({"build", "(3, 4, 5, 4)/99999999999999999999"});
+    const TProgramResult winding = RunCli({"build", "(3, 4, 5, 4)/99999999999999999999"});
     EXPECT_NE(winding.Err.find("the winding must be 0 ... 7"), std::string::npos) << winding.Err;
     for (const char* code : {"01010219030103010301", "01019919030103010301"}) {
-        const TResult flag = RunCli({"build", code});
+        const TProgramResult flag = RunCli({"build", code});
         EXPECT_EQ(flag.Status, 2) << code;
         EXPECT_NE(flag.Err.find("must be 00 or 01"), std::string::npos) << flag.Err;
     }
@@ -366,7 +365,7 @@ TEST(Cli, OptionsACommandDoesNotTakeOrGivenTwiceAreRefused)
           {"catalogue", "--json"},
           {"catalogue", "3", "--english"},
           {"build", "(4, 4, 4)", "--english"}}) {
-        const TResult run = RunCli(arguments);
+        const TProgramResult run = RunCli(arguments);
         EXPECT_EQ(run.Status, 2) << arguments.back() << run.Err;
         EXPECT_EQ(Occurrences(run.Err, "\n"), 1) << run.Err;
     }
@@ -376,10 +375,11 @@ TEST(Cli, OptionsACommandDoesNotTakeOrGivenTwiceAreRefused)
 TEST(Cli, TimeLimitPausesTheSearchAsStopDoes)
 {
     // (3, 3, 3, 3, 3, 5/2) at 1000 runs for many minutes on any machine: the limit comes first.
-    const TResult text = RunCli({"build", "(3, 3, 3, 3, 3, 5/2)", "--limit", "1000", "--time-limit", "1"});
+    const TProgramResult text = RunCli({"build", "(3, 3, 3, 3, 3, 5/2)", "--limit", "1000", "--time-limit", "1"});
     EXPECT_EQ(text.Status, 0) << text.Err;
     EXPECT_NE(text.Out.find("\n中止しました。「構築続行」で続きを調べます。\n"), std::string::npos) << text.Out;
-    const TResult json = RunCli({"build", "(3, 3, 3, 3, 3, 5/2)", "--limit", "1000", "--time-limit", "0.5", "--json"});
+    const TProgramResult json =
+        RunCli({"build", "(3, 3, 3, 3, 3, 5/2)", "--limit", "1000", "--time-limit", "0.5", "--json"});
     EXPECT_NE(json.Out.find("\"stopped\": true,"), std::string::npos);
     EXPECT_NE(RunCli({"build", "(3, 4, 5, 4)", "--json"}).Out.find("\"stopped\": false,"), std::string::npos);
     for (const char* bad : {"0", "-1", "x", "nan"})

@@ -52,21 +52,21 @@ TEST(CarefulWrite, LinksAreFollowedAndKept)
     const std::string directory = ScratchDirectory();
     Put(directory + "real.ini", "old");
     ASSERT_EQ(symlink("real.ini", (directory + "link.ini").c_str()), 0);
-    EXPECT_EQ(WriteFileCarefully(directory + "link.ini", "new"), "");
+    EXPECT_EQ(WriteFileCarefully(directory + "link.ini", "new").Error, "");
     EXPECT_TRUE(S_ISLNK(LinkInfo(directory + "link.ini").st_mode));
     EXPECT_EQ(Contents(directory + "real.ini"), "new");
 
     // A dangling link makes the file it names.
     ASSERT_EQ(symlink(("sub/../" + std::string("made.wrl")).c_str(), (directory + "dangling.wrl").c_str()), 0);
     mkdir((directory + "sub").c_str(), 0755);
-    EXPECT_EQ(WriteFileCarefully(directory + "dangling.wrl", "made"), "");
+    EXPECT_EQ(WriteFileCarefully(directory + "dangling.wrl", "made").Error, "");
     EXPECT_TRUE(S_ISLNK(LinkInfo(directory + "dangling.wrl").st_mode));
     EXPECT_EQ(Contents(directory + "made.wrl"), "made");
 
     // Every name of a hard-linked file sees the new contents.
     Put(directory + "one.wrl", "old contents");
     ASSERT_EQ(link((directory + "one.wrl").c_str(), (directory + "two.wrl").c_str()), 0);
-    EXPECT_EQ(WriteFileCarefully(directory + "one.wrl", "new"), "");
+    EXPECT_EQ(WriteFileCarefully(directory + "one.wrl", "new").Error, "");
     EXPECT_EQ(Contents(directory + "two.wrl"), "new");
     EXPECT_EQ(LinkInfo(directory + "one.wrl").st_ino, LinkInfo(directory + "two.wrl").st_ino);
 }
@@ -77,24 +77,24 @@ TEST(CarefulWrite, ModesAreKeptAndReadOnlyFilesRefused)
     const std::string secret = directory + "secret.wrl";
     Put(secret, "old");
     chmod(secret.c_str(), 0600);
-    EXPECT_EQ(WriteFileCarefully(secret, "new"), "");
+    EXPECT_EQ(WriteFileCarefully(secret, "new").Error, "");
     EXPECT_EQ(LinkInfo(secret).st_mode & 07777, 0600u);
     EXPECT_EQ(Contents(secret), "new");
 
     const std::string locked = directory + "locked.wrl";
     Put(locked, "keep me");
     chmod(locked.c_str(), 0444);
-    EXPECT_EQ(WriteFileCarefully(locked, "lost"), "Permission denied");
+    EXPECT_EQ(WriteFileCarefully(locked, "lost").Error, "Permission denied");
     EXPECT_EQ(Contents(locked), "keep me");
     EXPECT_EQ(LinkInfo(locked).st_mode & 07777, 0444u);
 
     const mode_t mask = umask(022);
-    EXPECT_EQ(WriteFileCarefully(directory + "fresh.wrl", "x"), "");
+    EXPECT_EQ(WriteFileCarefully(directory + "fresh.wrl", "x").Error, "");
     umask(mask);
     EXPECT_EQ(LinkInfo(directory + "fresh.wrl").st_mode & 07777, 0644u);
 
-    EXPECT_EQ(WriteFileCarefully(directory, "x"), "Is a directory");
-    EXPECT_EQ(WriteFileCarefully(directory + "no/such/dir/x.wrl", "x"), "No such file or directory");
+    EXPECT_EQ(WriteFileCarefully(directory, "x").Error, "Is a directory");
+    EXPECT_EQ(WriteFileCarefully(directory + "no/such/dir/x.wrl", "x").Error, "No such file or directory");
 }
 
 TEST(CarefulWrite, FifosAndDevicesAreWrittenIntoNotReplaced)
@@ -104,7 +104,7 @@ TEST(CarefulWrite, FifosAndDevicesAreWrittenIntoNotReplaced)
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     std::string received;
     std::thread reader([&] { received = Contents(fifo); });
-    EXPECT_EQ(WriteFileCarefully(fifo, "through the pipe"), "");
+    EXPECT_EQ(WriteFileCarefully(fifo, "through the pipe").Error, "");
     reader.join();
     EXPECT_EQ(received, "through the pipe");
     EXPECT_TRUE(S_ISFIFO(LinkInfo(fifo).st_mode));
@@ -113,7 +113,7 @@ TEST(CarefulWrite, FifosAndDevicesAreWrittenIntoNotReplaced)
     const std::string null = directory + "null";
     if (mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
         GTEST_SKIP() << "making a device node needs root; the FIFO case above ran";
-    EXPECT_EQ(WriteFileCarefully(null, std::string(13701, 'x')), "");
+    EXPECT_EQ(WriteFileCarefully(null, std::string(13701, 'x')).Error, "");
     EXPECT_TRUE(S_ISCHR(LinkInfo(null).st_mode));
 }
 
@@ -123,13 +123,13 @@ TEST(CarefulWrite, LongNamesStayWithinTheLimit)
     for (const std::size_t length : {249u, 255u}) {
         std::string name(length - 4, 'n');
         name += ".wrl";
-        EXPECT_EQ(WriteFileCarefully(directory + name, "long"), "") << length;
+        EXPECT_EQ(WriteFileCarefully(directory + name, "long").Error, "") << length;
         EXPECT_EQ(Contents(directory + name), "long");
     }
     std::string japanese;
     while (japanese.size() + 3 <= 250)
         japanese += "多";  // three bytes each: the temporary name is never cut inside one
-    EXPECT_EQ(WriteFileCarefully(directory + japanese, "long"), "");
+    EXPECT_EQ(WriteFileCarefully(directory + japanese, "long").Error, "");
     EXPECT_EQ(Contents(directory + japanese), "long");
 }
 
@@ -141,9 +141,9 @@ TEST(CarefulWrite, WritableFileInAReadOnlyDirectoryIsWrittenInPlace)
     mkdir(directory.c_str(), 0755);
     Put(directory + "Polyhedron.ini", "old");
     chmod(directory.c_str(), 0555);
-    EXPECT_EQ(WriteFileCarefully(directory + "Polyhedron.ini", "new"), "");
+    EXPECT_EQ(WriteFileCarefully(directory + "Polyhedron.ini", "new").Error, "");
     EXPECT_EQ(Contents(directory + "Polyhedron.ini"), "new");
-    EXPECT_NE(WriteFileCarefully(directory + "other.ini", "x"), "");
+    EXPECT_NE(WriteFileCarefully(directory + "other.ini", "x").Error, "");
     chmod(directory.c_str(), 0755);
 }
 
@@ -170,7 +170,7 @@ TLimitedWrite WriteWithSizeLimit(const std::string& path, const std::string& byt
         signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
         const rlimit size{limit, limit};
         setrlimit(RLIMIT_FSIZE, &size);
-        const std::string message = WriteFileCarefully(path, bytes);
+        const std::string message = WriteFileCarefully(path, bytes).Error;
         const ssize_t sent = write(channel[1], message.data(), message.size());
         _exit(sent == static_cast<ssize_t>(message.size()) ? 0 : 1);
     }
@@ -231,7 +231,7 @@ TEST(CarefulWrite, AnInPlaceRewriteCutShortLeavesTheOldContentsBesideTheFile)
 
     EXPECT_TRUE(WriteWithSizeLimit(directory + "two.ini", std::string(20000, 'n'), 1024, true).Killed);
     EXPECT_EQ(Contents(directory + ".two.ini.zenkari-backup"), old);
-    EXPECT_EQ(WriteFileCarefully(directory + "two.ini", "new"), "");  // the next write finishes and tidies up
+    EXPECT_EQ(WriteFileCarefully(directory + "two.ini", "new").Error, "");  // the next write finishes and tidies up
     EXPECT_EQ(Contents(directory + "one.ini"), "new");
     EXPECT_EQ(Entries(directory), (std::vector<std::string>{"one.ini", "two.ini"}));
 }
@@ -254,7 +254,7 @@ TEST(CarefulWrite, InAReadOnlyDirectoryTheOldContentsWaitInTheTemporaryDirectory
     const std::string backup = temporary + "/zenkari-backup-" + std::to_string(geteuid()) + "-"
                                + std::to_string(info.st_dev) + "-" + std::to_string(info.st_ino) + "-Polyhedron.ini";
     EXPECT_EQ(Contents(backup), "old");
-    EXPECT_EQ(WriteFileCarefully(closed + "Polyhedron.ini", "new"), "");
+    EXPECT_EQ(WriteFileCarefully(closed + "Polyhedron.ini", "new").Error, "");
     EXPECT_EQ(Contents(closed + "Polyhedron.ini"), "new");
     EXPECT_TRUE(Entries(temporary).empty());
     if (saved.empty())
@@ -295,7 +295,7 @@ TEST(CarefulWrite, OurStaleTemporariesGoAtTheNextWriteAndNothingElse)
     ASSERT_EQ(symlink("elsewhere", (directory + ".shown.wrl.Lnk123").c_str()), 0);
     kept.insert(kept.end(), {".shown.wrl.backup", ".shown.wrl.Dir123", ".shown.wrl.Lnk123"});
 
-    EXPECT_EQ(WriteFileCarefully(path, "new"), "");
+    EXPECT_EQ(WriteFileCarefully(path, "new").Error, "");
     EXPECT_EQ(Contents(path), "new");
     kept.push_back("shown.wrl");
     std::sort(kept.begin(), kept.end());

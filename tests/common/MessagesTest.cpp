@@ -68,10 +68,9 @@ TEST(Messages, EveryEngineTextHasBothLanguagesWithTheSamePlaceholders)
     EXPECT_EQ(Text(TMessage::DualEdge, "2", "0.5"), "Edge 2 = 0.5");
     SetLanguage(TLanguage::Japanese);
     EXPECT_EQ(Text(TMessage::DualEdge, "2", "0.5"), "辺 2 = 0.5");
-    TLanguage language = TLanguage::Japanese;
-    EXPECT_TRUE(LanguageFromCode("en", language));
-    EXPECT_EQ(language, TLanguage::English);
-    EXPECT_FALSE(LanguageFromCode("EN", language));
+    EXPECT_EQ(LanguageFromCode("en"), TLanguage::English);
+    EXPECT_EQ(LanguageFromCode("ja"), TLanguage::Japanese);
+    EXPECT_EQ(LanguageFromCode("EN"), std::nullopt);
 }
 
 TEST(Messages, TheWindowsTranslationFileIsCompleteAndCurrent)

@@ -41,7 +41,7 @@ std::unique_ptr<TDualRun> CatalogueDual(int entry)
 {
     TVertexConfiguration config;
     int pick = 0;
-    EXPECT_EQ(ParseCodeString(PolyhedronCatalogue()[entry].Code, config, pick), "");
+    EXPECT_EQ(ParseCodeString(PolyhedronCatalogue()[entry].Code, config, pick).Error, "");
     return DualOf(config, pick);
 }
 

@@ -168,7 +168,7 @@ TEST(SearchPruning, CatalogueAtThreeLimits)
     for (int entry = 0; entry < CatalogueEntryCount; ++entry) {
         TVertexConfiguration config;
         int pick = 0;
-        ASSERT_EQ(ParseCodeString(PolyhedronCatalogue()[entry].Code, config, pick), "");
+        ASSERT_EQ(ParseCodeString(PolyhedronCatalogue()[entry].Code, config, pick).Error, "");
         const int own = config.VertexLimit;
         for (const int limit : {own, std::min(own + 60, 1000), std::max(own - 40, 10)}) {
             config.VertexLimit = limit;

@@ -135,7 +135,7 @@ TEST(SearchEquivalence, EveryCatalogueConfiguration)
     for (const TCatalogueEntry& entry : PolyhedronCatalogue()) {
         TVertexConfiguration config;
         int pick = 0;
-        ASSERT_EQ(ParseCodeString(entry.Code, config, pick), "") << entry.Code;
+        ASSERT_EQ(ParseCodeString(entry.Code, config, pick).Error, "") << entry.Code;
         ExpectSameSearch(config);
     }
 }

@@ -171,7 +171,7 @@ TEST(ExportFormats, AdmeshReadsEveryConvexCatalogueSolidClosedWithZenkarisVolume
     for (int entry = 0; entry < CatalogueEntryCount; ++entry) {
         TVertexConfiguration config;
         int pick = 0;
-        ASSERT_EQ(ParseCodeString(PolyhedronCatalogue()[entry].Code, config, pick), "");
+        ASSERT_EQ(ParseCodeString(PolyhedronCatalogue()[entry].Code, config, pick).Error, "");
         const std::string text = ConfigurationText(config);
         if (text.find('/') != std::string::npos || text.find('[') != std::string::npos)
             continue;  // only convex solids are closed, consistently oriented surfaces
@@ -324,16 +324,12 @@ TEST(ExportFormats, ThePictureHasTheSizeAskedTheBackgroundInItsCornersAndTheSoli
 
 TEST(ExportFormats, FormatsAreTakenFromTheNameOrGiven)
 {
-    TExportFormat format = TExportFormat::Vrml;
-    EXPECT_TRUE(ExportFormatFromPath("/a.b/Solid.GLB", format));
-    EXPECT_EQ(format, TExportFormat::Glb);
-    EXPECT_TRUE(ExportFormatFromPath("x.vrml", format));
-    EXPECT_EQ(format, TExportFormat::Vrml);
-    EXPECT_FALSE(ExportFormatFromPath("/a.obj/solid", format));
-    EXPECT_FALSE(ExportFormatFromPath("solid.gltf", format));
-    EXPECT_TRUE(ExportFormatFromName("off", format));
-    EXPECT_EQ(format, TExportFormat::Off);
-    EXPECT_FALSE(ExportFormatFromName("OFF", format));
+    EXPECT_EQ(ExportFormatFromPath("/a.b/Solid.GLB"), TExportFormat::Glb);
+    EXPECT_EQ(ExportFormatFromPath("x.vrml"), TExportFormat::Vrml);
+    EXPECT_EQ(ExportFormatFromPath("/a.obj/solid"), std::nullopt);
+    EXPECT_EQ(ExportFormatFromPath("solid.gltf"), std::nullopt);
+    EXPECT_EQ(ExportFormatFromName("off"), TExportFormat::Off);
+    EXPECT_EQ(ExportFormatFromName("OFF"), std::nullopt);
 }
 
 TEST(ExportFormats, AFailedWriteLeavesTheOldFileAndSaysWhy)

@@ -180,18 +180,18 @@ TEST(VrmlText, SaveWritesCrLfAndNeverLeavesHalfAFile)
     const std::string directory = ::testing::TempDir() + "zenkari-save";
     mkdir(directory.c_str(), 0755);
     const std::string path = directory + "/out.wrl";
-    ASSERT_EQ(SaveLines(path, {"#VRML V2.0 utf8", "}"}), "");
+    ASSERT_EQ(SaveLines(path, {"#VRML V2.0 utf8", "}"}).Error, "");
     EXPECT_EQ(ReadWholeFile(path), "#VRML V2.0 utf8\r\n}\r\n");
-    ASSERT_EQ(SaveLines(path, {"again"}), "");  // overwrites
+    ASSERT_EQ(SaveLines(path, {"again"}).Error, "");  // overwrites
     EXPECT_EQ(ReadWholeFile(path), "again\r\n");
 
-    EXPECT_NE(SaveLines(directory + "/missing/out.wrl", {"x"}), "");
+    EXPECT_NE(SaveLines(directory + "/missing/out.wrl", {"x"}).Error, "");
     if (geteuid() != 0) {  // root writes anywhere
         chmod(directory.c_str(), 0555);
-        EXPECT_NE(SaveLines(directory + "/other.wrl", {"x"}), "");
+        EXPECT_NE(SaveLines(directory + "/other.wrl", {"x"}).Error, "");
         chmod(directory.c_str(), 0755);
     }
-    EXPECT_NE(SaveLines(directory, {"x"}), "");  // a directory stands at the name
+    EXPECT_NE(SaveLines(directory, {"x"}).Error, "");  // a directory stands at the name
     // Only out.wrl remains: no temporary file was left behind.
     EXPECT_EQ(std::system(("test $(ls -A " + directory + " | wc -l) -eq 1").c_str()), 0);
 }

@@ -49,8 +49,7 @@ std::string DumpSolid(const TPolyFace& solid)
 TVertexConfiguration Config(const std::string& text, int limit)
 {
     TVertexConfiguration config;
-    const std::string error = ParseConfigurationText(text, config);
-    EXPECT_EQ(error, "") << text;
+    EXPECT_EQ(ParseConfigurationText(text, config).Error, "") << text;
     config.VertexLimit = limit;
     return config;
 }

@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         TVertexConfiguration config;
-        ASSERT_EQ(ParseConfigurationText("(4, 4, 4)", config), "");
+        ASSERT_EQ(ParseConfigurationText("(4, 4, 4)", config).Error, "");
         ASSERT_FALSE(Session.Press(TBuildMode::OneShot, config, Settings, Pane));
         View.resize(200, 200);
         View.show();
