@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long differential sweep of the pruned one-shot search against the plain one, outside
 // the test suite (scripts/prune-sweep.sh): random configurations, every one where the
 // bound cuts compared line for line, solid for solid, bit for bit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times whole frames of the view on the recording surface: projection, depth sort and
 // fans for the largest solids, their duals and compounds.
 //   build/release/zenkari-bench-redraw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one-shot builds: the searches that wander without closing, and every catalogue
 // configuration. Prints a table with the time of each build and the peak resident memory.
 //   build/release/zenkari-bench [--quick]

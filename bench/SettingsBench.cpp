@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times what start-up does with a large settings file: the reads the window makes (the
 // colour dialog's slots, the colours, the display settings, the colour schemes) and the
 // one write of the display settings, on 10 MB files of short lines of three shapes.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ source or header of the project is not formatted as .clang-format says;
 # scripts/check-format.sh --fix formats them in place.
 set -euo pipefail

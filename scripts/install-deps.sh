@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Zenkari needs to build and test, and only those
 # that are missing. Uses sudo when not run as root.
 set -euo pipefail
@@ -9,6 +10,7 @@ packages=(
     qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri
     xvfb xauth fonts-ipafont-gothic qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     admesh assimp-utils libxcb1-dev
+    libcgal-dev libgmp-dev libmpfr-dev
     clang-format clang-tidy
 )
 # Node.js and npm run the glTF validator of the tests; a machine that has them from

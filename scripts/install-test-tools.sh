@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the independent readers the export tests check files with that Debian does not
 # package: the Khronos glTF validator, from npm, into DIR (a folder of the build).
 #   scripts/install-test-tools.sh DIR

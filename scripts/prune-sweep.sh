@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The long differential sweep of the pruned search, outside ./test (Release build):
 #   scripts/prune-sweep.sh [configurations] [seed]
 set -euo pipefail

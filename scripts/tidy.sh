@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy (the checks of .clang-tidy) over the engine's sources, with the compile
 # commands of a build (default build/debug). Exits non-zero on any finding.
 set -euo pipefail
@@ -9,5 +10,6 @@ if [ ! -f "$build/compile_commands.json" ]; then
     exit 2
 fi
 mapfile -t sources < <(ls src/{common,geometry,construction,measure,view,export,catalogue,session}/*.cpp \
-                        src/surface/RecordingSurface.cpp src/surface/ImageSurface.cpp)
+                        src/surface/RecordingSurface.cpp src/surface/ImageSurface.cpp \
+                        src/solid/SurfaceFaces.cpp src/solid/OuterFigures.cpp src/solid/SheetSplit.cpp)
 printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet

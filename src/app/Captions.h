@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's texts in the language chosen. Every caption, hint, title and item is set
 // through here with its Japanese source text (marked for lupdate with QT_TRANSLATE_NOOP

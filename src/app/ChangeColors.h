@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "正多角形ごとの色分け変更": one colour per side count, edited row by row.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A question with "OK" and "キャンセル"; the caller sets the caption, the message and the hints.
 

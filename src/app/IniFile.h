@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file in the classic INI form: "[Section]" lines and "key=value" lines.
 // Every access looks at the file afresh, so a change made by anyone is seen at once (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "配色を名前をつけて保存": asks for the name of a colour scheme; an empty name cannot be confirmed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its start-up, its controls, and the configuration they hold.
 
 #include "app/PolyhedronMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: configuration controls on top, the view on the left, the build and
 // rotation controls and five pages of information and settings on the right. Its

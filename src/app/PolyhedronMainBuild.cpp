@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The build buttons: a new one-shot build, a new step build, one more step.
 
 #include "app/PolyhedronMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue selector: choosing a named solid sets the controls, builds and shows it.
 
 #include "app/PolyhedronMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three colour groups and the colour buttons.
 
 #include "app/PolyhedronMain.h"

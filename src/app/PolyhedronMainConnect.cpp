@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every handler of the main window, connected in one place. Combo boxes answer the user
 // only (activated); check boxes answer every change of state; the found-solids list answers
 // every change of its current row (click, keys, code), and the window's own code blocks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the interface: "言語 / Language" on the display-settings page, kept in
 // the settings file as Language=ja|en. A change sets every text of the window again at
 // once, Qt's own dialogs and the engine's next lines included; lines already in the panes

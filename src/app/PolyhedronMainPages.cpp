@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The right panel: build and rotation controls, and the five tab pages.
 
 #include "app/PolyhedronMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the solid: arrow buttons, auto rotation by the timer, dragging with the mouse.
 
 #include "app/PolyhedronMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour schemes: named palettes of 30 colours kept in the settings file, chosen, edited,
 // saved and deleted per colour group.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: display settings, colours and the colour dialog's custom colours,
 // written key by key at every change.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view, the figures of the solid shown, and the export button ("VRML出力", which
 // writes the other formats too).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One-shot builds through the build runner. The search runs on its own and touches no Qt
 // object; the window shows its progress after a short while, can ask it to pause ("中止"),
 // and, told by the worker that it is done, takes the finished build over in one piece.

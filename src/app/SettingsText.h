@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value forms of the settings file, and the short form of a scheme name. Plain C++.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language of the whole interface: Qt's own texts (the file dialog, the colour dialog,
 // message-box buttons), the window's texts and the engine's, Japanese unless English is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zenkari: uniform polyhedra from their vertex configurations.
 
 #include "app/PolyhedronMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue table: one row per solid, in catalogue order. The names are built from
 // these rows by the rules in PolyhedronInfo.cpp; the code strings likewise.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue of 121 named solids, each with its dual: the items of the selector, the
 // code strings that set the configuration controls, and the remarks. No Qt needed.

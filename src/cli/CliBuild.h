@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A build as zenkari-cli runs it: the buttons pressed through the session, a one-shot
 // search on the build runner's worker with a progress line on a terminal, stopped by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOutput.h"
 
 #include "measure/PolyhedronCalc.h"
@@ -105,8 +106,13 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     out << "  \"found\": [";
     for (int i = 1; i <= session.FoundCount(); ++i) {
         const TBuiltSolid& solid = *session.SolidAt(i);
+        // What a model of it holds; null where the outer surface cannot be worked out.
+        TEnclosedFigures enclosed;
+        const bool formed = !EnclosedFigures(solid, enclosed).Failed();
         out << (i > 1 ? ",\n    " : "\n    ") << SolidCounts(solid.Raw, solid.Display)
-            << ", \"area\": " << JsonNumber(SurfaceArea(solid)) << ", \"volume\": " << JsonNumber(Volume(solid)) << "}";
+            << ", \"area\": " << JsonNumber(SurfaceArea(solid)) << ", \"volume\": " << JsonNumber(Volume(solid))
+            << ", \"enclosed_volume\": " << JsonNumber(formed ? enclosed.Volume : NAN)
+            << ", \"outer_area\": " << JsonNumber(formed ? enclosed.Area : NAN) << "}";
     }
     out << "\n  ],\n";
     const TBuiltSolid& current = *session.SolidAt(0);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What zenkari-cli prints after a build: the information pane and the solids found,
 // as text or as one JSON object.

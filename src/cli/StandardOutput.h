@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Standard output of zenkari-cli, written straight to its descriptor through a buffer of
 // our own, so that the reason of the first failed write is kept when it happens: errno is

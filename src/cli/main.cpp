@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zenkari-cli: the construction engine from the command line.
 
 #include "catalogue/PolyhedronInfo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a whole file so that what the user named receives it and nothing is lost on
 // the way. A regular file is replaced through a temporary file in its own directory and a

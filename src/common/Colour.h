@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the window stores them: lowest byte red, then green, then blue, top byte 0.
 // The built-in colour schemes are computed here, for the writer now and the scheme

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display settings the window hands to the engine at the moment of a draw or an
 // export: the states of its check boxes, radio groups and colour swatches.

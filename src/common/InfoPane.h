@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The information pane as the engine sees it: a place to append whole lines of text.
 

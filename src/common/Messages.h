@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the engine shows a user (pane lines, refusals, the dual's report, the
 // figures of a solid), in Japanese and in English, chosen by the language in use.

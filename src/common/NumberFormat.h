@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way numbers are written for people: shortest text with at most 15 significant
 // digits, "." as separator, fixed notation when 1e-5 <= |x| and the integer part has at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a write, an export or a parse of outside input says back: nothing when it
 // succeeded, else why not, in words the user is shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole numbers and decimals read from the command line: the whole text, nothing before or
 // after it, within the range given. Plain C++.

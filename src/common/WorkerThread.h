@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One thread kept for long jobs (one-shot builds), so that a job pays for no thread start: it waits
 // for a job, runs it, and says when it is done. Plain C++; the job must touch nothing that

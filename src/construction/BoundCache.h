@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the search's bound has worked out about each unfinished vertex, kept from one check
 // to the next. What a vertex needs depends only on its fan (how many polygons, which

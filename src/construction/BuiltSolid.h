@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a build hands to everything above it: a solid as built, with the vertex geometry
 // it was built from, and the dual formed from one. Values: measuring, drawing, exporting

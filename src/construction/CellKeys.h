@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys for the grids of cubes that the search uses to find points near a point: a cube's
 // three indices packed into 64 bits, and a mixing function for hash keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Vertex configurations as people and the catalogue write them:
 // "(3, 4, 5, 4)", "(3, 3, 3, 3, 3)/2", "(4, 8, 4/3, 8/7 [,3])/0" (the bracketed polygon is

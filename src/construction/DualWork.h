@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dual construction's working parts: what it gathers round one source vertex after
 // another, and the builder that writes one dual.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A hash table from 64-bit keys to non-negative indices, with open addressing and
 // linear probing: no allocation per entry, which matters to a search that adds and

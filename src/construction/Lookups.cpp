@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "construction/Lookups.h"
 
 int FindOrAddVertex(TVector3 point, TPolyFace& solid)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Find-or-add for vertices, faces and edges of a solid: the primitives the search,
 // the display form and the dual share. Straight scans in index order, so the lowest

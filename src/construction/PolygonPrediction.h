@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the polygons a reading places round a vertex fall. The completion places them by
 // this computation and the bound predicts them by it, so the two agree bit for bit.

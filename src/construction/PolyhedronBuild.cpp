@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "construction/PolyhedronBuild.h"
 
 #include "common/Messages.h"
@@ -287,7 +288,7 @@ void TBuild::PlacePolygon(const TPredictedPolygon& polygon, int v)
 {
     const int n = polygon.N;
     const int d = polygon.D;
-    int idx[MaxPolygonCorners];
+    int idx[MaxPolygonCorners]{};  // n of them are set; the rest keeps GCC from warning
     // P1 is v itself, and no vertex older than v lies within 1e-9 of it (else v would
     // never have been added), so the lookup would return v.
     for (int j = 0; j < n; ++j)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search: assembles closed solids face by face round one vertex after another,
 // backtracking through the readings of the configuration, in one go or one vertex a call.

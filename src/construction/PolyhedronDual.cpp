@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dual by reciprocation: every face of the source gives the pole of its plane, every
 // complete vertex a dual face through the poles of its faces. Faces through the centre
 // have their poles at infinity; they are stood in for by points on a far sphere.

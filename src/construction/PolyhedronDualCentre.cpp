@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Out.Faces faces round a vertex where some faces pass through the centre: their poles lie at
 // infinity, so each finite pole is joined to two far points on a sphere of ten times the
 // circumradius, and fans of far points along arcs close the face.

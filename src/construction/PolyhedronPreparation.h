@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Works out the geometry of one vertex from the configuration alone: the circle of
 // neighbours, the central angle each polygon takes on it, the circumsphere, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the pruning rules read a predicted point: at a vertex when exactly that vertex lies
 // within AtDistance and no other within ClearDistance, new when nothing lies within

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Short per-vertex lists of integers kept in one flat array, Width entries to a vertex,
 // so that adding and dropping vertices never allocates. A list that outgrows the width

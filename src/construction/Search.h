@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search as the rest of the program holds it: prepare a configuration, run the search
 // a call at a time, and read the solids it has built. What it keeps while it works (the

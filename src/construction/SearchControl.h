@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What another thread may see of a running one-shot search, and how it asks the search to
 // stop. The search writes the figures every 64 steps (relaxed: they are for a progress

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which readings of an unfinished vertex can still be completed. The polygons a reading
 // places are fixed now, whoever places them later (see SearchPruning.cpp), so two things
 // already decide against a reading:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact pruning of the one-shot search: a lower bound on the vertices of every solid that
 // can still be reached from a search node. When the bound passes the vertex limit the
 // node fails as a failed completion does, and nothing the plain search would record is

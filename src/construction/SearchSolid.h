@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solid the search works on. It holds the same information as a TPolyFace, laid
 // out flat, with hashed vertex, face and edge lookups, and keeps saved states as marks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user asks for: the polygons round every vertex, how often they wind round it,
 // and how far the search may go.

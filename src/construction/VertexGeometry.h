@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The geometry of one vertex, worked out from the configuration alone before anything is
 // placed: the polygons round it, the circle of their far corners, the circumsphere, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/ExportColours.h"
 
 bool ShownTransparent(const TDisplaySettings& settings, bool isDual)

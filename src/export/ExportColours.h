@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a face looks in an exported file: whether the solid or the dual it belongs to is
 // shown transparent (its colour: GroupBaseColour). The VRML writer and the mesh formats

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What is shown, as every mesh format needs it: the true faces (each a polygon {n/d},
 // star faces as their n-corner cycles) and the triangles the view fills (star faces split

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The container formats, written by Assimp's exporters from one scene built here: OBJ
 // (with its MTL beside it), binary STL and binary glTF 2.0. The bytes come back in memory,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // OFF, the plain text the established polyhedron toolkits pass between their tools: a
 // header line, the counts of vertices, faces and edges, the vertices, then each face as

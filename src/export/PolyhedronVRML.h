@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // VRML 2.0 export of the solid on show, its dual, or both: one face shape and one edge
 // shape per solid, coloured and placed as the window shows them. The text is built as

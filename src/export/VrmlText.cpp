@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text forms of the VRML writer, and the careful save.
 
 #include "common/NumberFormat.h"

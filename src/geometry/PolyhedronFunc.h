@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copies and turns of a solid record, the stack of saved states the plain search keeps,
 // and the axis frame that turns one direction onto the X axis.

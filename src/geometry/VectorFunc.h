@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Vectors, 3x3 matrices and the solid record shared by every part of the engine.
 

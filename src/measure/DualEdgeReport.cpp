@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dual's edge lengths, grouped, with as many decimals as their spread allows.
 
 #include "common/Messages.h"

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "measure/PolyhedronCalc.h"
+#include "solid/OuterSurface.h"
 
 #include "common/Messages.h"
 #include "common/NumberFormat.h"
@@ -104,6 +106,18 @@ std::array<std::string, 6> SolidFigureTexts(const TVertexGeometry& geometry, con
             Text(TMessage::FigureSurfaceArea) + (areaBlank ? "" : FormatGeneral(solid ? SurfaceArea(*solid) : 0.0)),
             Text(TMessage::FigureVolume) + (areaBlank ? "" : FormatGeneral(solid ? Volume(*solid) : 0.0)),
             Text(TMessage::FigureCircumradius) + FormatGeneral(geometry.SphereRadius)};
+}
+
+TResult EnclosedFigures(const TBuiltSolid& solid, TEnclosedFigures& figures)
+{
+    figures = {};
+    TOuterSurface surface;
+    TResult result = FormOuterSurface(SolidSurfaceFaces(solid), surface);
+    if (!result.Failed()) {
+        figures.Volume = surface.Volume;
+        figures.Area = surface.Area;
+    }
+    return result;
 }
 
 void AppendDualReport(const TDualSolid& dual, int polygonCount, TInfoPane& pane)

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Figures of a built solid and of its dual: counts, surface area, volume, the per-polygon
 // table, the label texts and the dual's edge-length report. All for unit edge; all read
 // values and change nothing.
 
 #include "common/InfoPane.h"
+#include "common/Result.h"
 #include "construction/BuiltSolid.h"
 
 #include <array>
@@ -16,6 +18,14 @@
 // Surface area and volume; 0 when a face matches no polygon of the configuration.
 [[nodiscard]] double SurfaceArea(const TBuiltSolid& built);
 [[nodiscard]] double Volume(const TBuiltSolid& built);
+
+// What the solid encloses and the area of its outer surface (see solid/OuterSurface.h):
+// for a convex solid its volume and area, for a star solid what a model of it holds.
+struct TEnclosedFigures {
+    double Volume = 0.0;
+    double Area = 0.0;
+};
+[[nodiscard]] TResult EnclosedFigures(const TBuiltSolid& solid, TEnclosedFigures& figures);
 
 // Rows 1 to 4 of the per-polygon table: the row title, then one cell per placed polygon.
 [[nodiscard]] std::vector<std::vector<std::string>> PolygonTableRows(const TVertexGeometry& geometry);

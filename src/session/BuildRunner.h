@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How every front end runs a one-shot build: a first slice on the caller's thread, so
 // that a short build costs no thread and shows at once, and the rest on a worker thread,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one owner of builds and of what is shown: the three build buttons' step
 // transitions, the list of built solids, and the dual and the compound formed for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing what is shown to a file in any of the formats Zenkari offers: VRML 2.0, OFF,
 // OBJ (with its MTL), binary STL, binary glTF and a PNG picture of the view. Each file is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface as the renderer sees it: screen-space triangle fans with a depth
 // per corner and one colour, source-alpha blending switched between fans, a clear of

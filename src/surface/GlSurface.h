@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface on screen: an OpenGL widget that records a frame as the recording
 // surface does and replays it in paintGL(), so every frame shown can also be dumped.

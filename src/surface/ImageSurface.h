@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface in memory: the same fans, depth test, culling and blending as the
 // OpenGL view, filled pixel by pixel, so that a picture can be made without a display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface that keeps every call of a frame as a value, with a stable text dump.
 // Tests compare frames with it; the OpenGL widget records the same way and replays.

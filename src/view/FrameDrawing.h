@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One whole frame of the view: which of the solid, its dual and their compound are drawn,
 // and in which order. It draws what has been formed and changes nothing else.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing one solid: edge ribbons with blending off, then every face as one fan, the
 // farthest first, each sent clockwise on the screen, shaded and with its opacity.
 

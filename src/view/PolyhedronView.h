@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view level of the engine: turns a rotated solid into screen-space fans on a drawing
 // surface (edge ribbons first, then faces back to front), and forms the compound of a

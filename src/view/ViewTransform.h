@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // From rotated view coordinates (X depth away from the viewer, Y right, Z down) to
 // screen pixels, device depth and shaded colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small window that builds one configuration and shows it in the OpenGL view, turned
 // with the arrow keys: the renderer at work before the main window exists, and the way

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zenkari-view: builds one configuration and shows it in the OpenGL view; arrows turn it,
 // D the dual, C the compound, M the surface mode. With --png it saves one picture and exits.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file and the colour schemes, through the real window.
 
 #include "app/ChangeColors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export button saves every format through its one dialog: the file type chosen gives
 // the format and the extension of a bare name; a typed extension wins over the type.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real main window under xvfb-run, made afresh for every test in a directory of its
 // own, so that each starts as a first start (no settings file) unless it writes one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "言語 / Language": English re-translates every text of the window at once, survives a
 // restart, and switching back gives the Japanese window exactly as it was.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window test shares: the fixture, and a main that makes the application.
 
 #include "app/Translations.h"

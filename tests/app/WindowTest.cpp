@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, driven as a user drives it, under xvfb-run.
 
 #include "app/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a new user meets it: Qt's own dialogs in Japanese, a found-solids list
 // that the view follows however its row changes, readable boxes and figures, a window
 // that opens centred and never shrinks below its design size.

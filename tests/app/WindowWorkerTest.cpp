@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One-shot builds on the worker: the window stays live while a long search runs, "中止"
 // pauses it as the 100-solid pause does, and closing the window mid-build is clean.
 

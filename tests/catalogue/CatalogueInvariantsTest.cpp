@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties every catalogue solid and its dual must have, checked over all 121 entries:
 // the geometry of the solid (unit edges, one circumsphere, regular faces, the vertex
 // configuration at every vertex, two faces at every edge), its counts against the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole text every catalogue item leaves, in Japanese and in English, against
 // tests/golden/catalogue/item-NNN.txt: the information pane (with the dual's report where
 // the item shows the dual), the figures of the "立体情報" page and the per-polygon table.

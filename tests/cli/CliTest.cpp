@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zenkari-cli as a user runs it: exit status, the lines it prints, and refusals of bad input.
 
 #include "support/RunProgram.h"

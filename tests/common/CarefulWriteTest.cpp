@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files written into what the user named: links followed, devices and FIFOs written
 // into, modes kept, read-only files left alone, long names within the limit; what a write
 // cut short by a full disk or a kill leaves behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text in both languages: the engine's table and the window's translation file,
 // with no text left untranslated and the placeholders of each pair alike.
 

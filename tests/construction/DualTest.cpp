@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/PolyhedronInfo.h"
 #include "measure/PolyhedronCalc.h"
 #include "session/BuildSession.h"

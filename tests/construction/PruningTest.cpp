@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pruned one-shot search against the plain one: wherever the bound cuts, every pane
 // line, every found solid to the bit, list item 0, the final step and what follows a
 // 100-solid pause must be the plain search's own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search keeps saved states on an undo trail and hashes its lookups; a plain search
 // that copies and scans must reach exactly the same solids, lines and step states.
 

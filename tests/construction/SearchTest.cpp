@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "construction/Lookups.h"
 #include "session/BuildSession.h"
 #include "support/SolidDump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every export format read back by a reader we did not write: Assimp for OBJ, admesh for
 // STL, the Khronos validator for glTF, libpng for PNG, and for OFF a reader that checks
 // the geometry itself (every face a regular {n/d} with unit edges).

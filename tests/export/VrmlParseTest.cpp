@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every exported file must satisfy a real VRML97 parser (Coin3D).
 
 #include "export/PolyhedronVRML.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner every front end starts a one-shot build with: a build over within its first
 // slice never touches the worker; the rest of a longer one goes on there and comes back
 // as the same build run on one thread would; a stop asked from the caller's thread pauses it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session as every caller drives it: when the dual is formed and tried again, when its
 // report is written, and a one-shot build run on the kept worker thread and stopped from
 // another one.

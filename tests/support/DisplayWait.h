@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tests that open windows share one Xvfb under ctest -j2. Waits (a few seconds at
 // most) until the display takes a connection, and keeps that connection open until the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random vertex configurations for differential runs of the search (the pruning tests and
 // zenkari-prune-sweep): k 3 ... 8 polygons with n up to 12, four in ten of them stars or

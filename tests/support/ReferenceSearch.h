@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A straightforward search, written only to check the real one against: every saved
 // state is a deep copy of Current, every lookup a linear scan, every check of all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs one of our programs as a user runs it, capturing its exit status, stdout and
 // stderr. Each run keeps stderr in a file of its own (test name and process id), so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs one of our programs on a terminal of its own (a pseudo-terminal), as a user at a
 // shell does: stdin, stdout and stderr are the terminal, and what is typed goes through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The OpenGL surface under a real display (xvfb-run): frames reach the framebuffer with
 // their background, faces and blending.
 

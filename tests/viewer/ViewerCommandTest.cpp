@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zenkari-view from the command line: help, refusals of nonsense, and pictures that are
 // written or said to be unwritable.
 

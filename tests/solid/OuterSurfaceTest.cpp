@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The outer surface of every catalogue solid: closed, every edge between two triangles
+// running opposite ways, every sheet enclosing a positive volume, no two triangles
+// crossing; what a convex solid encloses is its volume; the Kepler–Poinsot solids enclose
+// what their geometry says; pinches are split into sheets.
+
+#include "catalogue/PolyhedronInfo.h"
+#include "construction/ConfigurationText.h"
+#include "measure/PolyhedronCalc.h"
+#include "session/BuildSession.h"
+#include "solid/OuterSurface.h"
+#include "solid/OuterSurfaceParts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <set>
+
+namespace {
+
+// Catalogue entries whose outer surface is refused for now: the exact union is found, but
+// rounded to doubles some of its triangles cross (mostly where a star face's core lies on
+// the surface), or its sheets do not pair up along an edge. Each of the other 80 is
+// checked below.
+const std::set<int> NotFormedYet = {21, 24, 42, 45, 47, 48, 50, 51, 52, 54, 58, 60, 61, 64, 69, 70, 71,
+                                    73, 74, 79, 80, 81, 82, 83, 84, 85, 86, 89, 90, 91, 92, 96, 98, 103,
+                                    110, 112, 114, 117, 118, 119, 120};
+
+std::vector<int> FormedEntries()
+{
+    std::vector<int> entries;
+    for (int e = 0; e < CatalogueEntryCount; ++e)
+        if (NotFormedYet.count(e) == 0)
+            entries.push_back(e);
+    return entries;
+}
+
+struct TEntrySolid {
+    std::unique_ptr<TOneShotBuild> Build;
+    const TBuiltSolid* Solid = nullptr;
+    std::string Text;
+};
+
+TEntrySolid BuildEntry(int entry)
+{
+    TEntrySolid built;
+    TVertexConfiguration config;
+    int pick = 0;
+    EXPECT_FALSE(ParseCodeString(PolyhedronCatalogue()[entry].Code, config, pick).Failed());
+    built.Text = ConfigurationText(config);
+    built.Build = std::make_unique<TOneShotBuild>(config);
+    built.Build->Run(nullptr);
+    built.Solid = built.Build->Search.SolidAt(pick);
+    return built;
+}
+
+// Every face a convex polygon with the whole solid on its inner side.
+bool Convex(const TBuiltSolid& solid)
+{
+    const TPolyFace& raw = solid.Raw;
+    for (int f = 0; f < raw.FaceCount; ++f) {
+        if (raw.FaceD[f] != 1)
+            return false;
+        const TVector3 a = raw.Vertices[static_cast<std::size_t>(raw.Faces[f][0])];
+        const TVector3 b = raw.Vertices[static_cast<std::size_t>(raw.Faces[f][1])];
+        const TVector3 c = raw.Vertices[static_cast<std::size_t>(raw.Faces[f][2])];
+        TVector3 n = CrossProduct(SubtractVectors(b, a), SubtractVectors(c, a));
+        if (DotProduct(n, a) < 0.0)
+            n = ScaleVector(n, -1.0);
+        const double offset = DotProduct(n, a);
+        if (offset < 1e-9)
+            return false;
+        for (int v = 0; v < raw.VertexCount; ++v)
+            if (DotProduct(n, raw.Vertices[static_cast<std::size_t>(v)]) > offset + 1e-9)
+                return false;
+    }
+    return true;
+}
+
+// Closed and 2-manifold by the triangles' own indices: every directed edge once, and its
+// reverse once (so every edge has exactly two triangles, facing the same way).
+bool EdgesPairUp(const TOuterSurface& surface)
+{
+    std::map<std::pair<int, int>, int> directed;
+    for (const TOuterTriangle& t : surface.Triangles)
+        for (int k = 0; k < 3; ++k)
+            ++directed[{t.Corners[static_cast<std::size_t>(k)], t.Corners[static_cast<std::size_t>((k + 1) % 3)]}];
+    for (const auto& [edge, count] : directed) {
+        const auto back = directed.find({edge.second, edge.first});
+        if (count != 1 || back == directed.end() || back->second != 1)
+            return false;
+    }
+    return true;
+}
+
+std::vector<double> SheetVolumes(const TOuterSurface& surface)
+{
+    std::vector<double> volumes(static_cast<std::size_t>(surface.Sheets), 0.0);
+    for (const TOuterTriangle& t : surface.Triangles) {
+        const TVector3 a = surface.Points[static_cast<std::size_t>(t.Corners[0])];
+        const TVector3 b = surface.Points[static_cast<std::size_t>(t.Corners[1])];
+        const TVector3 c = surface.Points[static_cast<std::size_t>(t.Corners[2])];
+        volumes[static_cast<std::size_t>(t.Sheet)] += DotProduct(a, CrossProduct(b, c)) / 6.0;
+    }
+    return volumes;
+}
+
+TOuterSurface OuterSurfaceOf(int entry)
+{
+    const TEntrySolid built = BuildEntry(entry);
+    TOuterSurface surface;
+    EXPECT_FALSE(FormOuterSurface(SolidSurfaceFaces(*built.Solid), surface).Failed()) << built.Text;
+    return surface;
+}
+
+}  // namespace
+
+class CatalogueOuterSurface : public ::testing::TestWithParam<int> {};
+
+TEST_P(CatalogueOuterSurface, IsClosedOutwardAndUncrossed)
+{
+    const int entry = GetParam();
+    const TEntrySolid built = BuildEntry(entry);
+    ASSERT_NE(built.Solid, nullptr);
+    TOuterSurface surface;
+    const TResult result = FormOuterSurface(SolidSurfaceFaces(*built.Solid), surface);
+    ASSERT_FALSE(result.Failed()) << built.Text << ": " << result.Error;
+    ASSERT_FALSE(surface.Empty()) << built.Text;
+    EXPECT_TRUE(EdgesPairUp(surface)) << built.Text;
+    for (const double volume : SheetVolumes(surface))
+        EXPECT_GT(volume, 0.0) << built.Text;
+    const TMeshCheck check = CheckMesh(surface);
+    EXPECT_TRUE(check.Closed && check.Manifold && check.Outward) << built.Text;
+    EXPECT_FALSE(check.SelfIntersecting) << built.Text;
+    EXPECT_NEAR(check.Volume, surface.Volume, 1e-9 * std::max(1.0, surface.Volume)) << built.Text;
+    for (const TOuterTriangle& t : surface.Triangles) {
+        ASSERT_GE(t.Face, 0);
+        ASSERT_LT(t.Face, static_cast<int>(surface.Faces.size()));
+    }
+    // Nothing encloses more than its faces' pyramids count, the core once or more.
+    EXPECT_LE(surface.Volume, Volume(*built.Solid) + 1e-9) << built.Text;
+    if (Convex(*built.Solid)) {
+        EXPECT_NEAR(surface.Volume, Volume(*built.Solid), 1e-9) << built.Text;
+        EXPECT_NEAR(surface.Area, SurfaceArea(*built.Solid), 1e-9) << built.Text;
+        EXPECT_EQ(surface.PinchPoints, 0) << built.Text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, CatalogueOuterSurface, ::testing::ValuesIn(FormedEntries()),
+                         [](const ::testing::TestParamInfo<int>& entry) { return std::to_string(entry.param); });
+
+TEST(OuterSurface, ASurfaceThatWouldCrossItselfIsRefusedWithTheReason)
+{
+    // The octagrammic prism: its star faces' cores lie on the surface, where the union's
+    // slivers cross once rounded. Said plainly, and nothing half made handed on.
+    const TEntrySolid built = BuildEntry(96);
+    TOuterSurface surface;
+    const TResult result = FormOuterSurface(SolidSurfaceFaces(*built.Solid), surface);
+    EXPECT_EQ(result.Error, "the outer surface has triangles that cross once rounded to doubles");
+    EXPECT_TRUE(surface.Empty());
+    TEnclosedFigures figures;
+    EXPECT_TRUE(EnclosedFigures(*built.Solid, figures).Failed());
+}
+
+TEST(OuterSurface, KeplerPoinsotSolidsEncloseWhatTheirGeometrySays)
+{
+    const double root5 = std::sqrt(5.0);
+    const double phi = (1.0 + root5) / 2.0;
+    // The great dodecahedron: the icosahedron with a pyramid dug into each face, on 60
+    // triangles round 32 points (its 12 vertices and the 20 dimples' floors).
+    const TOuterSurface great = OuterSurfaceOf(23);
+    EXPECT_NEAR(great.Volume, 1.25 * (root5 - 1.0), 1e-9);
+    EXPECT_EQ(great.Triangles.size(), 60u);
+    EXPECT_EQ(great.Points.size(), 32u);
+    // The small stellated dodecahedron: the core dodecahedron and its twelve points.
+    const TOuterSurface small = OuterSurfaceOf(22);
+    EXPECT_NEAR(small.Volume, 1.25 * (7.0 + 3.0 * root5) / std::pow(phi, 9), 1e-9);
+}
+
+TEST(OuterSurface, PiecesMeetingAtTheCentreBecomeSheetsOfTheirOwn)
+{
+    // The tetrahemihexahedron: its squares pass through the centre, where the four pieces
+    // they cut from the octahedron touch one another.
+    const TOuterSurface surface = OuterSurfaceOf(44);
+    EXPECT_GT(surface.Sheets, 1);
+    EXPECT_GT(surface.PinchPoints, 0);
+    EXPECT_TRUE(EdgesPairUp(surface));
+    EXPECT_FALSE(CheckMesh(surface).SelfIntersecting);
+}
+
+TEST(SheetSplit, TwoCubesOnOneEdgeAndTwoTetrahedraOnOnePointComeApart)
+{
+    // Two unit cubes sharing the edge from (0,0,0) to (0,0,1), diagonally placed.
+    std::vector<TVector3> points;
+    std::vector<std::array<int, 3>> triangles;
+    const auto cube = [&](double x0, double y0) {
+        const int base = static_cast<int>(points.size());
+        for (int i = 0; i < 8; ++i)
+            points.push_back(TVector3{x0 + (i & 1), y0 + ((i >> 1) & 1), static_cast<double>((i >> 2) & 1)});
+        const int quads[6][4] = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
+        for (const auto& q : quads) {
+            triangles.push_back({base + q[0], base + q[1], base + q[2]});
+            triangles.push_back({base + q[0], base + q[2], base + q[3]});
+        }
+    };
+    cube(0, 0);
+    cube(-1, -1);
+    // Weld the shared corners, as one soup from the union would have them.
+    std::map<std::array<double, 3>, int> first;
+    for (auto& t : triangles)
+        for (int& c : t) {
+            const TVector3 p = points[static_cast<std::size_t>(c)];
+            c = first.try_emplace({p.X, p.Y, p.Z}, c).first->second;
+        }
+    ASSERT_TRUE(SplitPinches(points, triangles));
+    TOuterSurface surface;
+    surface.Points = points;
+    for (const auto& t : triangles)
+        surface.Triangles.push_back(TOuterTriangle{t, 0, 0});
+    EXPECT_TRUE(EdgesPairUp(surface));
+    std::set<int> used;
+    for (const auto& t : triangles)
+        used.insert(t.begin(), t.end());
+    EXPECT_EQ(used.size(), 16u);  // the two shared corners got a copy each again
+
+    // A soup whose triangles do not pair (an open box) is refused.
+    std::vector<std::array<int, 3>> open(triangles.begin(), triangles.begin() + 10);
+    EXPECT_FALSE(SplitPinches(points, open));
+}
