@@ -6,6 +6,7 @@
 #include "construction/ConfigurationText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -72,7 +73,7 @@ const TOptionTable& ExportOptions()
 {
     static const TOptionTable options = [] {
         TOptionTable table = VrmlOptions();
-        table.insert(table.end(), {{"--format", true}, {"--size", true}});
+        table.insert(table.end(), {{"--format", true}, {"--size", true}, {"--print", false}, {"--height-mm", true}});
         return table;
     }();
     return options;
@@ -147,6 +148,8 @@ void TakeFlag(const std::string& option, TCliRequest& request)
         request.Display.FloatLines = false;
     else if (option == "--english")
         request.English = true;
+    else if (option == "--print")
+        request.Print = true;
 }
 
 // A catalogue item is built as choosing it in the window builds it: its code string, its
@@ -217,6 +220,9 @@ TResult TakeValue(const std::string& option, const std::string& value, TCliReque
             return RangeError(option, "wrl, off, obj, stl, glb or png", value);
         request.Format = *format;
         request.FormatGiven = true;
+    } else if (option == "--height-mm") {
+        if (!ReadFinite(value, request.HeightMm) || request.HeightMm < 1.0 || request.HeightMm > 10000.0)
+            return RangeError(option, "1 ... 10000 millimetres", value);
     } else if (option == "--size") {
         if (!ReadPictureSize(value, request.PictureWidth, request.PictureHeight))
             return RangeError(option, "WIDTHxHEIGHT, each 1 ... " + std::to_string(MaxPictureSide), value);
@@ -224,11 +230,21 @@ TResult TakeValue(const std::string& option, const std::string& value, TCliReque
     return TResult::Success();
 }
 
+std::string Lowered(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 // The format of an export: --format, or the file's extension.
 TResult CheckExportTarget(TCliRequest& request)
 {
     if (request.OutputFile.empty())
         return TResult::Failure("export needs -o FILE");
+    const std::string& out = request.OutputFile;
+    if (request.Print && out.size() >= 4 && Lowered(out.substr(out.size() - 4)) == ".3mf")
+        return TResult::Failure("--print writes binary STL (-o FILE.stl); 3MF is not written yet");
     if (!request.FormatGiven) {
         const std::optional<TExportFormat> format = ExportFormatFromPath(request.OutputFile);
         if (!format)
@@ -236,6 +252,10 @@ TResult CheckExportTarget(TCliRequest& request)
                                     + " from its name: give --format wrl|off|obj|stl|glb|png");
         request.Format = *format;
     }
+    if (request.Print && request.Format != TExportFormat::Stl)
+        return TResult::Failure("--print writes binary STL (-o FILE.stl); 3MF is not written yet");
+    if (request.Print && request.OutputFile == "-")
+        return TResult::Failure("--print writes a file: give -o FILE.stl");
     if (request.OutputFile == "-" && request.Format == TExportFormat::Obj)
         return TResult::Failure("obj writes two files (the .obj and its .mtl): -o - cannot take them");
     return TResult::Success();
@@ -310,7 +330,10 @@ std::string UsageText()
            "                  the JSON keys are English either way)\n"
            "  --format F      export: wrl (VRML 2.0), off, obj (with an .mtl beside it), stl (binary),\n"
            "                  glb (binary glTF 2.0) or png; by default taken from FILE's extension\n"
-           "  --size WxH      export to png: the picture's size in pixels (default 800x800)\n";
+           "  --size WxH      export to png: the picture's size in pixels (default 800x800)\n"
+           "  --print         export: the outer surface for a 3-D printer, as binary STL in millimetres,\n"
+           "                  resting on a largest outer facet at z = 0, centred on x = y = 0\n"
+           "  --height-mm H   export --print: the model's height (default 60)\n";
 }
 
 TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)

@@ -33,6 +33,8 @@ struct TCliRequest {
     std::string OutputFile;                      // vrml, export: where to write
     TExportFormat Format = TExportFormat::Vrml;  // export: --format, else from the file name
     bool FormatGiven = false;
+    bool Print = false;      // export --print: the outer surface for a 3-D printer
+    double HeightMm = 60.0;  // export --print: --height-mm
     int PictureWidth = 800;  // export to PNG: --size
     int PictureHeight = 800;
     TDisplaySettings Display = FirstStartDisplaySettings();  // vrml: how it looks

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -35,8 +36,36 @@ int WriteVrmlFile(const TCliRequest& request, const TBuildSession& session)
     return 0;
 }
 
+// Four significant digits, as a message shows a size.
+std::string Short(double x)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", x);
+    return text;
+}
+
+int WritePrintFile(const TCliRequest& request, const TBuildSession& session)
+{
+    const TPrintResult result = ExportPrintFile(session, request.Pick, request.OutputFile, request.HeightMm);
+    if (result.Failed()) {
+        std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << result.Error << '\n';
+        return 1;
+    }
+    std::cout << "wrote " << request.OutputFile << ": " << result.Triangles << " triangles, " << request.HeightMm
+              << " mm tall, " << Short(result.VolumeMm3 / 1000.0) << " cm3, resting on "
+              << (result.BaseAreaMm2 > 0.0 ? "a facet of " + Short(result.BaseAreaMm2) + " mm2"
+                                           : std::string("three of its outermost points"))
+              << '\n';
+    if (result.PinchPoints > 0)
+        std::cout << "the enclosed region pinches: " << result.PinchPoints
+                  << " points are doubled so that each sheet is a closed manifold of its own\n";
+    return 0;
+}
+
 int WriteExportFile(const TCliRequest& request, const TBuildSession& session)
 {
+    if (request.Print)
+        return WritePrintFile(request, session);
     TPictureSettings picture;
     picture.Width = request.PictureWidth;
     picture.Height = request.PictureHeight;

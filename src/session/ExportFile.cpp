@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/ExportFile.h"
+#include "export/PrintModel.h"
 
 #include "common/CarefulWrite.h"
 #include "export/OffWriter.h"
@@ -98,6 +99,35 @@ TResult ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySe
                              : format == TExportFormat::Stl ? TMeshFormat::Stl
                                                             : TMeshFormat::Glb;
     return MeshFiles(scene, mesh, path, files);
+}
+
+TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path, double heightMm)
+{
+    TPrintResult result;
+    const TBuiltSolid* solid = session.SolidAt(sel);
+    if (solid == nullptr || solid->Raw.VertexCount == 0) {
+        result.Error = "nothing to write: list position " + std::to_string(sel) + " holds no solid";
+        return result;
+    }
+    TOuterSurface surface;
+    if (TResult formed = FormOuterSurface(SolidSurfaceFaces(*solid), surface); formed.Failed()) {
+        result.Error = "no printable model: " + formed.Error;
+        return result;
+    }
+    if (surface.Empty()) {
+        result.Error = "no printable model: the faces enclose nothing";
+        return result;
+    }
+    const TPrintModel model = PlaceForPrinting(surface, heightMm);
+    if (TResult written = WriteFileCarefully(path, BinaryStl(model)); written.Failed()) {
+        result.Error = std::move(written.Error);
+        return result;
+    }
+    result.Triangles = static_cast<int>(model.Surface.Triangles.size());
+    result.PinchPoints = model.Surface.PinchPoints;
+    result.BaseAreaMm2 = model.BaseAreaMm2;
+    result.VolumeMm3 = model.Surface.Volume;
+    return result;
 }
 
 TExportResult ExportShownFile(const TBuildSession& session, int sel, const TDisplaySettings& settings,

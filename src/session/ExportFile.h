@@ -37,6 +37,23 @@ struct [[nodiscard]] TExportResult {
     [[nodiscard]] bool Failed() const { return !Error.empty(); }
 };
 
+// What a printable model says of itself once written.
+struct [[nodiscard]] TPrintResult {
+    std::string Error;  // empty when the file was written
+    int Triangles = 0;
+    int PinchPoints = 0;       // points split so that each sheet of a pinch is a manifold of its own
+    double BaseAreaMm2 = 0.0;  // of the facet it rests on; 0 when it rests on points
+    double VolumeMm3 = 0.0;
+
+    [[nodiscard]] bool Failed() const { return !Error.empty(); }
+};
+
+// The outer surface of list position sel's solid as a binary STL for a 3-D printer,
+// heightMm tall, resting on a largest outer facet at z = 0, centred on x = y = 0; written
+// carefully to path.
+[[nodiscard]] TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path,
+                                           double heightMm);
+
 // The bytes of each file list position sel (0: the solid under construction) gives in
 // format, shown as settings say; the one named path last. None, with the reason, when there
 // is nothing to write.

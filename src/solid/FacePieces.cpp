@@ -65,8 +65,8 @@ TVector3 AreaVector(const TOuterSurface& surface, const std::vector<int>& group)
     for (const int t : group) {
         const auto& c = surface.Triangles[static_cast<std::size_t>(t)].Corners;
         const TVector3 a = Point(surface, c[0]);
-        sum = AddVectors(sum, CrossProduct(SubtractVectors(Point(surface, c[1]), a),
-                                           SubtractVectors(Point(surface, c[2]), a)));
+        sum = AddVectors(
+            sum, CrossProduct(SubtractVectors(Point(surface, c[1]), a), SubtractVectors(Point(surface, c[2]), a)));
     }
     return sum;
 }
@@ -124,7 +124,8 @@ double GroupArea(const TOuterSurface& surface, const std::vector<TOuterTriangle>
 bool Contains(const std::array<double, 2>& a, const std::array<double, 2>& b, const std::array<double, 2>& c,
               const std::array<double, 2>& p)
 {
-    const auto cross = [](const std::array<double, 2>& o, const std::array<double, 2>& x, const std::array<double, 2>& y) {
+    const auto cross = [](const std::array<double, 2>& o, const std::array<double, 2>& x,
+                          const std::array<double, 2>& y) {
         return (x[0] - o[0]) * (y[1] - o[1]) - (x[1] - o[1]) * (y[0] - o[0]);
     };
     const double whole = cross(a, b, c);
@@ -294,7 +295,8 @@ void Replace(TEdgeUse& use, const std::vector<TOuterTriangle>& before, const std
 TVector3 TriangleArea(const TOuterSurface& surface, const TOuterTriangle& t)
 {
     const TVector3 a = Point(surface, t.Corners[0]);
-    return CrossProduct(SubtractVectors(Point(surface, t.Corners[1]), a), SubtractVectors(Point(surface, t.Corners[2]), a));
+    return CrossProduct(SubtractVectors(Point(surface, t.Corners[1]), a),
+                        SubtractVectors(Point(surface, t.Corners[2]), a));
 }
 
 // The normal of a face's plane (Newell's sum, which a star's corners give as well).
@@ -346,7 +348,7 @@ TGroups GroupsOf(const TOuterSurface& surface)
 // point run straight on. Taken out of both outlines, they leave no thin triangles behind.
 std::set<int> StraightSplits(const TOuterSurface& surface, const TGroups& groups)
 {
-    std::map<int, std::set<int>> groupsAt;  // point -> groups of its triangles
+    std::map<int, std::set<int>> groupsAt;      // point -> groups of its triangles
     std::map<int, std::vector<TEdge>> edgesAt;  // point -> outline edges at it, of every group
     int g = 0;
     for (const auto& [key, group] : groups) {
@@ -427,8 +429,7 @@ std::vector<TOuterTriangle> MergedGroups(const TOuterSurface& surface, const TGr
                     if (removable.count(c) != 0)
                         kept.insert(c);
             after = std::move(before);
-        }
-        else
+        } else
             Replace(use, before, after);
         merged.insert(merged.end(), after.begin(), after.end());
     }

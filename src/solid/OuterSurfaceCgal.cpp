@@ -173,7 +173,8 @@ TResult ShellMesh(const TNef& region, TNef::Shell_entry_const_iterator shell, TI
         points.emplace_back(p.X, p.Y, p.Z);
     polygons.clear();
     for (const auto& t : triangles)
-        polygons.push_back({static_cast<std::size_t>(t[0]), static_cast<std::size_t>(t[1]), static_cast<std::size_t>(t[2])});
+        polygons.push_back(
+            {static_cast<std::size_t>(t[0]), static_cast<std::size_t>(t[1]), static_cast<std::size_t>(t[2])});
     if (!PMP::is_polygon_soup_a_polygon_mesh(polygons))
         return TResult::Failure("the outer surface could not be made a manifold mesh");
     PMP::polygon_soup_to_polygon_mesh(points, polygons, mesh);

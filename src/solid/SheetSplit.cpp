@@ -99,7 +99,8 @@ bool SplitPinches(std::vector<TVector3>& points, std::vector<std::array<int, 3>>
     std::vector<std::vector<std::pair<int, int>>> around(points.size());  // point -> (triangle, corner)
     for (std::size_t t = 0; t < count; ++t)
         for (int k = 0; k < 3; ++k)
-            around[static_cast<std::size_t>(triangles[t][static_cast<std::size_t>(k)])].push_back({static_cast<int>(t), k});
+            around[static_cast<std::size_t>(triangles[t][static_cast<std::size_t>(k)])].push_back(
+                {static_cast<int>(t), k});
     std::vector<int> parent(count);
     const std::size_t original = points.size();
     for (std::size_t p = 0; p < original; ++p) {

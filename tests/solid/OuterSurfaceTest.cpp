@@ -4,11 +4,11 @@
 // crossing; what a convex solid encloses is its volume; the Kepler–Poinsot solids enclose
 // what their geometry says; pinches are split into sheets.
 
+#include "solid/OuterSurface.h"
 #include "catalogue/PolyhedronInfo.h"
 #include "construction/ConfigurationText.h"
 #include "measure/PolyhedronCalc.h"
 #include "session/BuildSession.h"
-#include "solid/OuterSurface.h"
 #include "solid/OuterSurfaceParts.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +24,9 @@ namespace {
 // rounded to doubles some of its triangles cross (mostly where a star face's core lies on
 // the surface), or its sheets do not pair up along an edge. Each of the other 80 is
 // checked below.
-const std::set<int> NotFormedYet = {21, 24, 42, 45, 47, 48, 50, 51, 52, 54, 58, 60, 61, 64, 69, 70, 71,
-                                    73, 74, 79, 80, 81, 82, 83, 84, 85, 86, 89, 90, 91, 92, 96, 98, 103,
-                                    110, 112, 114, 117, 118, 119, 120};
+const std::set<int> NotFormedYet = {21, 24, 42, 45, 47, 48,  50,  51,  52,  54,  58,  60,  61, 64,
+                                    69, 70, 71, 73, 74, 79,  80,  81,  82,  83,  84,  85,  86, 89,
+                                    90, 91, 92, 96, 98, 103, 110, 112, 114, 117, 118, 119, 120};
 
 std::vector<int> FormedEntries()
 {

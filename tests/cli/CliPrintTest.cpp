@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// zenkari-cli export --print as a model builder runs it: a binary STL in millimetres that
+// stands on a facet at z = 0, centred, which admesh reads as one closed part with nothing to
+// mend; what cannot be printed is refused with the reason.
+
+#include "support/RunProgram.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <regex>
+
+namespace {
+
+TProgramResult RunCli(const std::vector<std::string>& arguments)
+{
+    return RunProgram(ZENKARI_CLI_PATH, arguments);
+}
+
+double AdmeshFigure(const std::string& report, const std::string& label)
+{
+    const std::regex pattern(label + R"(\s*:\s*([-0-9.eE+]+))");
+    std::smatch match;
+    return std::regex_search(report, match, pattern) ? std::stod(match[1].str()) : std::nan("");
+}
+
+// The first number the JSON gives for key.
+double JsonFigure(const std::string& json, const std::string& key)
+{
+    const std::regex pattern("\"" + key + R"(": ([-0-9.eE+]+))");
+    std::smatch match;
+    return std::regex_search(json, match, pattern) ? std::stod(match[1].str()) : std::nan("");
+}
+
+struct TStlBox {
+    std::uint32_t Triangles = 0;
+    float Low[3] = {std::numeric_limits<float>::max(), std::numeric_limits<float>::max(),
+                    std::numeric_limits<float>::max()};
+    float High[3] = {-std::numeric_limits<float>::max(), -std::numeric_limits<float>::max(),
+                     -std::numeric_limits<float>::max()};
+};
+
+// The triangle count and the bounding box of a binary STL, read as the format says.
+TStlBox ReadStl(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    TStlBox box;
+    if (bytes.size() < 84)
+        return box;
+    std::memcpy(&box.Triangles, bytes.data() + 80, 4);
+    EXPECT_EQ(bytes.size(), 84u + 50u * box.Triangles);
+    for (std::uint32_t t = 0; t < box.Triangles && 84 + 50 * (t + 1) <= bytes.size(); ++t)
+        for (int corner = 0; corner < 3; ++corner)
+            for (int axis = 0; axis < 3; ++axis) {
+                float x = 0;
+                std::memcpy(&x, bytes.data() + 84 + 50 * t + 12 + 12 * corner + 4 * axis, 4);
+                box.Low[axis] = std::min(box.Low[axis], x);
+                box.High[axis] = std::max(box.High[axis], x);
+            }
+    return box;
+}
+
+}  // namespace
+
+TEST(CliPrint, AModelStandsOnItsFacetCentredAndAdmeshMendsNothing)
+{
+    const std::string directory = ScratchDirectory();
+    struct TCase {
+        const char* Config;
+        const char* Height;
+        std::uint32_t Triangles;
+        bool Facet;
+    };
+    // The rhombicosidodecahedron on a pentagon; the great dodecahedron, all dimples, on
+    // three of its points; the tetrahemihexahedron, whose four pieces touch at the centre.
+    for (const TCase& c : {TCase{"(3, 4, 5, 4)", "50", 116, true}, TCase{"(5, 5, 5, 5, 5)/2", "60", 60, false},
+                           TCase{"(3, 4, 3/2, 4)", "40", 16, true}}) {
+        const std::string path = directory + "zenkari-print-" + std::to_string(c.Triangles) + ".stl";
+        const TProgramResult run = RunCli({"export", c.Config, "--print", "--height-mm", c.Height, "-o", path});
+        ASSERT_EQ(run.Status, 0) << c.Config << run.Err;
+        EXPECT_NE(run.Out.find(c.Facet ? "resting on a facet of" : "resting on three of its outermost points"),
+                  std::string::npos)
+            << run.Out;
+        const TStlBox box = ReadStl(path);
+        EXPECT_EQ(box.Triangles, c.Triangles) << c.Config;
+        EXPECT_EQ(box.Low[2], 0.0f) << c.Config;
+        EXPECT_NEAR(box.High[2], std::stof(c.Height), 1e-4) << c.Config;
+        EXPECT_NEAR(box.Low[0] + box.High[0], 0.0, 1e-4) << c.Config;
+        EXPECT_NEAR(box.Low[1] + box.High[1], 0.0, 1e-4) << c.Config;
+        const TProgramResult admesh = RunProgram("admesh", {path});
+        ASSERT_EQ(admesh.Status, 0) << admesh.Err;
+        for (const char* mended : {"Edges fixed", "Facets removed", "Facets reversed", "Backwards edges"})
+            EXPECT_EQ(AdmeshFigure(admesh.Out, mended), 0) << c.Config << ": " << mended;
+    }
+    const TProgramResult pinched = RunCli({"export", "(3, 4, 3/2, 4)", "--print", "-o", directory + "pinched.stl"});
+    EXPECT_NE(pinched.Out.find("the enclosed region pinches: "), std::string::npos) << pinched.Out;
+}
+
+TEST(CliPrint, WhatCannotBePrintedIsRefusedWithTheReason)
+{
+    const std::string directory = ScratchDirectory();
+    const TProgramResult crossing = RunCli({"export", "(8/3, 4, 4)", "--print", "-o", directory + "prism.stl"});
+    EXPECT_EQ(crossing.Status, 1);
+    EXPECT_NE(crossing.Err.find("no printable model: the outer surface has triangles that cross"), std::string::npos)
+        << crossing.Err;
+    const TProgramResult threeMf = RunCli({"export", "(4, 4, 4)", "--print", "-o", directory + "cube.3mf"});
+    EXPECT_EQ(threeMf.Status, 2);
+    EXPECT_NE(threeMf.Err.find("3MF is not written yet"), std::string::npos) << threeMf.Err;
+    const TProgramResult flat = RunCli({"export", "(4, 4, 4)", "--print", "--height-mm", "0", "-o", directory + "c.stl"});
+    EXPECT_EQ(flat.Status, 2);
+    const TProgramResult wrongFormat = RunCli({"export", "(4, 4, 4)", "--print", "-o", directory + "cube.obj"});
+    EXPECT_EQ(wrongFormat.Status, 2);
+}
+
+TEST(CliPrint, BuildJsonGivesWhatEachSolidEncloses)
+{
+    // The great dodecahedron encloses (5/4)(√5 − 1), not its pyramids' 2.927; a cube its volume.
+    const TProgramResult great = RunCli({"build", "(5, 5, 5, 5, 5)/2", "--json"});
+    ASSERT_EQ(great.Status, 0) << great.Err;
+    EXPECT_NEAR(JsonFigure(great.Out, "enclosed_volume"), 1.25 * (std::sqrt(5.0) - 1.0), 1e-9) << great.Out;
+    EXPECT_NEAR(JsonFigure(great.Out, "volume"), 2.927050983, 1e-9);
+    const TProgramResult cube = RunCli({"build", "(4, 4, 4)", "--json"});
+    EXPECT_NEAR(JsonFigure(cube.Out, "enclosed_volume"), 1.0, 1e-9) << cube.Out;
+    EXPECT_NEAR(JsonFigure(cube.Out, "outer_area"), 6.0, 1e-9) << cube.Out;
+    // Where the surface is refused the figures are null, and the rest of the report stands.
+    const TProgramResult prism = RunCli({"build", "(8/3, 4, 4)", "--json"});
+    EXPECT_EQ(prism.Status, 0);
+    EXPECT_NE(prism.Out.find("\"enclosed_volume\": null, \"outer_area\": null"), std::string::npos) << prism.Out;
+}
