@@ -252,8 +252,8 @@ TResult CheckExportTarget(TCliRequest& request)
                                     + " from its name: give --format wrl|off|obj|stl|glb|png");
         request.Format = *format;
     }
-    if (request.Print && request.Format != TExportFormat::Stl)
-        return TResult::Failure("--print writes binary STL (-o FILE.stl); 3MF is not written yet");
+    if (request.Print && request.Format != TExportFormat::Stl && request.Format != TExportFormat::Png)
+        return TResult::Failure("--print writes binary STL (-o FILE.stl), or a picture of it (-o FILE.png)");
     if (request.Print && request.OutputFile == "-")
         return TResult::Failure("--print writes a file: give -o FILE.stl");
     if (request.OutputFile == "-" && request.Format == TExportFormat::Obj)
@@ -332,7 +332,8 @@ std::string UsageText()
            "                  glb (binary glTF 2.0) or png; by default taken from FILE's extension\n"
            "  --size WxH      export to png: the picture's size in pixels (default 800x800)\n"
            "  --print         export: the outer surface for a 3-D printer, as binary STL in millimetres,\n"
-           "                  resting on a largest outer facet at z = 0, centred on x = y = 0\n"
+           "                  resting on a largest outer facet at z = 0, centred on x = y = 0;\n"
+           "                  with -o FILE.png, a picture of that outer surface\n"
            "  --height-mm H   export --print: the model's height (default 60)\n";
 }
 

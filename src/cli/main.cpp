@@ -46,6 +46,19 @@ std::string Short(double x)
 
 int WritePrintFile(const TCliRequest& request, const TBuildSession& session)
 {
+    TPictureSettings picture;
+    picture.Width = request.PictureWidth;
+    picture.Height = request.PictureHeight;
+    if (request.Format == TExportFormat::Png) {
+        const TPrintResult shown = ExportPrintPicture(session, request.Pick, request.OutputFile, picture);
+        if (shown.Failed()) {
+            std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << shown.Error << '\n';
+            return 1;
+        }
+        std::cout << "wrote " << request.OutputFile << ": a picture of the outer surface, " << shown.Triangles
+                  << " triangles\n";
+        return 0;
+    }
     const TPrintResult result = ExportPrintFile(session, request.Pick, request.OutputFile, request.HeightMm);
     if (result.Failed()) {
         std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << result.Error << '\n';

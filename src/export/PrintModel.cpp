@@ -20,7 +20,8 @@ TVector3 PointOf(const TOuterSurface& surface, int i)
 TVector3 TwiceArea(const TOuterSurface& surface, const TOuterTriangle& t)
 {
     const TVector3 a = PointOf(surface, t.Corners[0]);
-    return CrossProduct(SubtractVectors(PointOf(surface, t.Corners[1]), a), SubtractVectors(PointOf(surface, t.Corners[2]), a));
+    return CrossProduct(SubtractVectors(PointOf(surface, t.Corners[1]), a),
+                        SubtractVectors(PointOf(surface, t.Corners[2]), a));
 }
 
 // Whether every point lies on the inner side of the plane through on with outward normal n.
@@ -58,7 +59,8 @@ std::optional<TBase> LargestFacet(const TOuterSurface& surface)
                 on = &t;
                 break;
             }
-        if (Supports(surface, base.Normal, PointOf(surface, on->Corners[0])) && (!best || base.Area > best->Area + 1e-12))
+        if (Supports(surface, base.Normal, PointOf(surface, on->Corners[0]))
+            && (!best || base.Area > best->Area + 1e-12))
             best = base;
     }
     return best;
@@ -73,8 +75,9 @@ TVector3 OutermostPlane(const TOuterSurface& surface)
         radius = std::max(radius, VectorLength(p));
     std::vector<TVector3> tips;
     for (const TVector3& p : surface.Points)
-        if (VectorLength(p) > radius * (1.0 - 1e-9)
-            && std::none_of(tips.begin(), tips.end(), [&](const TVector3& q) { return VectorLength(SubtractVectors(p, q)) < 1e-9; }))
+        if (VectorLength(p) > radius * (1.0 - 1e-9) && std::none_of(tips.begin(), tips.end(), [&](const TVector3& q) {
+                return VectorLength(SubtractVectors(p, q)) < 1e-9;
+            }))
             tips.push_back(p);
     for (std::size_t i = 0; i < tips.size(); ++i)
         for (std::size_t j = i + 1; j < tips.size(); ++j)
@@ -128,7 +131,8 @@ TPrintModel PlaceForPrinting(const TOuterSurface& surface, double heightMm)
     model.Surface = surface;
     const std::optional<TBase> facet = LargestFacet(surface);
     const TVector3 normal = facet ? facet->Normal : OutermostPlane(surface);
-    TVector3 low{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+    TVector3 low{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
+                 std::numeric_limits<double>::max()};
     TVector3 high = ScaleVector(low, -1.0);
     for (TVector3& p : model.Surface.Points) {
         p = TurnDown(normal, p);

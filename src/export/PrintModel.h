@@ -10,10 +10,10 @@
 #include <string>
 
 struct TPrintModel {
-    TOuterSurface Surface;        // in millimetres, placed
-    double HeightMm = 0.0;        // z extent
-    double BaseAreaMm2 = 0.0;     // of the outer facet it rests on; 0 when it rests on points
-    double Scale = 0.0;           // millimetres a unit edge
+    TOuterSurface Surface;     // in millimetres, placed
+    double HeightMm = 0.0;     // z extent
+    double BaseAreaMm2 = 0.0;  // of the outer facet it rests on; 0 when it rests on points
+    double Scale = 0.0;        // millimetres a unit edge
 };
 
 // The surface placed and scaled to heightMm tall; heightMm must be above 0.

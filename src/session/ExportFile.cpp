@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/ExportFile.h"
-#include "export/PrintModel.h"
 
 #include "common/CarefulWrite.h"
 #include "export/OffWriter.h"
 #include "export/PngFile.h"
 #include "export/PolyhedronVRML.h"
+#include "export/PrintModel.h"
 #include "surface/ImageSurface.h"
+#include "view/FrameDrawing.h"
 
 #include <algorithm>
 #include <cctype>
@@ -101,21 +102,65 @@ TResult ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySe
     return MeshFiles(scene, mesh, path, files);
 }
 
+namespace {
+
+// The outer surface of list position sel's solid, or the reason there is none.
+TResult PrintableSurface(const TBuildSession& session, int sel, TOuterSurface& surface)
+{
+    const TBuiltSolid* solid = session.SolidAt(sel);
+    if (solid == nullptr || solid->Raw.VertexCount == 0)
+        return TResult::Failure("nothing to write: list position " + std::to_string(sel) + " holds no solid");
+    if (TResult formed = FormOuterSurface(SolidSurfaceFaces(*solid), surface); formed.Failed())
+        return TResult::Failure("no printable model: " + formed.Error);
+    if (surface.Empty())
+        return TResult::Failure("no printable model: the faces enclose nothing");
+    return TResult::Success();
+}
+
+}  // namespace
+
+TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std::string& path,
+                                const TPictureSettings& picture)
+{
+    TPrintResult result;
+    TOuterSurface surface;
+    if (TResult formed = PrintableSurface(session, sel, surface); formed.Failed()) {
+        result.Error = std::move(formed.Error);
+        return result;
+    }
+    if (picture.Width < 1 || picture.Height < 1 || picture.Width > MaxPictureSide || picture.Height > MaxPictureSide) {
+        result.Error = "the picture must be 1 ... " + std::to_string(MaxPictureSide) + " pixels each way";
+        return result;
+    }
+    const TBuiltSolid shown = OuterSurfaceSolid(surface, *session.SolidAt(sel));
+    TImageSurface image(picture.Width, picture.Height);
+    const TDualSolid noDual;
+    const TPolyFace noCompound;
+    TDisplaySettings settings = FirstStartDisplaySettings();
+    settings.DualShown = settings.CompoundShown = false;
+    DrawFrame(TFrameContent{&shown, noDual, noCompound, shown.Geometry->SphereRadius},
+              TDrawTarget{image, settings, picture.ViewMatrix});
+    std::string bytes;
+    if (TResult encoded = EncodePng(picture.Width, picture.Height, image.Pixels(), bytes); encoded.Failed()) {
+        result.Error = std::move(encoded.Error);
+        return result;
+    }
+    if (TResult written = WriteFileCarefully(path, bytes); written.Failed()) {
+        result.Error = std::move(written.Error);
+        return result;
+    }
+    result.Triangles = static_cast<int>(surface.Triangles.size());
+    result.PinchPoints = surface.PinchPoints;
+    result.VolumeMm3 = surface.Volume;
+    return result;
+}
+
 TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path, double heightMm)
 {
     TPrintResult result;
-    const TBuiltSolid* solid = session.SolidAt(sel);
-    if (solid == nullptr || solid->Raw.VertexCount == 0) {
-        result.Error = "nothing to write: list position " + std::to_string(sel) + " holds no solid";
-        return result;
-    }
     TOuterSurface surface;
-    if (TResult formed = FormOuterSurface(SolidSurfaceFaces(*solid), surface); formed.Failed()) {
-        result.Error = "no printable model: " + formed.Error;
-        return result;
-    }
-    if (surface.Empty()) {
-        result.Error = "no printable model: the faces enclose nothing";
+    if (TResult formed = PrintableSurface(session, sel, surface); formed.Failed()) {
+        result.Error = std::move(formed.Error);
         return result;
     }
     const TPrintModel model = PlaceForPrinting(surface, heightMm);

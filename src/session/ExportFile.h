@@ -54,6 +54,11 @@ struct [[nodiscard]] TPrintResult {
 [[nodiscard]] TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path,
                                            double heightMm);
 
+// A picture of that outer surface (what the printer would make), drawn as the view draws a
+// solid, written carefully to path as PNG.
+[[nodiscard]] TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std::string& path,
+                                              const TPictureSettings& picture);
+
 // The bytes of each file list position sel (0: the solid under construction) gives in
 // format, shown as settings say; the one named path last. None, with the reason, when there
 // is nothing to write.

@@ -50,6 +50,10 @@ struct TOuterSurface {
 // when the faces bound no volume, as a hemi-polyhedron's faces through the centre alone do.
 [[nodiscard]] TResult FormOuterSurface(std::vector<TSurfaceFace> faces, TOuterSurface& surface);
 
+// The surface as a solid the view can draw: each triangle a face of the polygon {n/d} it
+// is a piece of (so that it takes that polygon's colour), with the source's geometry.
+[[nodiscard]] TBuiltSolid OuterSurfaceSolid(const TOuterSurface& surface, const TBuiltSolid& source);
+
 // What CGAL's own checks say of a mesh in double coordinates, as a file holds it.
 struct TMeshCheck {
     bool Closed = false;           // every edge has two triangles

@@ -49,3 +49,17 @@ std::vector<TSurfaceFace> DualSurfaceFaces(const TDualSolid& dual)
     }
     return faces;
 }
+
+TBuiltSolid OuterSurfaceSolid(const TOuterSurface& surface, const TBuiltSolid& source)
+{
+    TBuiltSolid solid;
+    solid.Geometry = source.Geometry;
+    for (const TVector3& p : surface.Points)
+        (void)solid.Raw.AppendVertex(p);
+    for (const TOuterTriangle& t : surface.Triangles) {
+        const TSurfaceFace& face = surface.Faces[static_cast<std::size_t>(t.Face)];
+        (void)solid.Raw.AppendFace(t.Corners.data(), 3, face.N, face.D);
+    }
+    solid.Display = solid.Raw;
+    return solid;
+}

@@ -102,6 +102,25 @@ TEST(CliPrint, AModelStandsOnItsFacetCentredAndAdmeshMendsNothing)
     EXPECT_NE(pinched.Out.find("the enclosed region pinches: "), std::string::npos) << pinched.Out;
 }
 
+TEST(CliPrint, APictureShowsTheOuterSurface)
+{
+    const std::string path = ScratchDirectory() + "zenkari-print-great-dodecahedron.png";
+    const TProgramResult run = RunCli({"export", "(5, 5, 5, 5, 5)/2", "--print", "-o", path, "--size", "120x100"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "wrote " + path + ": a picture of the outer surface, 60 triangles\n");
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    // The width and height, big-endian, in the header chunk.
+    const auto word = [&](std::size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16)
+               | (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+    };
+    EXPECT_EQ(word(16), 120);
+    EXPECT_EQ(word(20), 100);
+}
+
 TEST(CliPrint, WhatCannotBePrintedIsRefusedWithTheReason)
 {
     const std::string directory = ScratchDirectory();
@@ -112,7 +131,8 @@ TEST(CliPrint, WhatCannotBePrintedIsRefusedWithTheReason)
     const TProgramResult threeMf = RunCli({"export", "(4, 4, 4)", "--print", "-o", directory + "cube.3mf"});
     EXPECT_EQ(threeMf.Status, 2);
     EXPECT_NE(threeMf.Err.find("3MF is not written yet"), std::string::npos) << threeMf.Err;
-    const TProgramResult flat = RunCli({"export", "(4, 4, 4)", "--print", "--height-mm", "0", "-o", directory + "c.stl"});
+    const TProgramResult flat =
+        RunCli({"export", "(4, 4, 4)", "--print", "--height-mm", "0", "-o", directory + "c.stl"});
     EXPECT_EQ(flat.Status, 2);
     const TProgramResult wrongFormat = RunCli({"export", "(4, 4, 4)", "--print", "-o", directory + "cube.obj"});
     EXPECT_EQ(wrongFormat.Status, 2);
