@@ -145,7 +145,8 @@ const TCatalogueBuild& CatalogueBuild(int entry)
 std::string ParamName(int entry, const std::string& name)
 {
     std::string text = std::to_string(entry);
-    text = "E" + std::string(3 - text.size(), '0') + text + "_";
+    // Appended piece by piece: GCC 12 warns (-Wrestrict) of a string "+" chain here that is sound.
+    text = std::string("E").append(3 - text.size(), '0').append(text).append("_");
     bool upper = true;
     for (const char letter : name) {
         const unsigned char c = static_cast<unsigned char>(letter);
@@ -274,8 +275,13 @@ bool SameCycleUpToTurnAndMirror(const std::vector<std::pair<int, int>>& fan,
 std::string FanText(const std::vector<std::pair<int, int>>& fan)
 {
     std::string text;
-    for (const auto& [n, d] : fan)
-        text += (text.empty() ? "" : " ") + std::to_string(n) + "/" + std::to_string(d);
+    for (const auto& [n, d] : fan) {
+        if (!text.empty())
+            text += ' ';
+        text += std::to_string(n);
+        text += '/';
+        text += std::to_string(d);
+    }
     return text;
 }
 
