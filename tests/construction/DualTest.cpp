@@ -240,14 +240,24 @@ TEST(PolyhedronDual, PartialSolidsGivePartialDualsWithoutNaN)
     EXPECT_TRUE(std::isfinite(dual.Scale));
 }
 
+namespace {
+
+// The cube built at one press and its only solid shown as the settings say.
+void ShowCube(TBuildSession& session, TLinePane& pane, const TDisplaySettings& shown)
+{
+    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config("(4, 4, 4)"), shown, pane));
+    session.Show(1, shown, pane);
+}
+
+}  // namespace
+
 TEST(PolyhedronDual, ListedDualOutsideTheListTouchesNothing)
 {
     TBuildSession session;
     TLinePane pane;
     TDisplaySettings shown;
     shown.DualShown = true;
-    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config("(4, 4, 4)"), shown, pane));
-    session.Show(1, shown, pane);
+    ShowCube(session, pane, shown);
     ASSERT_FALSE(session.Marks().DualAborted);
     const std::string before = DumpSolid(session.Dual().Faces);
     session.SelectionChanged(shown);
@@ -270,8 +280,7 @@ TEST(PolyhedronView, CompoundSharesCoincidentVerticesAndKeepsFlags)
     TLinePane pane;
     TDisplaySettings shown;
     shown.CompoundShown = true;
-    ASSERT_FALSE(session.Press(TBuildMode::OneShot, Config("(4, 4, 4)"), shown, pane));
-    session.Show(1, shown, pane);
+    ShowCube(session, pane, shown);
     const TPolyFace& compound = session.Compound();
     EXPECT_EQ(compound.VertexCount, 14);
     EXPECT_EQ(compound.FaceCount, 14);
