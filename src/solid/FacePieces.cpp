@@ -5,6 +5,7 @@
 // afresh in the face's plane (a constrained Delaunay triangulation, CGAL's 2-D one).
 
 #include "solid/OuterSurfaceParts.h"
+#include "solid/PlaneArrangement.h"
 
 #include <CGAL/Constrained_Delaunay_triangulation_2.h>
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
@@ -361,9 +362,15 @@ std::set<int> StraightSplits(const TOuterSurface& surface, const TGroups& groups
         }
         ++g;
     }
+    // A point with a twin at its place (where the region pinches) stays: the other sheet
+    // touches this one there, and would touch it in the middle of an edge without it.
+    std::map<std::array<double, 3>, int> atPlace;
+    for (const TVector3& p : surface.Points)
+        ++atPlace[{p.X, p.Y, p.Z}];
     std::set<int> removable;
     for (const auto& [point, edges] : edgesAt) {
-        if (groupsAt[point].size() != 2 || edges.size() != 4)
+        const TVector3 place = Point(surface, point);
+        if (groupsAt[point].size() != 2 || edges.size() != 4 || atPlace[{place.X, place.Y, place.Z}] > 1)
             continue;
         // Two groups, each with one edge in and one out: p -> point -> q and back.
         int p = -1;
@@ -460,4 +467,33 @@ void MergeFacePieces(TOuterSurface& surface)
     if (EdgesPair(merged))
         surface.Triangles = std::move(merged);
     DropUnusedPoints(surface);
+}
+
+bool TriangulateCuts(const std::vector<std::array<double, 2>>& places, const std::vector<int>& points,
+                     const std::vector<std::array<int, 2>>& cuts, std::vector<std::array<int, 3>>& triangles)
+{
+    TTriangulation cdt;
+    std::map<int, TTriangulation::Vertex_handle> vertexOf;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const TTriangulation::Vertex_handle vertex = cdt.insert(TKernel::Point_2(places[i][0], places[i][1]));
+        if (vertex->info().Index != -1)
+            return false;  // two points fall together in the plane
+        vertex->info().Index = points[i];
+        vertexOf.emplace(points[i], vertex);
+    }
+    for (const auto& [a, b] : cuts)
+        cdt.insert_constraint(vertexOf.at(a), vertexOf.at(b));
+    triangles.clear();
+    if (cdt.dimension() != 2)
+        return true;
+    for (const TTriangulation::Face_handle face : cdt.finite_face_handles()) {
+        std::array<int, 3> t{};
+        for (int k = 0; k < 3; ++k) {
+            t[static_cast<std::size_t>(k)] = face->vertex(k)->info().Index;
+            if (t[static_cast<std::size_t>(k)] < 0)
+                return false;
+        }
+        triangles.push_back(t);
+    }
+    return true;
 }

@@ -20,20 +20,11 @@
 
 namespace {
 
-// Catalogue entries whose outer surface is refused for now: the exact union is found, but
-// rounded to doubles some of its triangles cross (mostly where a star face's core lies on
-// the surface), or its sheets do not pair up along an edge. Each of the other 80 is
-// checked below.
-const std::set<int> NotFormedYet = {21, 24, 42, 45, 47, 48,  50,  51,  52,  54,  58,  60,  61, 64,
-                                    69, 70, 71, 73, 74, 79,  80,  81,  82,  83,  84,  85,  86, 89,
-                                    90, 91, 92, 96, 98, 103, 110, 112, 114, 117, 118, 119, 120};
-
-std::vector<int> FormedEntries()
+std::vector<int> AllEntries()
 {
     std::vector<int> entries;
     for (int e = 0; e < CatalogueEntryCount; ++e)
-        if (NotFormedYet.count(e) == 0)
-            entries.push_back(e);
+        entries.push_back(e);
     return entries;
 }
 
@@ -148,20 +139,39 @@ TEST_P(CatalogueOuterSurface, IsClosedOutwardAndUncrossed)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, CatalogueOuterSurface, ::testing::ValuesIn(FormedEntries()),
+INSTANTIATE_TEST_SUITE_P(All, CatalogueOuterSurface, ::testing::ValuesIn(AllEntries()),
                          [](const ::testing::TestParamInfo<int>& entry) { return std::to_string(entry.param); });
 
-TEST(OuterSurface, ASurfaceThatWouldCrossItselfIsRefusedWithTheReason)
+TEST(OuterSurface, FacesThatEncloseNothingGiveAnEmptySurface)
 {
-    // The octagrammic prism: its star faces' cores lie on the surface, where the union's
-    // slivers cross once rounded. Said plainly, and nothing half made handed on.
-    const TEntrySolid built = BuildEntry(96);
-    TOuterSurface surface;
-    const TResult result = FormOuterSurface(SolidSurfaceFaces(*built.Solid), surface);
-    EXPECT_EQ(result.Error, "the outer surface has triangles that cross once rounded to doubles");
-    EXPECT_TRUE(surface.Empty());
-    TEnclosedFigures figures;
-    EXPECT_TRUE(EnclosedFigures(*built.Solid, figures).Failed());
+    // A cube without its top: open to the outside, so every piece has the outside on both
+    // sides; and a single square, a fin in empty space.
+    const std::vector<TVector3> c = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0},
+                                     {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}};
+    const auto square = [&](int a, int b, int d, int e) {
+        TSurfaceFace face;
+        face.Corners = {c[static_cast<std::size_t>(a)], c[static_cast<std::size_t>(b)], c[static_cast<std::size_t>(d)],
+                        c[static_cast<std::size_t>(e)]};
+        face.N = 4;
+        return face;
+    };
+    const std::vector<TSurfaceFace> open = {square(0, 3, 2, 1), square(0, 1, 5, 4), square(1, 2, 6, 5),
+                                            square(2, 3, 7, 6), square(3, 0, 4, 7)};
+    for (const auto& faces : {open, std::vector<TSurfaceFace>{square(0, 1, 2, 3)}}) {
+        TOuterSurface surface;
+        EXPECT_FALSE(FormOuterSurface(faces, surface).Failed());
+        EXPECT_TRUE(surface.Empty());
+        EXPECT_EQ(surface.Volume, 0.0);
+    }
+    // With its top the cube is whole again, whichever way its faces are wound.
+    std::vector<TSurfaceFace> closed = open;
+    closed.push_back(square(4, 5, 6, 7));
+    std::swap(closed[1].Corners[1], closed[1].Corners[3]);
+    TOuterSurface cube;
+    ASSERT_FALSE(FormOuterSurface(closed, cube).Failed());
+    EXPECT_NEAR(cube.Volume, 1.0, 1e-12);
+    EXPECT_NEAR(cube.Area, 6.0, 1e-12);
+    EXPECT_EQ(cube.Triangles.size(), 12u);
 }
 
 TEST(OuterSurface, KeplerPoinsotSolidsEncloseWhatTheirGeometrySays)
@@ -177,6 +187,17 @@ TEST(OuterSurface, KeplerPoinsotSolidsEncloseWhatTheirGeometrySays)
     // The small stellated dodecahedron: the core dodecahedron and its twelve points.
     const TOuterSurface small = OuterSurfaceOf(22);
     EXPECT_NEAR(small.Volume, 1.25 * (7.0 + 3.0 * root5) / std::pow(phi, 9), 1e-9);
+    EXPECT_EQ(small.Triangles.size(), 60u);
+    // The great stellated dodecahedron: an icosahedron whose edge is the pentagram's middle
+    // third (1/phi^3 of a side), with a three-sided pyramid on each face whose sides are the
+    // pentagrams' points (legs 1/phi^2).
+    const double a = std::pow(phi, -3);
+    const double leg = std::pow(phi, -2);
+    const double pyramid = std::sqrt(3.0) / 12.0 * a * a * std::sqrt(leg * leg - a * a / 3.0);
+    const TOuterSurface stellated = OuterSurfaceOf(21);
+    EXPECT_NEAR(stellated.Volume, 5.0 / 12.0 * (3.0 + root5) * a * a * a + 20.0 * pyramid, 1e-9);
+    EXPECT_EQ(stellated.Triangles.size(), 60u);
+    EXPECT_EQ(stellated.Points.size(), 32u);
 }
 
 TEST(OuterSurface, PiecesMeetingAtTheCentreBecomeSheetsOfTheirOwn)
@@ -184,7 +205,10 @@ TEST(OuterSurface, PiecesMeetingAtTheCentreBecomeSheetsOfTheirOwn)
     // The tetrahemihexahedron: its squares pass through the centre, where the four pieces
     // they cut from the octahedron touch one another.
     const TOuterSurface surface = OuterSurfaceOf(44);
-    EXPECT_GT(surface.Sheets, 1);
+    // Four tetrahedra on the triangles, their apexes at the centre: half the octahedron.
+    EXPECT_EQ(surface.Sheets, 4);
+    EXPECT_NEAR(surface.Volume, std::sqrt(2.0) / 6.0, 1e-12);
+    EXPECT_EQ(surface.Triangles.size(), 16u);
     EXPECT_GT(surface.PinchPoints, 0);
     EXPECT_TRUE(EdgesPairUp(surface));
     EXPECT_FALSE(CheckMesh(surface).SelfIntersecting);
