@@ -569,5 +569,71 @@ The settings last only while Zenkari runs.</translation>
         <source>構築中：頂点を%1回試行・いまの頂点数 %2・見つかった立体 %3個・%4秒</source>
         <translation>Building: %1 vertex completions, %2 vertices now, %3 solids found, %4 s</translation>
     </message>
+    <message>
+        <source>囲む体積：</source>
+        <translation>Enclosed volume: </translation>
+    </message>
+    <message>
+        <source>外側の表面積：</source>
+        <translation>Outer surface area: </translation>
+    </message>
+    <message>
+        <source>計算中…</source>
+        <translation>computing…</translation>
+    </message>
+    <message>
+        <source>外側の面を求められませんでした：%1</source>
+        <translation>The outer surface could not be formed: %1</translation>
+    </message>
+    <message>
+        <source>3Dプリントの高さ</source>
+        <translation>Height for 3-D printing</translation>
+    </message>
+    <message>
+        <source>「3Dプリント用」の形式で書き出す模型の高さ</source>
+        <translation>The height of the models written &quot;for 3-D printing&quot;</translation>
+    </message>
+    <message>
+        <source>3Dプリント用の書き出し</source>
+        <translation>Export for 3-D printing</translation>
+    </message>
+    <message>
+        <source>模型の高さ（mm）：
+（あとから「表示設定」のページで変えられます）</source>
+        <translation>Height of the model (mm):
+(you can change it later on the View page)</translation>
+    </message>
+    <message>
+        <source>3Dプリント用に書き出し中：%1</source>
+        <translation>Writing for 3-D printing: %1</translation>
+    </message>
+    <message>
+        <source>%1 を3Dプリント用に書き出しました。</source>
+        <translation>Wrote %1 for 3-D printing.</translation>
+    </message>
+    <message>
+        <source>高さ %1 mm・三角形 %2 個・体積 %3 cm³</source>
+        <translation>%1 mm tall, %2 triangles, %3 cm³</translation>
+    </message>
+    <message>
+        <source>%1 mm² の面で立ちます。</source>
+        <translation>Stands on a facet of %1 mm².</translation>
+    </message>
+    <message>
+        <source>いちばん外側の3点で立ちます。</source>
+        <translation>Stands on three of its outermost points.</translation>
+    </message>
+    <message>
+        <source>囲む立体が点や辺で接する所で、点を%1個分けました。</source>
+        <translation>%1 points were doubled where the enclosed solid touches itself.</translation>
+    </message>
+    <message>
+        <source>3Dプリント用 STL (*.stl)</source>
+        <translation>STL for 3-D printing (*.stl)</translation>
+    </message>
+    <message>
+        <source>3Dプリント用 3MF (*.3mf)</source>
+        <translation>3MF for 3-D printing (*.3mf)</translation>
+    </message>
 </context>
 </TS>

@@ -90,6 +90,10 @@ TFrmPolyhedron::~TFrmPolyhedron()
         Runner.RequestStop();
         (void)Runner.Take();
     }
+    // An export reads the session: it is finished (the user asked for that file) before
+    // the session goes. The outer figures' worker is not waited for: its job holds copies.
+    if (PrintWorker)
+        PrintWorker->Wait();
 }
 
 void TFrmPolyhedron::FormCreate()

@@ -8,6 +8,8 @@
 #include "app/Captions.h"
 #include "app/ColourSwatch.h"
 #include "app/IniFile.h"
+#include "app/OuterFigures.h"
+#include "common/DetachedWorker.h"
 #include "common/DisplaySettings.h"
 #include "common/Messages.h"
 #include "session/BuildRunner.h"
@@ -18,12 +20,15 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QFileDialog;
 class QGroupBox;
 class QLabel;
@@ -60,6 +65,13 @@ struct TColourGroupControls {
     QPushButton* PaletteButton = nullptr;
     QPushButton* SaveButton = nullptr;
     QPushButton* DeleteButton = nullptr;
+};
+
+// What the export dialog's answer writes: a format of what is shown, or the outer surface
+// for a 3-D printer (STL or 3MF, as the path's extension says).
+struct TExportChoice {
+    TExportFormat Format = TExportFormat::Vrml;
+    bool Print = false;
 };
 
 // The selector's text before a catalogue item is chosen.
@@ -114,10 +126,22 @@ public:
     void ShowSolidFigures(bool areaBlank);
     void ShowFigureHeadings();
     void ShowSolidInfo();
+    // The enclosed volume and the outer area of the solid shown, worked out on a worker
+    // of their own ("計算中…" meanwhile); blank where the area and the volume are.
+    void ShowOuterFigures(bool areaBlank);
+    void OuterFiguresArrived(TOuterFiguresAnswer answer);
     void VRMLBtnClick();
     void SetUpExportDialog();
     void SetExportFilters();
-    [[nodiscard]] TExportFormat ChosenExportFormat(const QString& path) const;
+    [[nodiscard]] TExportChoice ChosenExport(const QString& path) const;
+
+    // Writing the outer surface for a 3-D printer: the height is asked the first time and
+    // kept ("3Dプリントの高さ" on the display-settings page changes it); the surface is
+    // formed on a worker while the window stays live.
+    [[nodiscard]] std::optional<double> PrintHeight();
+    void PrintHeightSpBxChange();
+    void StartPrintExport(int sel, const QString& path);
+    [[nodiscard]] bool Exporting() const { return PrintExporting; }
     [[nodiscard]] TDisplaySettings ReadDisplaySettings() const;
 
     // Rotation.
@@ -190,6 +214,8 @@ public:
     QLabel* LblSufaceArea = nullptr;
     QLabel* LblVolume = nullptr;
     QLabel* LblSphereRadius = nullptr;
+    QLabel* LblEnclosedVolume = nullptr;
+    QLabel* LblOuterArea = nullptr;
     QPlainTextEdit* SolidInfoRcEd = nullptr;
     TColourSwatch* ShapeBG = nullptr;
     TColourSwatch* ShapeFF1 = nullptr;
@@ -206,8 +232,9 @@ public:
     QButtonGroup* LightModeRdBx = nullptr;
     QCheckBox* VRMLLineCkBx = nullptr;
     QCheckBox* EngCkBx = nullptr;
-    QComboBox* LanguageCbBx = nullptr;  // 0 日本語, 1 English
-    QWidget* ButtonPanel = nullptr;     // the build buttons, the found list and the rotation buttons
+    QComboBox* LanguageCbBx = nullptr;          // 0 日本語, 1 English
+    QDoubleSpinBox* PrintHeightSpBx = nullptr;  // millimetres
+    QWidget* ButtonPanel = nullptr;             // the build buttons, the found list and the rotation buttons
     QButtonGroup* SkeltonRdGp = nullptr;
     QButtonGroup* PersModeRdbx = nullptr;
     QButtonGroup* AlphaRdBx = nullptr;
@@ -235,6 +262,9 @@ public:
     // A slice in search steps instead (>= 0), for tests: it ends at the same place on
     // every machine, however loaded.
     long long SyncBuildSteps = -1;
+    // How the outer figures are worked out, on the worker, from the job's own copy of the
+    // solid; tests put a gate in front of it.
+    std::function<TResult(const TBuiltSolid&, TEnclosedFigures&)> FormEnclosedFigures = EnclosedFigures;
     QWidget* TopPanel = nullptr;
     QWidget* ProgressPanel = nullptr;
     QLabel* ProgressLbl = nullptr;
@@ -272,6 +302,15 @@ private:
     void OneShotDone();
     void FinishOneShot(TOneShotBuild& build);
     void SetBuilding(bool building);
+    // What would change the solids the session holds, or the one shown, waits while a
+    // build or an export uses them.
+    void EnableShownSolidControls(bool enabled);
+    void SetOuterFigureTexts(const QString& volume, const QString& area, const QString& why);
+    void ShowOuterAnswer(const TOuterFiguresAnswer& answer);
+    void PostOuterFigures(const TBuiltSolid& solid, const TSolidKey& key);
+    void SetExporting(bool exporting, const QString& path);
+    void PrintExportDone(const TPrintResult& result, const std::string& path, double heightMm);
+    void ReportPrintFile(const TPrintResult& result, const QString& path, double heightMm);
     // What follows every press: the list, its row, the table, the view and the figures.
     void AfterPress(QObject* sender, bool refused);
     void ShowCatalogueChoice();
@@ -284,6 +323,15 @@ private:
     bool FiguresAreaBlank = false;  // as last shown
     QString PromptShown;            // the selector's prompt as last set, in its language
     bool PendingDual = false;
+    TOuterFiguresCache FiguresKnown;
+    std::optional<TSolidKey> FiguresAwaited;  // the solid whose figures the labels wait for
+    std::optional<TSolidKey> FiguresPosted;   // the last one handed to the worker, until it answers
+    bool PrintHeightKnown = false;            // read from the settings file, asked or set on the page
+    bool PrintExporting = false;
+    // Reads the session's solids while it writes; joined before the session goes.
+    std::unique_ptr<TWorkerThread> PrintWorker;
     QButtonGroup* RadioGroup(QWidget* page, const char* caption, const std::vector<const char*>& items, int checked,
                              QWidget*& box);
+    // Last, so that it goes first: from then on no answer is handed to the window.
+    TDetachedWorker FiguresWorker;
 };

@@ -4,10 +4,12 @@
 #include "app/PolyhedronMain.h"
 
 #include "app/Captions.h"
+#include "app/SettingsText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -211,6 +213,8 @@ void TFrmPolyhedron::CreateInfoPages()
     LblSphereRadius = new QLabel;
     LblSufaceArea = new QLabel;
     LblVolume = new QLabel;
+    LblEnclosedVolume = new QLabel;
+    LblOuterArea = new QLabel;
     ShowFigureHeadings();
     // Counts side by side; the long numbers get a row each.
     figures->addWidget(LblFaceNum, 0, 0);
@@ -219,6 +223,8 @@ void TFrmPolyhedron::CreateInfoPages()
     figures->addWidget(LblSphereRadius, 1, 0, 1, 3);
     figures->addWidget(LblSufaceArea, 2, 0, 1, 3);
     figures->addWidget(LblVolume, 3, 0, 1, 3);
+    figures->addWidget(LblEnclosedVolume, 4, 0, 1, 3);
+    figures->addWidget(LblOuterArea, 5, 0, 1, 3);
     layout->addLayout(figures);
     layout->addWidget(Captioned(new QLabel, QT_TRANSLATE_NOOP("Zenkari", "立体豆知識")));
     SolidInfoRcEd = Pane(solid);
@@ -311,6 +317,19 @@ void TFrmPolyhedron::CreateSettingsPage()
                            QT_TRANSLATE_NOOP("Zenkari", "固定　２倍")},
                           1, box);
     page->addWidget(box);
+    auto* height = new QHBoxLayout;
+    height->addWidget(Captioned(new QLabel, QT_TRANSLATE_NOOP("Zenkari", "3Dプリントの高さ")));
+    PrintHeightSpBx = new QDoubleSpinBox;
+    PrintHeightSpBx->setRange(MinPrintHeightMm, MaxPrintHeightMm);
+    PrintHeightSpBx->setDecimals(1);
+    PrintHeightSpBx->setValue(DefaultPrintHeightMm);
+    PrintHeightSpBx->setSuffix(QStringLiteral(" mm"));
+    PrintHeightSpBx->setKeyboardTracking(false);  // one change when the typing is done, not one per key
+    SetCaption(PrintHeightSpBx, TCaptionRole::ToolTip,
+               QT_TRANSLATE_NOOP("Zenkari", "「3Dプリント用」の形式で書き出す模型の高さ"));
+    height->addWidget(PrintHeightSpBx);
+    height->addStretch(1);
+    page->addLayout(height);
     page->addStretch(1);
 }
 

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QMessageBox>
 
 namespace {
@@ -19,6 +20,7 @@ namespace {
 const char* const Setting = "Setting";
 const char* const Color = "Color";
 const char* const ColorDialog = "ColorDialog";
+const char* const PrintHeightKey = "PrintHeightMm";
 
 void SelectRadio(QButtonGroup* group, int item)
 {
@@ -109,6 +111,12 @@ void TFrmPolyhedron::LoadSettings()
     connect(EngCkBx, &QCheckBox::toggled, this, [this] { EngCkBxClick(); });
     VRMLLineCkBx->setChecked(ParseIniFlag(ini.ReadInteger(Setting, "FloatingLineOnVRML", -1), true));
     connect(VRMLLineCkBx, &QCheckBox::toggled, this, [this] { VRMLLineCkBxClick(); });
+    // The print height is kept once it has been asked or set; until then the first print asks.
+    if (const std::optional<double> height = ParsePrintHeight(ini.ReadString(Setting, PrintHeightKey, ""))) {
+        PrintHeightSpBx->setValue(*height);
+        PrintHeightKnown = true;
+    }
+    connect(PrintHeightSpBx, &QDoubleSpinBox::valueChanged, this, [this] { PrintHeightSpBxChange(); });
     const std::string code = ini.ReadString(Setting, "Language", "ja");
     ApplyLanguage(LanguageFromCode(code).value_or(TLanguage::Japanese));  // anything else is Japanese
     connect(LanguageCbBx, &QComboBox::currentIndexChanged, this, [this] { LanguageCbBxChange(); });
@@ -129,6 +137,8 @@ void TFrmPolyhedron::SaveSettings()
     for (const auto& [key, value] : items)
         values.push_back({Setting, key, std::to_string(value)});
     values.push_back({Setting, "Language", LanguageCode(InterfaceLanguage())});
+    if (PrintHeightKnown)
+        values.push_back({Setting, PrintHeightKey, PrintHeightIniText(PrintHeightSpBx->value())});
     TIniFile ini = SettingsFile();
     WarnIfUnwritable(ini.WriteValues(values));
 }

@@ -101,6 +101,7 @@ void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
     QLabel* labels[6] = {LblFaceNum, LblVertexNum, LblEdgeNum, LblSufaceArea, LblVolume, LblSphereRadius};
     for (int i = 0; i < 6; ++i)
         labels[i]->setText(QString::fromStdString(texts[i]));
+    ShowOuterFigures(areaBlank);
     ShowSolidInfo();
 }
 
@@ -115,6 +116,7 @@ void TFrmPolyhedron::ShowFigureHeadings()
                                                         {LblVolume, QT_TRANSLATE_NOOP("Zenkari", "体積：")}};
     for (const auto& [label, heading] : headings)
         label->setText(Tr(heading));
+    SetOuterFigureTexts(QString(), QString(), QString());
 }
 
 void TFrmPolyhedron::ShowSolidInfo()
@@ -133,11 +135,13 @@ void TFrmPolyhedron::ShowSolidInfo()
 
 namespace {
 
-// The save dialog's file types, VRML first, with the format and extension of each.
+// The save dialog's file types, VRML first, with the format and extension of each; the
+// last two write the outer surface for a 3-D printer.
 struct TExportFilter {
     const char* Filter;
     TExportFormat Format;
     const char* Suffix;
+    bool Print = false;
 };
 
 const TExportFilter ExportFilters[] = {
@@ -147,7 +151,14 @@ const TExportFilter ExportFilters[] = {
     {"STL (*.stl)", TExportFormat::Stl, "stl"},
     {"glTF (*.glb)", TExportFormat::Glb, "glb"},
     {QT_TRANSLATE_NOOP("Zenkari", "PNG画像 (*.png)"), TExportFormat::Png, "png"},
+    {QT_TRANSLATE_NOOP("Zenkari", "3Dプリント用 STL (*.stl)"), TExportFormat::Stl, "stl", true},
+    {QT_TRANSLATE_NOOP("Zenkari", "3Dプリント用 3MF (*.3mf)"), TExportFormat::Stl, "3mf", true},
 };
+
+QString Extension(const QString& path)
+{
+    return QFileInfo(path).suffix().toLower();
+}
 
 }  // namespace
 
@@ -177,15 +188,22 @@ void TFrmPolyhedron::SetUpExportDialog()
     });
 }
 
-TExportFormat TFrmPolyhedron::ChosenExportFormat(const QString& path) const
+TExportChoice TFrmPolyhedron::ChosenExport(const QString& path) const
 {
-    // The typed extension wins where it names a format; otherwise the chosen file type.
-    if (const std::optional<TExportFormat> typed = ExportFormatFromPath(path.toStdString()))
-        return *typed;
+    const TExportFilter* chosen = nullptr;
     for (const TExportFilter& filter : ExportFilters)
         if (VRMLSaveDialog->selectedNameFilter() == Tr(filter.Filter))
-            return filter.Format;
-    return TExportFormat::Vrml;
+            chosen = &filter;
+    // 3MF is written for printing only; under a printing type, ".stl" stays printing too.
+    const QString extension = Extension(path);
+    if (extension == QLatin1String("3mf") || (chosen != nullptr && chosen->Print && extension == QLatin1String("stl")))
+        return {TExportFormat::Stl, true};
+    // Otherwise the typed extension wins where it names a format, then the chosen type.
+    if (const std::optional<TExportFormat> typed = ExportFormatFromPath(path.toStdString()))
+        return {*typed, false};
+    if (chosen != nullptr)
+        return {chosen->Format, chosen->Print};
+    return {};
 }
 
 void TFrmPolyhedron::VRMLBtnClick()
@@ -201,12 +219,17 @@ void TFrmPolyhedron::VRMLBtnClick()
     VRMLSaveDialog->setDirectory(directory);
     if (VRMLSaveDialog->exec() == QDialog::Accepted && !VRMLSaveDialog->selectedFiles().isEmpty()) {
         const QString path = VRMLSaveDialog->selectedFiles().constFirst();
+        const TExportChoice choice = ChosenExport(path);
+        if (choice.Print) {
+            StartPrintExport(sel, path);  // the directory is remembered once the file is written
+            return;
+        }
         TPictureSettings picture;
         picture.ViewMatrix = ViewMatrix;
         picture.Width = DXDraw1->width();
         picture.Height = DXDraw1->height();
         const TExportResult result =
-            ExportShownFile(Session, sel, settings, ChosenExportFormat(path), path.toStdString(), picture);
+            ExportShownFile(Session, sel, settings, choice.Format, path.toStdString(), picture);
         if (result.Failed()) {
             // The remembered directory stays as it was.
             const QString failed = result.FailedPath.empty() ? path : QString::fromStdString(result.FailedPath);

@@ -99,14 +99,19 @@ void TFrmPolyhedron::FinishOneShot(TOneShotBuild& build)
     AfterPress(RunningSender, refused);
 }
 
-void TFrmPolyhedron::SetBuilding(bool building)
+void TFrmPolyhedron::EnableShownSolidControls(bool enabled)
 {
-    // What would change the configuration, the build or the solid shown waits; turning
-    // the view, the pages and the pane stay live.
-    TopPanel->setEnabled(!building);
+    // What would change the configuration, the build or the solid shown; turning the view,
+    // the pages and the pane stay live.
+    TopPanel->setEnabled(enabled);
     for (QWidget* control :
          std::initializer_list<QWidget*>{BuildBtn, ResetBuildBtn, StepBuildBtn, VRMLBtn, ViewPNumCbBx, CompoundChBx})
-        control->setEnabled(!building);
+        control->setEnabled(enabled);
+}
+
+void TFrmPolyhedron::SetBuilding(bool building)
+{
+    EnableShownSolidControls(!building);
     ProgressPanel->setVisible(building);
     if (!building)
         ProgressLbl->clear();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsText.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -95,4 +97,23 @@ std::string SchemeShortName(const std::string& name)
         at += static_cast<std::size_t>(length);
     }
     return shown;
+}
+
+std::string PrintHeightIniText(double millimetres)
+{
+    char text[32];
+    const std::to_chars_result written = std::to_chars(text, text + sizeof text, millimetres);
+    return std::string(text, written.ptr);
+}
+
+std::optional<double> ParsePrintHeight(const std::string& text)
+{
+    // from_chars reads "." in every locale, takes no spaces and no "+", and says how far it read.
+    double millimetres = 0.0;
+    const char* end = text.data() + text.size();
+    const std::from_chars_result read = std::from_chars(text.data(), end, millimetres);
+    if (read.ec != std::errc() || read.ptr != end || !std::isfinite(millimetres) || millimetres < MinPrintHeightMm
+        || millimetres > MaxPrintHeightMm)
+        return std::nullopt;
+    return millimetres;
 }

@@ -182,3 +182,14 @@ TEST(IniFile, WrittenThroughASymbolicLink)
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_EQ(ReadWholeFile(path), "[Setting]\nZoomMode=4\n");
 }
+
+TEST(SettingsText, PrintHeightReadsBackAndOnlyAHeightInRangeIsTaken)
+{
+    for (const double height : {1.0, 60.0, 72.5, 0.1 + 99.9, 10000.0})
+        EXPECT_EQ(ParsePrintHeight(PrintHeightIniText(height)), height) << PrintHeightIniText(height);
+    EXPECT_EQ(PrintHeightIniText(60.0), "60");
+    EXPECT_EQ(PrintHeightIniText(72.5), "72.5");
+    for (const char* text : {"", "abc", "60mm", " 60", "+60", "60 ", "0.5", "10000.5", "-60", "nan", "inf", "1e9"})
+        EXPECT_EQ(ParsePrintHeight(text), std::nullopt) << text;
+    EXPECT_EQ(ParsePrintHeight("1e3"), 1000.0);
+}

@@ -17,7 +17,13 @@
 class Window : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override { Form.reset(); }
+    // The outer figures' worker outlives a window closed mid-job: each test leaves once
+    // it has ended, so that none runs on into the next test or past the program's end.
+    void TearDown() override
+    {
+        Form.reset();
+        TDetachedWorker::WaitUntilNoThreadRuns();
+    }
 
     // Makes the window (again), as a start of the program in Directory.
     void Start();

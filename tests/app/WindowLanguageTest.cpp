@@ -147,6 +147,8 @@ TEST_F(WindowLanguage, QtsOwnDialogsFollowTheLanguage)
     EXPECT_TRUE(save.contains(QStringLiteral("&Save"))) << save.join(u'|').toStdString();
     EXPECT_TRUE(save.contains(QStringLiteral("File &name:"))) << save.join(u'|').toStdString();
     EXPECT_TRUE(Form->VRMLSaveDialog->nameFilters().contains(QStringLiteral("PNG image (*.png)")));
+    EXPECT_TRUE(Form->VRMLSaveDialog->nameFilters().contains(QStringLiteral("STL for 3-D printing (*.stl)")));
+    EXPECT_TRUE(Form->VRMLSaveDialog->nameFilters().contains(QStringLiteral("3MF for 3-D printing (*.3mf)")));
 
     QColorDialog colours(Form.get());
     colours.setOption(QColorDialog::DontUseNativeDialog);
