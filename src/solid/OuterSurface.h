@@ -45,6 +45,11 @@ struct TOuterSurface {
 [[nodiscard]] std::vector<TSurfaceFace> SolidSurfaceFaces(const TBuiltSolid& solid);
 // The faces of a dual (each stored polygon as a face of its own).
 [[nodiscard]] std::vector<TSurfaceFace> DualSurfaceFaces(const TDualSolid& dual);
+// The faces of the compound of a solid and its dual: the solid's, then the dual's.
+[[nodiscard]] std::vector<TSurfaceFace> CompoundSurfaceFaces(const TBuiltSolid& solid, const TDualSolid& dual);
+// Whether the solid's dual has poles at infinity (a face of the solid passes through its
+// centre): the dual then stands in far points for them and encloses nothing one can hold.
+[[nodiscard]] bool DualReachesInfinity(const TBuiltSolid& solid);
 
 // The outer surface of the faces' union. Encloses nothing (an empty surface, no failure)
 // when the faces bound no volume, as a hemi-polyhedron's faces through the centre alone do.

@@ -2,6 +2,9 @@
 #include "common/DisplaySettings.h"
 #include "solid/OuterSurface.h"
 
+#include <cmath>
+#include <iterator>
+
 namespace {
 
 TSurfaceFace FaceOf(const TPolyFace& solid, int f, int skipped)
@@ -48,6 +51,33 @@ std::vector<TSurfaceFace> DualSurfaceFaces(const TDualSolid& dual)
         faces.push_back(std::move(face));
     }
     return faces;
+}
+
+std::vector<TSurfaceFace> CompoundSurfaceFaces(const TBuiltSolid& solid, const TDualSolid& dual)
+{
+    std::vector<TSurfaceFace> faces = SolidSurfaceFaces(solid);
+    std::vector<TSurfaceFace> dualFaces = DualSurfaceFaces(dual);
+    faces.insert(faces.end(), std::make_move_iterator(dualFaces.begin()), std::make_move_iterator(dualFaces.end()));
+    return faces;
+}
+
+bool DualReachesInfinity(const TBuiltSolid& solid)
+{
+    for (const TSurfaceFace& face : SolidSurfaceFaces(solid)) {
+        // The face's plane through its corners' centre; its distance from the solid's centre
+        // (the origin) by Newell's normal.
+        TVector3 normal{};
+        TVector3 centre{};
+        const std::vector<TVector3>& c = face.Corners;
+        for (std::size_t j = 0; j < c.size(); ++j) {
+            normal = AddVectors(normal, CrossProduct(c[j], c[(j + 1) % c.size()]));
+            centre = AddVectors(centre, c[j]);
+        }
+        const double length = VectorLength(normal);
+        if (length > 0.0 && std::fabs(DotProduct(normal, centre)) / (length * static_cast<double>(c.size())) < 1e-9)
+            return true;
+    }
+    return false;
 }
 
 TBuiltSolid OuterSurfaceSolid(const TOuterSurface& surface, const TBuiltSolid& source)

@@ -7,6 +7,7 @@
 #include "solid/OuterSurface.h"
 #include "catalogue/PolyhedronInfo.h"
 #include "construction/ConfigurationText.h"
+#include "construction/Dual.h"
 #include "measure/PolyhedronCalc.h"
 #include "session/BuildSession.h"
 #include "solid/OuterSurfaceParts.h"
@@ -142,6 +143,59 @@ TEST_P(CatalogueOuterSurface, IsClosedOutwardAndUncrossed)
 INSTANTIATE_TEST_SUITE_P(All, CatalogueOuterSurface, ::testing::ValuesIn(AllEntries()),
                          [](const ::testing::TestParamInfo<int>& entry) { return std::to_string(entry.param); });
 
+// The compounds of solids with their duals: the tetrahedron's (the stella octangula), the
+// other Platonic solids', four Kepler-Poinsot solids', the cuboctahedron's, a prism's and
+// an antiprism's.
+class CompoundOuterSurface : public ::testing::TestWithParam<int> {};
+
+TEST_P(CompoundOuterSurface, IsClosedOutwardAndUncrossed)
+{
+    const TEntrySolid built = BuildEntry(GetParam());
+    ASSERT_NE(built.Solid, nullptr);
+    ASSERT_FALSE(DualReachesInfinity(*built.Solid)) << built.Text;
+    TDualSolid dual;
+    TNullPane pane;
+    ASSERT_FALSE(FormDual(built.Solid->Raw, *built.Solid->Geometry, dual, pane)) << built.Text;
+    TOuterSurface solid;
+    TOuterSurface reciprocal;
+    TOuterSurface compound;
+    ASSERT_FALSE(FormOuterSurface(SolidSurfaceFaces(*built.Solid), solid).Failed());
+    ASSERT_FALSE(FormOuterSurface(DualSurfaceFaces(dual), reciprocal).Failed()) << built.Text;
+    const TResult result = FormOuterSurface(CompoundSurfaceFaces(*built.Solid, dual), compound);
+    ASSERT_FALSE(result.Failed()) << built.Text << ": " << result.Error;
+    EXPECT_TRUE(EdgesPairUp(compound)) << built.Text;
+    const TMeshCheck check = CheckMesh(compound);
+    EXPECT_TRUE(check.Closed && check.Manifold && check.Outward) << built.Text;
+    EXPECT_FALSE(check.SelfIntersecting) << built.Text;
+    // The union holds each and no more than both.
+    EXPECT_GE(compound.Volume, std::max(solid.Volume, reciprocal.Volume) - 1e-9) << built.Text;
+    EXPECT_LE(compound.Volume, solid.Volume + reciprocal.Volume + 1e-9) << built.Text;
+    bool dualPieces = false;
+    for (const TOuterTriangle& t : compound.Triangles)
+        dualPieces = dualPieces || compound.Faces[static_cast<std::size_t>(t.Face)].Group == 1;
+    // The dual shows where it reaches out of the solid (the small stellated dodecahedron
+    // hides its great dodecahedron whole).
+    EXPECT_EQ(dualPieces, compound.Volume > solid.Volume + 1e-9) << built.Text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ten, CompoundOuterSurface, ::testing::Values(0, 1, 2, 3, 4, 21, 22, 23, 24, 10, 25, 35),
+                         [](const ::testing::TestParamInfo<int>& entry) { return std::to_string(entry.param); });
+
+TEST(OuterSurface, TheStellaOctangulaHoldsOneAndAHalfTetrahedra)
+{
+    // Two tetrahedra of one size through each other share the octahedron of half the
+    // volume of either.
+    const TEntrySolid built = BuildEntry(0);
+    TDualSolid dual;
+    TNullPane pane;
+    ASSERT_FALSE(FormDual(built.Solid->Raw, *built.Solid->Geometry, dual, pane));
+    TOuterSurface compound;
+    ASSERT_FALSE(FormOuterSurface(CompoundSurfaceFaces(*built.Solid, dual), compound).Failed());
+    EXPECT_NEAR(compound.Volume, 1.5 * Volume(*built.Solid), 1e-9);
+    EXPECT_EQ(compound.Triangles.size(), 24u);
+    EXPECT_EQ(compound.Points.size(), 14u);
+}
+
 TEST(OuterSurface, FacesThatEncloseNothingGiveAnEmptySurface)
 {
     // A cube without its top: open to the outside, so every piece has the outside on both
@@ -205,6 +259,9 @@ TEST(OuterSurface, PiecesMeetingAtTheCentreBecomeSheetsOfTheirOwn)
     // The tetrahemihexahedron: its squares pass through the centre, where the four pieces
     // they cut from the octahedron touch one another.
     const TOuterSurface surface = OuterSurfaceOf(44);
+    // Its dual's poles are at infinity: nothing of it can be held.
+    EXPECT_TRUE(DualReachesInfinity(*BuildEntry(44).Solid));
+    EXPECT_FALSE(DualReachesInfinity(*BuildEntry(23).Solid));
     // Four tetrahedra on the triangles, their apexes at the centre: half the octahedron.
     EXPECT_EQ(surface.Sheets, 4);
     EXPECT_NEAR(surface.Volume, std::sqrt(2.0) / 6.0, 1e-12);
