@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libgtest-dev libcoin-dev libassimp-dev libpng-dev
+    libgtest-dev libcoin-dev libassimp-dev libpng-dev lib3mf-dev
     qt6-base-dev libqt6opengl6-dev libgl-dev libgl1-mesa-dri
     xvfb xauth fonts-ipafont-gothic qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     admesh assimp-utils libxcb1-dev

@@ -6,7 +6,6 @@
 #include "construction/ConfigurationText.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -230,21 +229,20 @@ TResult TakeValue(const std::string& option, const std::string& value, TCliReque
     return TResult::Success();
 }
 
-std::string Lowered(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // The format of an export: --format, or the file's extension.
 TResult CheckExportTarget(TCliRequest& request)
 {
     if (request.OutputFile.empty())
         return TResult::Failure("export needs -o FILE");
-    const std::string& out = request.OutputFile;
-    if (request.Print && out.size() >= 4 && Lowered(out.substr(out.size() - 4)) == ".3mf")
-        return TResult::Failure("--print writes binary STL (-o FILE.stl); 3MF is not written yet");
+    // Only the printable model is written as 3MF, and it takes STL or 3MF from the name
+    // (ExportPrintFile chooses by it): request.Format tells a picture of it apart, no more.
+    if (PrintFormatFromPath(request.OutputFile) == TPrintFormat::ThreeMf) {
+        if (!request.Print)
+            return TResult::Failure("3MF holds the outer surface for a 3-D printer: export --print -o FILE.3mf");
+        if (request.FormatGiven && request.Format != TExportFormat::Png)
+            return TResult::Failure("--print -o FILE.3mf writes 3MF by its name: leave --format out");
+        return TResult::Success();
+    }
     if (!request.FormatGiven) {
         const std::optional<TExportFormat> format = ExportFormatFromPath(request.OutputFile);
         if (!format)
@@ -253,9 +251,10 @@ TResult CheckExportTarget(TCliRequest& request)
         request.Format = *format;
     }
     if (request.Print && request.Format != TExportFormat::Stl && request.Format != TExportFormat::Png)
-        return TResult::Failure("--print writes binary STL (-o FILE.stl), or a picture of it (-o FILE.png)");
+        return TResult::Failure(
+            "--print writes binary STL (-o FILE.stl) or 3MF (-o FILE.3mf), or a picture of it (-o FILE.png)");
     if (request.Print && request.OutputFile == "-")
-        return TResult::Failure("--print writes a file: give -o FILE.stl");
+        return TResult::Failure("--print writes a file: give -o FILE.stl or -o FILE.3mf");
     if (request.OutputFile == "-" && request.Format == TExportFormat::Obj)
         return TResult::Failure("obj writes two files (the .obj and its .mtl): -o - cannot take them");
     return TResult::Success();
@@ -333,6 +332,7 @@ std::string UsageText()
            "  --size WxH      export to png: the picture's size in pixels (default 800x800)\n"
            "  --print         export: the outer surface for a 3-D printer, as binary STL in millimetres,\n"
            "                  resting on a largest outer facet at z = 0, centred on x = y = 0;\n"
+           "                  with -o FILE.3mf, as 3MF with each face in the colour the view gives it;\n"
            "                  with -o FILE.png, a picture of that outer surface\n"
            "  --height-mm H   export --print: the model's height (default 60)\n";
 }

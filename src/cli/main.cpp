@@ -59,7 +59,8 @@ int WritePrintFile(const TCliRequest& request, const TBuildSession& session)
                   << " triangles\n";
         return 0;
     }
-    const TPrintResult result = ExportPrintFile(session, request.Pick, request.OutputFile, request.HeightMm);
+    const TPrintResult result =
+        ExportPrintFile(session, request.Pick, request.OutputFile, request.HeightMm, request.Display);
     if (result.Failed()) {
         std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << result.Error << '\n';
         return 1;

@@ -6,6 +6,7 @@
 #include "export/PngFile.h"
 #include "export/PolyhedronVRML.h"
 #include "export/PrintModel.h"
+#include "export/ThreeMf.h"
 #include "surface/ImageSurface.h"
 #include "view/FrameDrawing.h"
 
@@ -30,6 +31,16 @@ std::string Lowered(std::string text)
     return text;
 }
 
+// The file name's extension in lower case, without its dot; empty for none.
+std::string LoweredExtension(const std::string& path)
+{
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    return Lowered(path.substr(dot + 1));
+}
+
 TResult PictureBytes(const TBuildSession& session, int sel, const TDisplaySettings& settings,
                      const TPictureSettings& picture, std::string& bytes)
 {
@@ -52,14 +63,20 @@ std::optional<TExportFormat> ExportFormatFromName(const std::string& name)
 
 std::optional<TExportFormat> ExportFormatFromPath(const std::string& path)
 {
-    const std::size_t dot = path.find_last_of('.');
-    const std::size_t slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return std::nullopt;
-    const std::string extension = Lowered(path.substr(dot + 1));
+    const std::string extension = LoweredExtension(path);
     if (extension == "vrml")
         return TExportFormat::Vrml;
     return ExportFormatFromName(extension);
+}
+
+std::optional<TPrintFormat> PrintFormatFromPath(const std::string& path)
+{
+    const std::string extension = LoweredExtension(path);
+    if (extension == "stl")
+        return TPrintFormat::Stl;
+    if (extension == "3mf")
+        return TPrintFormat::ThreeMf;
+    return std::nullopt;
 }
 
 const char* ExportFormatName(TExportFormat format)
@@ -155,7 +172,8 @@ TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std
     return result;
 }
 
-TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path, double heightMm)
+TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path, double heightMm,
+                             const TDisplaySettings& settings)
 {
     TPrintResult result;
     TOuterSurface surface;
@@ -164,7 +182,17 @@ TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::s
         return result;
     }
     const TPrintModel model = PlaceForPrinting(surface, heightMm);
-    if (TResult written = WriteFileCarefully(path, BinaryStl(model)); written.Failed()) {
+    std::string bytes;
+    TResult made = TResult::Success();
+    if (PrintFormatFromPath(path) == TPrintFormat::ThreeMf)
+        made = ThreeMfBytes(model, settings, bytes);
+    else
+        bytes = BinaryStl(model);
+    if (made.Failed()) {
+        result.Error = std::move(made.Error);
+        return result;
+    }
+    if (TResult written = WriteFileCarefully(path, bytes); written.Failed()) {
         result.Error = std::move(written.Error);
         return result;
     }

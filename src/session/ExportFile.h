@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing what is shown to a file in any of the formats Zenkari offers: VRML 2.0, OFF,
-// OBJ (with its MTL), binary STL, binary glTF and a PNG picture of the view. Each file is
-// written carefully: an existing file is replaced only once the new one is complete.
+// OBJ (with its MTL), binary STL, binary glTF and a PNG picture of the view; and the outer
+// surface for a 3-D printer, as binary STL or 3MF. Each file is written carefully: an
+// existing file is replaced only once the new one is complete.
 
 #include "export/MeshWriters.h"
 #include "session/BuildSession.h"
@@ -48,11 +49,18 @@ struct [[nodiscard]] TPrintResult {
     [[nodiscard]] bool Failed() const { return !Error.empty(); }
 };
 
-// The outer surface of list position sel's solid as a binary STL for a 3-D printer,
+// The two files a printable model is written as.
+enum class TPrintFormat { Stl, ThreeMf };
+// From the file name's extension, ".stl" or ".3mf" in any case: nothing when it names neither.
+[[nodiscard]] std::optional<TPrintFormat> PrintFormatFromPath(const std::string& path);
+
+// The outer surface of list position sel's solid for a 3-D printer, in millimetres,
 // heightMm tall, resting on a largest outer facet at z = 0, centred on x = y = 0; written
-// carefully to path.
+// carefully to path as 3MF when its name ends in ".3mf" (any case), each triangle with the
+// base material of the colour its face shows in the view with settings, else as binary STL.
 [[nodiscard]] TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path,
-                                           double heightMm);
+                                           double heightMm,
+                                           const TDisplaySettings& settings = FirstStartDisplaySettings());
 
 // A picture of that outer surface (what the printer would make), drawn as the view draws a
 // solid, written carefully to path as PNG.

@@ -102,6 +102,19 @@ TEST(CliPrint, AModelStandsOnItsFacetCentredAndAdmeshMendsNothing)
     EXPECT_NE(pinched.Out.find("the enclosed region pinches: "), std::string::npos) << pinched.Out;
 }
 
+TEST(CliPrint, A3mfModelIsWrittenAndToldAsAnStlIs)
+{
+    const std::string directory = ScratchDirectory();
+    const TProgramResult stl = RunCli({"export", "(3, 4, 5, 4)", "--print", "-o", directory + "model.stl"});
+    const TProgramResult threeMf = RunCli({"export", "(3, 4, 5, 4)", "--print", "-o", directory + "model.3MF"});
+    ASSERT_EQ(threeMf.Status, 0) << threeMf.Err;
+    EXPECT_EQ(std::regex_replace(threeMf.Out, std::regex(R"(model\.3MF)"), "model.stl"), stl.Out);
+    std::ifstream in(directory + "model.3MF", std::ios::binary);
+    std::string magic(4, '\0');
+    in.read(magic.data(), 4);
+    EXPECT_EQ(magic, std::string("PK\3\4", 4));  // a ZIP package, as every 3MF is
+}
+
 TEST(CliPrint, APictureShowsTheOuterSurface)
 {
     const std::string path = ScratchDirectory() + "zenkari-print-great-dodecahedron.png";
@@ -124,9 +137,13 @@ TEST(CliPrint, APictureShowsTheOuterSurface)
 TEST(CliPrint, WhatCannotBePrintedIsRefusedWithTheReason)
 {
     const std::string directory = ScratchDirectory();
-    const TProgramResult threeMf = RunCli({"export", "(4, 4, 4)", "--print", "-o", directory + "cube.3mf"});
-    EXPECT_EQ(threeMf.Status, 2);
-    EXPECT_NE(threeMf.Err.find("3MF is not written yet"), std::string::npos) << threeMf.Err;
+    // 3MF holds the printable model only, and takes its format from the name alone.
+    const TProgramResult shown = RunCli({"export", "(4, 4, 4)", "-o", directory + "cube.3mf"});
+    EXPECT_EQ(shown.Status, 2);
+    EXPECT_NE(shown.Err.find("--print"), std::string::npos) << shown.Err;
+    const TProgramResult contrary =
+        RunCli({"export", "(4, 4, 4)", "--print", "--format", "stl", "-o", directory + "cube.3mf"});
+    EXPECT_EQ(contrary.Status, 2);
     const TProgramResult flat =
         RunCli({"export", "(4, 4, 4)", "--print", "--height-mm", "0", "-o", directory + "c.stl"});
     EXPECT_EQ(flat.Status, 2);
