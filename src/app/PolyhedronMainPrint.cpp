@@ -66,10 +66,11 @@ void TFrmPolyhedron::StartPrintExport(int sel, const QString& path)
     SetExporting(true, path);
     if (!PrintWorker)
         PrintWorker = std::make_unique<TWorkerThread>();
-    PrintWorker->Run([this, sel, file = path.toStdString(), millimetres = *height] {
+    // The colours as the view shows them now, read here on the window's thread.
+    PrintWorker->Run([this, sel, file = path.toStdString(), millimetres = *height, settings = ReadDisplaySettings()] {
         TPrintResult result;
         try {
-            result = ExportPrintFile(Session, sel, file, millimetres);
+            result = ExportPrintFile(Session, sel, file, millimetres, settings);
         } catch (const std::exception& error) {
             result.Error = error.what();
         }

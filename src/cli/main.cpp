@@ -50,7 +50,8 @@ int WritePrintFile(const TCliRequest& request, const TBuildSession& session)
     picture.Width = request.PictureWidth;
     picture.Height = request.PictureHeight;
     if (request.Format == TExportFormat::Png) {
-        const TPrintResult shown = ExportPrintPicture(session, request.Pick, request.OutputFile, picture);
+        const TPrintResult shown =
+            ExportPrintPicture(session, request.Pick, request.OutputFile, picture, request.Display);
         if (shown.Failed()) {
             std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << shown.Error << '\n';
             return 1;

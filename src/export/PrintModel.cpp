@@ -2,6 +2,7 @@
 #include "export/PrintModel.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -122,6 +124,51 @@ void PutUint32(std::string& bytes, std::uint32_t x)
         bytes.push_back(static_cast<char>((x >> shift) & 0xFFu));
 }
 
+// How far apart the copies of a pinch point are drawn, in millimetres. A file of triangles
+// without shared points (STL) joins points by their place alone, so copies at one place
+// would join the sheets again and leave four triangles on an edge where two sheets touch;
+// a micrometre apart, every sheet reads back closed and manifold on its own, and no
+// printer can tell.
+constexpr double PinchGapMm = 1e-3;
+
+TVector3 Extent(const std::vector<TVector3>& points, TVector3& low)
+{
+    low = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+    TVector3 high = ScaleVector(low, -1.0);
+    for (const TVector3& p : points) {
+        low = {std::min(low.X, p.X), std::min(low.Y, p.Y), std::min(low.Z, p.Z)};
+        high = {std::max(high.X, p.X), std::max(high.Y, p.Y), std::max(high.Z, p.Z)};
+    }
+    return high;
+}
+
+// Each copy of a point that stands where another does moved by distance into its own
+// sheet: towards the middle of the triangles round it.
+void SeparatePinches(TOuterSurface& surface, double distance)
+{
+    std::map<std::array<double, 3>, int> copies;
+    for (const TVector3& p : surface.Points)
+        ++copies[{p.X, p.Y, p.Z}];
+    std::vector<TVector3> inward(surface.Points.size());
+    for (const TOuterTriangle& t : surface.Triangles) {
+        TVector3 middle{};
+        for (const int c : t.Corners)
+            middle = AddVectors(middle, ScaleVector(PointOf(surface, c), 1.0 / 3.0));
+        for (const int c : t.Corners) {
+            TVector3 towards = SubtractVectors(middle, PointOf(surface, c));
+            Normalize(towards);
+            inward[static_cast<std::size_t>(c)] = AddVectors(inward[static_cast<std::size_t>(c)], towards);
+        }
+    }
+    for (std::size_t i = 0; i < surface.Points.size(); ++i) {
+        TVector3& p = surface.Points[i];
+        if (copies[{p.X, p.Y, p.Z}] < 2)
+            continue;
+        Normalize(inward[i]);
+        p = AddVectors(p, ScaleVector(inward[i], distance));
+    }
+}
+
 }  // namespace
 
 TPrintModel PlaceForPrinting(const TOuterSurface& surface, double heightMm)
@@ -131,13 +178,13 @@ TPrintModel PlaceForPrinting(const TOuterSurface& surface, double heightMm)
     model.Surface = surface;
     const std::optional<TBase> facet = LargestFacet(surface);
     const TVector3 normal = facet ? facet->Normal : OutermostPlane(surface);
-    TVector3 low{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
-                 std::numeric_limits<double>::max()};
-    TVector3 high = ScaleVector(low, -1.0);
-    for (TVector3& p : model.Surface.Points) {
+    for (TVector3& p : model.Surface.Points)
         p = TurnDown(normal, p);
-        low = {std::min(low.X, p.X), std::min(low.Y, p.Y), std::min(low.Z, p.Z)};
-        high = {std::max(high.X, p.X), std::max(high.Y, p.Y), std::max(high.Z, p.Z)};
+    TVector3 low;
+    TVector3 high = Extent(model.Surface.Points, low);
+    if (model.Surface.PinchPoints > 0) {
+        SeparatePinches(model.Surface, PinchGapMm * (high.Z - low.Z) / heightMm);
+        high = Extent(model.Surface.Points, low);
     }
     model.Scale = heightMm / (high.Z - low.Z);
     const TVector3 origin{(low.X + high.X) / 2.0, (low.Y + high.Y) / 2.0, low.Z};

@@ -2,6 +2,7 @@
 #include "session/ExportFile.h"
 
 #include "common/CarefulWrite.h"
+#include "construction/Dual.h"
 #include "export/OffWriter.h"
 #include "export/PngFile.h"
 #include "export/PolyhedronVRML.h"
@@ -121,13 +122,36 @@ TResult ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySe
 
 namespace {
 
-// The outer surface of list position sel's solid, or the reason there is none.
-TResult PrintableSurface(const TBuildSession& session, int sel, TOuterSurface& surface)
+// The faces of what settings show of the solid: itself, its dual, or the compound of both.
+TResult ShownFaces(const TBuiltSolid& solid, const TDisplaySettings& settings, std::vector<TSurfaceFace>& faces)
+{
+    if (!settings.DualShown && !settings.CompoundShown) {
+        faces = SolidSurfaceFaces(solid);
+        return TResult::Success();
+    }
+    if (DualReachesInfinity(solid))
+        return TResult::Failure("no printable model: the dual has poles at infinity (a face passes through the "
+                                "centre), so it encloses nothing that can be held");
+    TDualSolid dual;
+    TNullPane pane;
+    if (FormDual(solid.Raw, *solid.Geometry, dual, pane))
+        return TResult::Failure("no printable model: the dual cannot be formed");
+    faces = settings.CompoundShown ? CompoundSurfaceFaces(solid, dual) : DualSurfaceFaces(dual);
+    return TResult::Success();
+}
+
+// The outer surface of what settings show of list position sel's solid, or the reason
+// there is none.
+TResult PrintableSurface(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                         TOuterSurface& surface)
 {
     const TBuiltSolid* solid = session.SolidAt(sel);
     if (solid == nullptr || solid->Raw.VertexCount == 0)
         return TResult::Failure("nothing to write: list position " + std::to_string(sel) + " holds no solid");
-    if (TResult formed = FormOuterSurface(SolidSurfaceFaces(*solid), surface); formed.Failed())
+    std::vector<TSurfaceFace> faces;
+    if (TResult shown = ShownFaces(*solid, settings, faces); shown.Failed())
+        return shown;
+    if (TResult formed = FormOuterSurface(std::move(faces), surface); formed.Failed())
         return TResult::Failure("no printable model: " + formed.Error);
     if (surface.Empty())
         return TResult::Failure("no printable model: the faces enclose nothing");
@@ -137,11 +161,11 @@ TResult PrintableSurface(const TBuildSession& session, int sel, TOuterSurface& s
 }  // namespace
 
 TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std::string& path,
-                                const TPictureSettings& picture)
+                                const TPictureSettings& picture, const TDisplaySettings& shown)
 {
     TPrintResult result;
     TOuterSurface surface;
-    if (TResult formed = PrintableSurface(session, sel, surface); formed.Failed()) {
+    if (TResult formed = PrintableSurface(session, sel, shown, surface); formed.Failed()) {
         result.Error = std::move(formed.Error);
         return result;
     }
@@ -149,14 +173,22 @@ TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std
         result.Error = "the picture must be 1 ... " + std::to_string(MaxPictureSide) + " pixels each way";
         return result;
     }
-    const TBuiltSolid shown = OuterSurfaceSolid(surface, *session.SolidAt(sel));
+    // A dual or a compound can reach out past the solid's sphere, which the view fits: drawn
+    // shrunk to it.
+    const double sphere = session.SolidAt(sel)->Geometry->SphereRadius;
+    double reach = sphere;
+    for (const TVector3& p : surface.Points)
+        reach = std::max(reach, VectorLength(p));
+    TOuterSurface fitted = surface;
+    for (TVector3& p : fitted.Points)
+        p = ScaleVector(p, sphere / reach);
+    const TBuiltSolid model = OuterSurfaceSolid(fitted, *session.SolidAt(sel));
     TImageSurface image(picture.Width, picture.Height);
     const TDualSolid noDual;
     const TPolyFace noCompound;
-    TDisplaySettings settings = FirstStartDisplaySettings();
+    TDisplaySettings settings = shown;
     settings.DualShown = settings.CompoundShown = false;
-    DrawFrame(TFrameContent{&shown, noDual, noCompound, shown.Geometry->SphereRadius},
-              TDrawTarget{image, settings, picture.ViewMatrix});
+    DrawFrame(TFrameContent{&model, noDual, noCompound, sphere}, TDrawTarget{image, settings, picture.ViewMatrix});
     std::string bytes;
     if (TResult encoded = EncodePng(picture.Width, picture.Height, image.Pixels(), bytes); encoded.Failed()) {
         result.Error = std::move(encoded.Error);
@@ -177,7 +209,7 @@ TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::s
 {
     TPrintResult result;
     TOuterSurface surface;
-    if (TResult formed = PrintableSurface(session, sel, surface); formed.Failed()) {
+    if (TResult formed = PrintableSurface(session, sel, settings, surface); formed.Failed()) {
         result.Error = std::move(formed.Error);
         return result;
     }

@@ -54,7 +54,8 @@ enum class TPrintFormat { Stl, ThreeMf };
 // From the file name's extension, ".stl" or ".3mf" in any case: nothing when it names neither.
 [[nodiscard]] std::optional<TPrintFormat> PrintFormatFromPath(const std::string& path);
 
-// The outer surface of list position sel's solid for a 3-D printer, in millimetres,
+// The outer surface of what settings show of list position sel's solid (itself, its dual or
+// the compound of both; a dual with poles at infinity is refused) for a 3-D printer, in millimetres,
 // heightMm tall, resting on a largest outer facet at z = 0, centred on x = y = 0; written
 // carefully to path as 3MF when its name ends in ".3mf" (any case), each triangle with the
 // base material of the colour its face shows in the view with settings, else as binary STL.
@@ -63,9 +64,10 @@ enum class TPrintFormat { Stl, ThreeMf };
                                            const TDisplaySettings& settings = FirstStartDisplaySettings());
 
 // A picture of that outer surface (what the printer would make), drawn as the view draws a
-// solid, written carefully to path as PNG.
+// solid with settings' colours, written carefully to path as PNG.
 [[nodiscard]] TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std::string& path,
-                                              const TPictureSettings& picture);
+                                              const TPictureSettings& picture,
+                                              const TDisplaySettings& settings = FirstStartDisplaySettings());
 
 // The bytes of each file list position sel (0: the solid under construction) gives in
 // format, shown as settings say; the one named path last. None, with the reason, when there

@@ -115,6 +115,25 @@ TEST(CliPrint, A3mfModelIsWrittenAndToldAsAnStlIs)
     EXPECT_EQ(magic, std::string("PK\3\4", 4));  // a ZIP package, as every 3MF is
 }
 
+TEST(CliPrint, TheDualOrTheCompoundIsPrintedAsShown)
+{
+    const std::string directory = ScratchDirectory();
+    // The stella octangula: eight three-sided points, on the octahedron the two share.
+    const TProgramResult stella =
+        RunCli({"export", "(3, 3, 3)", "--compound", "--print", "-o", directory + "stella.stl"});
+    ASSERT_EQ(stella.Status, 0) << stella.Err;
+    EXPECT_EQ(ReadStl(directory + "stella.stl").Triangles, 24u);
+    const TProgramResult dual = RunCli({"export", "(3, 4, 4)", "--dual", "--print", "-o", directory + "bipyramid.stl"});
+    ASSERT_EQ(dual.Status, 0) << dual.Err;
+    EXPECT_EQ(ReadStl(directory + "bipyramid.stl").Triangles, 6u);
+    // The tetrahemihexahedron's squares pass through the centre: its dual has poles at
+    // infinity, and nothing is written.
+    const TProgramResult far = RunCli({"export", "(3, 4, 3/2, 4)", "--dual", "--print", "-o", directory + "far.stl"});
+    EXPECT_EQ(far.Status, 1);
+    EXPECT_NE(far.Err.find("the dual has poles at infinity"), std::string::npos) << far.Err;
+    EXPECT_FALSE(std::ifstream(directory + "far.stl").good());
+}
+
 TEST(CliPrint, APictureShowsTheOuterSurface)
 {
     const std::string path = ScratchDirectory() + "zenkari-print-great-dodecahedron.png";

@@ -8,15 +8,19 @@
 #include "catalogue/PolyhedronInfo.h"
 #include "construction/ConfigurationText.h"
 #include "construction/Dual.h"
+#include "export/PrintModel.h"
 #include "measure/PolyhedronCalc.h"
 #include "session/BuildSession.h"
 #include "solid/OuterSurfaceParts.h"
+#include "support/RunProgram.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <regex>
 #include <set>
 
 namespace {
@@ -99,6 +103,23 @@ std::vector<double> SheetVolumes(const TOuterSurface& surface)
     return volumes;
 }
 
+// What admesh says it had to mend reading the printable STL of surface: edges fixed,
+// facets removed or reversed, backwards edges, all added up.
+double AdmeshMends(const TOuterSurface& surface, const std::string& name)
+{
+    const std::string path = ScratchDirectory() + name + ".stl";
+    std::ofstream(path, std::ios::binary) << BinaryStl(PlaceForPrinting(surface, 60.0));
+    const TProgramResult run = RunProgram("admesh", {path});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    double mends = 0.0;
+    for (const char* label : {"Edges fixed", "Facets removed", "Facets reversed", "Backwards edges"}) {
+        const std::regex pattern(std::string(label) + R"(\s*:\s*([-0-9.eE+]+))");
+        std::smatch match;
+        mends += std::regex_search(run.Out, match, pattern) ? std::stod(match[1].str()) : std::nan("");
+    }
+    return mends;
+}
+
 TOuterSurface OuterSurfaceOf(int entry)
 {
     const TEntrySolid built = BuildEntry(entry);
@@ -127,6 +148,7 @@ TEST_P(CatalogueOuterSurface, IsClosedOutwardAndUncrossed)
     EXPECT_TRUE(check.Closed && check.Manifold && check.Outward) << built.Text;
     EXPECT_FALSE(check.SelfIntersecting) << built.Text;
     EXPECT_NEAR(check.Volume, surface.Volume, 1e-9 * std::max(1.0, surface.Volume)) << built.Text;
+    EXPECT_EQ(AdmeshMends(surface, "entry-" + std::to_string(entry)), 0.0) << built.Text;
     for (const TOuterTriangle& t : surface.Triangles) {
         ASSERT_GE(t.Face, 0);
         ASSERT_LT(t.Face, static_cast<int>(surface.Faces.size()));
