@@ -72,7 +72,12 @@ const TOptionTable& ExportOptions()
 {
     static const TOptionTable options = [] {
         TOptionTable table = VrmlOptions();
-        table.insert(table.end(), {{"--format", true}, {"--size", true}, {"--print", false}, {"--height-mm", true}});
+        table.insert(table.end(), {{"--format", true},
+                                   {"--size", true},
+                                   {"--print", false},
+                                   {"--height-mm", true},
+                                   {"--struts", false},
+                                   {"--strut-mm", true}});
         return table;
     }();
     return options;
@@ -149,6 +154,8 @@ void TakeFlag(const std::string& option, TCliRequest& request)
         request.English = true;
     else if (option == "--print")
         request.Print = true;
+    else if (option == "--struts")
+        request.Struts = true;
 }
 
 // A catalogue item is built as choosing it in the window builds it: its code string, its
@@ -222,6 +229,9 @@ TResult TakeValue(const std::string& option, const std::string& value, TCliReque
     } else if (option == "--height-mm") {
         if (!ReadFinite(value, request.HeightMm) || request.HeightMm < 1.0 || request.HeightMm > 10000.0)
             return RangeError(option, "1 ... 10000 millimetres", value);
+    } else if (option == "--strut-mm") {
+        if (!ReadFinite(value, request.StrutMm) || request.StrutMm < 0.1 || request.StrutMm > 100.0)
+            return RangeError(option, "0.1 ... 100 millimetres", value);
     } else if (option == "--size") {
         if (!ReadPictureSize(value, request.PictureWidth, request.PictureHeight))
             return RangeError(option, "WIDTHxHEIGHT, each 1 ... " + std::to_string(MaxPictureSide), value);
@@ -234,6 +244,8 @@ TResult CheckExportTarget(TCliRequest& request)
 {
     if (request.OutputFile.empty())
         return TResult::Failure("export needs -o FILE");
+    if (request.Struts && !request.Print)
+        return TResult::Failure("--struts is a model for a 3-D printer: export --print --struts -o FILE.stl");
     // Only the printable model is written as 3MF, and it takes STL or 3MF from the name
     // (ExportPrintFile chooses by it): request.Format tells a picture of it apart, no more.
     if (PrintFormatFromPath(request.OutputFile) == TPrintFormat::ThreeMf) {
@@ -334,7 +346,10 @@ std::string UsageText()
            "                  resting on a largest outer facet at z = 0, centred on x = y = 0;\n"
            "                  with -o FILE.3mf, as 3MF with each face in the colour the view gives it;\n"
            "                  with -o FILE.png, a picture of that outer surface\n"
-           "  --height-mm H   export --print: the model's height (default 60)\n";
+           "  --height-mm H   export --print: the model's height (default 60)\n"
+           "  --struts        export --print: a ball-and-stick model instead, every edge a rod,\n"
+           "                  every vertex a ball 1.6 times as thick, standing on feet at z = 0\n"
+           "  --strut-mm D    export --print --struts: the rods' thickness (default 2)\n";
 }
 
 TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)

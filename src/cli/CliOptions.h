@@ -35,6 +35,8 @@ struct TCliRequest {
     bool FormatGiven = false;
     bool Print = false;      // export --print: the outer surface for a 3-D printer
     double HeightMm = 60.0;  // export --print: --height-mm
+    bool Struts = false;     // export --print: --struts, a ball-and-stick model
+    double StrutMm = 2.0;    // export --print --struts: --strut-mm
     int PictureWidth = 800;  // export to PNG: --size
     int PictureHeight = 800;
     TDisplaySettings Display = FirstStartDisplaySettings();  // vrml: how it looks

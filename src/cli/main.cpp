@@ -61,10 +61,18 @@ int WritePrintFile(const TCliRequest& request, const TBuildSession& session)
         return 0;
     }
     const TPrintResult result =
-        ExportPrintFile(session, request.Pick, request.OutputFile, request.HeightMm, request.Display);
+        request.Struts ? ExportStrutFile(session, request.Pick, request.OutputFile, request.HeightMm, request.StrutMm,
+                                         request.Display)
+                       : ExportPrintFile(session, request.Pick, request.OutputFile, request.HeightMm, request.Display);
     if (result.Failed()) {
         std::cerr << "zenkari-cli: cannot write " << QuotedInput(request.OutputFile) << ": " << result.Error << '\n';
         return 1;
+    }
+    if (request.Struts) {
+        std::cout << "wrote " << request.OutputFile << ": a ball-and-stick model of " << result.Triangles
+                  << " triangles, " << request.HeightMm << " mm tall, rods " << request.StrutMm << " mm, "
+                  << Short(result.VolumeMm3 / 1000.0) << " cm3, standing on its lowest balls\n";
+        return 0;
     }
     std::cout << "wrote " << request.OutputFile << ": " << result.Triangles << " triangles, " << request.HeightMm
               << " mm tall, " << Short(result.VolumeMm3 / 1000.0) << " cm3, resting on "

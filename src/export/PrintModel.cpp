@@ -27,10 +27,10 @@ TVector3 TwiceArea(const TOuterSurface& surface, const TOuterTriangle& t)
 }
 
 // Whether every point lies on the inner side of the plane through on with outward normal n.
-bool Supports(const TOuterSurface& surface, TVector3 n, TVector3 on)
+bool Supports(const std::vector<TVector3>& points, TVector3 n, TVector3 on)
 {
     const double level = DotProduct(n, on);
-    for (const TVector3& p : surface.Points)
+    for (const TVector3& p : points)
         if (DotProduct(n, p) > level + 1e-9)
             return false;
     return true;
@@ -61,53 +61,11 @@ std::optional<TBase> LargestFacet(const TOuterSurface& surface)
                 on = &t;
                 break;
             }
-        if (Supports(surface, base.Normal, PointOf(surface, on->Corners[0]))
+        if (Supports(surface.Points, base.Normal, PointOf(surface, on->Corners[0]))
             && (!best || base.Area > best->Area + 1e-12))
             best = base;
     }
     return best;
-}
-
-// A plane through three of the outermost points with every point on its inner side (a
-// facet of the convex hull), for a solid with no face to stand on.
-TVector3 OutermostPlane(const TOuterSurface& surface)
-{
-    double radius = 0.0;
-    for (const TVector3& p : surface.Points)
-        radius = std::max(radius, VectorLength(p));
-    std::vector<TVector3> tips;
-    for (const TVector3& p : surface.Points)
-        if (VectorLength(p) > radius * (1.0 - 1e-9) && std::none_of(tips.begin(), tips.end(), [&](const TVector3& q) {
-                return VectorLength(SubtractVectors(p, q)) < 1e-9;
-            }))
-            tips.push_back(p);
-    for (std::size_t i = 0; i < tips.size(); ++i)
-        for (std::size_t j = i + 1; j < tips.size(); ++j)
-            for (std::size_t k = j + 1; k < tips.size(); ++k) {
-                TVector3 n = CrossProduct(SubtractVectors(tips[j], tips[i]), SubtractVectors(tips[k], tips[i]));
-                if (VectorLength(n) < 1e-9)
-                    continue;
-                Normalize(n);
-                if (DotProduct(n, tips[i]) < 0.0)
-                    n = ScaleVector(n, -1.0);
-                if (Supports(surface, n, tips[i]))
-                    return n;
-            }
-    return TVector3{0, 0, -1};  // fewer than three outermost points: as it stands
-}
-
-// The rotation taking the unit vector n to (0, 0, -1), applied to p (Rodrigues' formula).
-TVector3 TurnDown(TVector3 n, TVector3 p)
-{
-    const TVector3 down{0, 0, -1};
-    const TVector3 axis = CrossProduct(n, down);
-    const double sine = VectorLength(axis);
-    const double cosine = DotProduct(n, down);
-    if (sine < 1e-15)
-        return cosine > 0.0 ? p : TVector3{p.X, -p.Y, -p.Z};  // already down, or straight up: half a turn about x
-    const TVector3 k = ScaleVector(axis, 1.0 / sine);
-    return AddVectors(AddVectors(ScaleVector(p, cosine), ScaleVector(CrossProduct(k, p), sine)),
-                      ScaleVector(k, DotProduct(k, p) * (1.0 - cosine)));
 }
 
 void PutFloat(std::string& bytes, double x)
@@ -171,13 +129,52 @@ void SeparatePinches(TOuterSurface& surface, double distance)
 
 }  // namespace
 
+TVector3 OutermostPlaneOf(const std::vector<TVector3>& points)
+{
+    double radius = 0.0;
+    for (const TVector3& p : points)
+        radius = std::max(radius, VectorLength(p));
+    std::vector<TVector3> tips;
+    for (const TVector3& p : points)
+        if (VectorLength(p) > radius * (1.0 - 1e-9) && std::none_of(tips.begin(), tips.end(), [&](const TVector3& q) {
+                return VectorLength(SubtractVectors(p, q)) < 1e-9;
+            }))
+            tips.push_back(p);
+    for (std::size_t i = 0; i < tips.size(); ++i)
+        for (std::size_t j = i + 1; j < tips.size(); ++j)
+            for (std::size_t k = j + 1; k < tips.size(); ++k) {
+                TVector3 n = CrossProduct(SubtractVectors(tips[j], tips[i]), SubtractVectors(tips[k], tips[i]));
+                if (VectorLength(n) < 1e-9)
+                    continue;
+                Normalize(n);
+                if (DotProduct(n, tips[i]) < 0.0)
+                    n = ScaleVector(n, -1.0);
+                if (Supports(points, n, tips[i]))
+                    return n;
+            }
+    return TVector3{0, 0, -1};  // fewer than three outermost points: as it stands
+}
+
+TVector3 TurnDown(TVector3 n, TVector3 p)
+{
+    const TVector3 down{0, 0, -1};
+    const TVector3 axis = CrossProduct(n, down);
+    const double sine = VectorLength(axis);
+    const double cosine = DotProduct(n, down);
+    if (sine < 1e-15)
+        return cosine > 0.0 ? p : TVector3{p.X, -p.Y, -p.Z};  // already down, or straight up: half a turn about x
+    const TVector3 k = ScaleVector(axis, 1.0 / sine);
+    return AddVectors(AddVectors(ScaleVector(p, cosine), ScaleVector(CrossProduct(k, p), sine)),
+                      ScaleVector(k, DotProduct(k, p) * (1.0 - cosine)));
+}
+
 TPrintModel PlaceForPrinting(const TOuterSurface& surface, double heightMm)
 {
     assert(heightMm > 0.0 && !surface.Empty());
     TPrintModel model;
     model.Surface = surface;
     const std::optional<TBase> facet = LargestFacet(surface);
-    const TVector3 normal = facet ? facet->Normal : OutermostPlane(surface);
+    const TVector3 normal = facet ? facet->Normal : OutermostPlaneOf(surface.Points);
     for (TVector3& p : model.Surface.Points)
         p = TurnDown(normal, p);
     TVector3 low;

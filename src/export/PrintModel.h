@@ -8,6 +8,7 @@
 #include "solid/OuterSurface.h"
 
 #include <string>
+#include <vector>
 
 struct TPrintModel {
     TOuterSurface Surface;     // in millimetres, placed
@@ -15,6 +16,12 @@ struct TPrintModel {
     double BaseAreaMm2 = 0.0;  // of the outer facet it rests on; 0 when it rests on points
     double Scale = 0.0;        // millimetres a unit edge
 };
+
+// The outward normal of a plane through three of the outermost points with every point on
+// its inner side (a facet of the convex hull); (0, 0, -1) where fewer than three are outermost.
+[[nodiscard]] TVector3 OutermostPlaneOf(const std::vector<TVector3>& points);
+// The rotation taking the unit vector n to (0, 0, -1), applied to p (Rodrigues' formula).
+[[nodiscard]] TVector3 TurnDown(TVector3 n, TVector3 p);
 
 // The surface placed and scaled to heightMm tall; heightMm must be above 0.
 [[nodiscard]] TPrintModel PlaceForPrinting(const TOuterSurface& surface, double heightMm);

@@ -7,6 +7,7 @@
 #include "export/PngFile.h"
 #include "export/PolyhedronVRML.h"
 #include "export/PrintModel.h"
+#include "export/StrutModel.h"
 #include "export/ThreeMf.h"
 #include "surface/ImageSurface.h"
 #include "view/FrameDrawing.h"
@@ -161,11 +162,11 @@ TResult PrintableSurface(const TBuildSession& session, int sel, const TDisplaySe
 }  // namespace
 
 TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std::string& path,
-                                const TPictureSettings& picture, const TDisplaySettings& shown)
+                                const TPictureSettings& picture, const TDisplaySettings& settings)
 {
     TPrintResult result;
     TOuterSurface surface;
-    if (TResult formed = PrintableSurface(session, sel, shown, surface); formed.Failed()) {
+    if (TResult formed = PrintableSurface(session, sel, settings, surface); formed.Failed()) {
         result.Error = std::move(formed.Error);
         return result;
     }
@@ -186,9 +187,9 @@ TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std
     TImageSurface image(picture.Width, picture.Height);
     const TDualSolid noDual;
     const TPolyFace noCompound;
-    TDisplaySettings settings = shown;
-    settings.DualShown = settings.CompoundShown = false;
-    DrawFrame(TFrameContent{&model, noDual, noCompound, sphere}, TDrawTarget{image, settings, picture.ViewMatrix});
+    TDisplaySettings drawn = settings;
+    drawn.DualShown = drawn.CompoundShown = false;
+    DrawFrame(TFrameContent{&model, noDual, noCompound, sphere}, TDrawTarget{image, drawn, picture.ViewMatrix});
     std::string bytes;
     if (TResult encoded = EncodePng(picture.Width, picture.Height, image.Pixels(), bytes); encoded.Failed()) {
         result.Error = std::move(encoded.Error);
@@ -204,16 +205,12 @@ TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std
     return result;
 }
 
-TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path, double heightMm,
-                             const TDisplaySettings& settings)
+namespace {
+
+// The placed model written carefully to path, as 3MF or STL by its name.
+TPrintResult WritePrintModel(const TPrintModel& model, const std::string& path, const TDisplaySettings& settings)
 {
     TPrintResult result;
-    TOuterSurface surface;
-    if (TResult formed = PrintableSurface(session, sel, settings, surface); formed.Failed()) {
-        result.Error = std::move(formed.Error);
-        return result;
-    }
-    const TPrintModel model = PlaceForPrinting(surface, heightMm);
     std::string bytes;
     TResult made = TResult::Success();
     if (PrintFormatFromPath(path) == TPrintFormat::ThreeMf)
@@ -233,6 +230,37 @@ TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::s
     result.BaseAreaMm2 = model.BaseAreaMm2;
     result.VolumeMm3 = model.Surface.Volume;
     return result;
+}
+
+}  // namespace
+
+TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::string& path, double heightMm,
+                             const TDisplaySettings& settings)
+{
+    TOuterSurface surface;
+    if (TResult formed = PrintableSurface(session, sel, settings, surface); formed.Failed()) {
+        TPrintResult result;
+        result.Error = std::move(formed.Error);
+        return result;
+    }
+    return WritePrintModel(PlaceForPrinting(surface, heightMm), path, settings);
+}
+
+TPrintResult ExportStrutFile(const TBuildSession& session, int sel, const std::string& path, double heightMm,
+                             double rodMm, const TDisplaySettings& settings)
+{
+    TPrintResult result;
+    const TBuiltSolid* solid = session.SolidAt(sel);
+    if (solid == nullptr || solid->Raw.VertexCount == 0) {
+        result.Error = "nothing to write: list position " + std::to_string(sel) + " holds no solid";
+        return result;
+    }
+    TPrintModel model;
+    if (TResult made = StrutModel(*solid, heightMm, rodMm, model); made.Failed()) {
+        result.Error = "no ball-and-stick model: " + made.Error;
+        return result;
+    }
+    return WritePrintModel(model, path, settings);
 }
 
 TExportResult ExportShownFile(const TBuildSession& session, int sel, const TDisplaySettings& settings,

@@ -63,6 +63,13 @@ enum class TPrintFormat { Stl, ThreeMf };
                                            double heightMm,
                                            const TDisplaySettings& settings = FirstStartDisplaySettings());
 
+// A ball-and-stick model of list position sel's solid (every edge a rod rodMm thick, every
+// vertex a ball 1.6 times as thick, one closed manifold standing on flattened balls at
+// z = 0), heightMm tall, written as ExportPrintFile writes.
+[[nodiscard]] TPrintResult ExportStrutFile(const TBuildSession& session, int sel, const std::string& path,
+                                           double heightMm, double rodMm,
+                                           const TDisplaySettings& settings = FirstStartDisplaySettings());
+
 // A picture of that outer surface (what the printer would make), drawn as the view draws a
 // solid with settings' colours, written carefully to path as PNG.
 [[nodiscard]] TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std::string& path,

@@ -134,6 +134,23 @@ TEST(CliPrint, TheDualOrTheCompoundIsPrintedAsShown)
     EXPECT_FALSE(std::ifstream(directory + "far.stl").good());
 }
 
+TEST(CliPrint, StrutsWriteABallAndStickModel)
+{
+    const std::string directory = ScratchDirectory();
+    const TProgramResult run =
+        RunCli({"export", "(3, 3, 3)", "--print", "--struts", "--strut-mm", "3", "-o", directory + "tetrahedron.stl"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("a ball-and-stick model of "), std::string::npos) << run.Out;
+    const TStlBox box = ReadStl(directory + "tetrahedron.stl");
+    EXPECT_EQ(box.Low[2], 0.0f);
+    const TProgramResult admesh = RunProgram("admesh", {directory + "tetrahedron.stl"});
+    EXPECT_EQ(AdmeshFigure(admesh.Out, "Number of parts"), 1) << admesh.Out;
+    for (const char* mended : {"Edges fixed", "Facets removed", "Facets reversed", "Backwards edges"})
+        EXPECT_EQ(AdmeshFigure(admesh.Out, mended), 0) << mended;
+    const TProgramResult alone = RunCli({"export", "(3, 3, 3)", "--struts", "-o", directory + "t.stl"});
+    EXPECT_EQ(alone.Status, 2);
+}
+
 TEST(CliPrint, APictureShowsTheOuterSurface)
 {
     const std::string path = ScratchDirectory() + "zenkari-print-great-dodecahedron.png";
