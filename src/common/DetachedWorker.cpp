@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/DetachedWorker.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 struct TDetachedWorker::TState {
     std::mutex Mutex;
@@ -14,12 +16,38 @@ struct TDetachedWorker::TState {
 
 namespace {
 
-// The count of threads still running. Never destroyed: a thread may outlive main.
+// The count of threads still running, and the threads themselves. Never destroyed: a thread
+// may outlive main. The threads are kept rather than detached so that one whose work is
+// over can be joined: a thread still tearing itself down as the program ends trips up
+// tools that stop every thread at exit (the leak checker among them).
 struct TThreadCount {
     std::mutex Mutex;
     std::condition_variable Ended;
     int Running = 0;
+    std::vector<std::thread> Threads;
+    std::vector<std::thread::id> Finished;  // threads whose work is over, not yet joined
 };
+
+// Joins the threads whose work is over; under count's lock.
+std::vector<std::thread> TakeFinished(TThreadCount& count)
+{
+    std::vector<std::thread> finished;
+    for (auto it = count.Threads.begin(); it != count.Threads.end();) {
+        if (std::find(count.Finished.begin(), count.Finished.end(), it->get_id()) != count.Finished.end()) {
+            finished.push_back(std::move(*it));
+            it = count.Threads.erase(it);
+        } else
+            ++it;
+    }
+    count.Finished.clear();
+    return finished;
+}
+
+void JoinAll(std::vector<std::thread>& threads)
+{
+    for (std::thread& thread : threads)
+        thread.join();
+}
 
 TThreadCount& ThreadCount()
 {
@@ -66,11 +94,12 @@ void TDetachedWorker::Post(TJob job)
     }
     if (!start)
         return;
-    {
-        const std::lock_guard lock(ThreadCount().Mutex);
-        ++ThreadCount().Running;
-    }
-    std::thread([state = State]() mutable {
+    std::vector<std::thread> finished;
+    TThreadCount& count = ThreadCount();
+    std::unique_lock countLock(count.Mutex);
+    ++count.Running;
+    finished = TakeFinished(count);
+    count.Threads.emplace_back([state = State]() mutable {
         for (;;) {
             TJob job;
             {
@@ -89,8 +118,12 @@ void TDetachedWorker::Post(TJob job)
         TThreadCount& count = ThreadCount();
         const std::lock_guard lock(count.Mutex);
         --count.Running;
+        count.Finished.push_back(std::this_thread::get_id());
         count.Ended.notify_all();
-    }).detach();
+    });
+    countLock.unlock();
+    // The finished ones have only their last few instructions left: joined at once.
+    JoinAll(finished);
 }
 
 int TDetachedWorker::RunningThreads()
@@ -102,6 +135,11 @@ int TDetachedWorker::RunningThreads()
 void TDetachedWorker::WaitUntilNoThreadRuns()
 {
     TThreadCount& count = ThreadCount();
-    std::unique_lock lock(count.Mutex);
-    count.Ended.wait(lock, [&] { return count.Running == 0; });
+    std::vector<std::thread> finished;
+    {
+        std::unique_lock lock(count.Mutex);
+        count.Ended.wait(lock, [&] { return count.Running == 0; });
+        finished = TakeFinished(count);
+    }
+    JoinAll(finished);
 }
