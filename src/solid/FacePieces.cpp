@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pieces of a face made whole again. The exact union cuts a face into slivers where the
-// triangles that fill it, a rounding apart from one plane, cross one another; each face's
+// The pieces of a face made whole again, and each plane's cuts triangulated. The cuts leave
+// a face in many cells where other faces and its own sides cross it; each face's
 // pieces on one sheet are the same polygon region, so its outline is taken and triangulated
 // afresh in the face's plane (a constrained Delaunay triangulation, CGAL's 2-D one).
 

@@ -33,15 +33,23 @@ using TPolygons = std::vector<std::vector<std::size_t>>;
 using TExact = CGAL::Exact_predicates_exact_constructions_kernel;
 using TExactMesh = CGAL::Surface_mesh<TExact::Point_3>;
 
+// Triangles as the polygons of a soup.
+TPolygons PolygonsOf(const std::vector<std::array<int, 3>>& triangles)
+{
+    TPolygons polygons;
+    polygons.reserve(triangles.size());
+    for (const auto& t : triangles)
+        polygons.push_back(
+            {static_cast<std::size_t>(t[0]), static_cast<std::size_t>(t[1]), static_cast<std::size_t>(t[2])});
+    return polygons;
+}
+
 TResult ExactMesh(const TClosedMesh& piece, TExactMesh& mesh)
 {
     std::vector<TExact::Point_3> points;
     for (const TVector3& p : piece.Points)
         points.emplace_back(p.X, p.Y, p.Z);
-    TPolygons polygons;
-    for (const auto& t : piece.Triangles)
-        polygons.push_back(
-            {static_cast<std::size_t>(t[0]), static_cast<std::size_t>(t[1]), static_cast<std::size_t>(t[2])});
+    const TPolygons polygons = PolygonsOf(piece.Triangles);
     if (!PMP::is_polygon_soup_a_polygon_mesh(polygons))
         return TResult::Failure("a piece of the model is not a manifold mesh");
     PMP::polygon_soup_to_polygon_mesh(points, polygons, mesh);
@@ -111,10 +119,7 @@ try {
     std::vector<TInexactPoint> points;
     for (const TVector3& p : united.Points)
         points.emplace_back(p.X, p.Y, p.Z);
-    TPolygons polygons;
-    for (const auto& t : united.Triangles)
-        polygons.push_back(
-            {static_cast<std::size_t>(t[0]), static_cast<std::size_t>(t[1]), static_cast<std::size_t>(t[2])});
+    const TPolygons polygons = PolygonsOf(united.Triangles);
     TInexactMesh rounded;
     PMP::polygon_soup_to_polygon_mesh(points, polygons, rounded);
     TInexactMesh cleaned = rounded;
@@ -186,10 +191,10 @@ TMeshCheck CheckMesh(const TOuterSurface& surface)
     std::vector<TInexact::Point_3> points;
     for (const TVector3& p : surface.Points)
         points.emplace_back(p.X, p.Y, p.Z);
-    TPolygons polygons;
+    std::vector<std::array<int, 3>> triangles;
     for (const TOuterTriangle& t : surface.Triangles)
-        polygons.push_back({static_cast<std::size_t>(t.Corners[0]), static_cast<std::size_t>(t.Corners[1]),
-                            static_cast<std::size_t>(t.Corners[2])});
+        triangles.push_back(t.Corners);
+    const TPolygons polygons = PolygonsOf(triangles);
     check.Manifold = PMP::is_polygon_soup_a_polygon_mesh(polygons);
     if (!check.Manifold)
         return check;

@@ -4,7 +4,8 @@
 // point that cannot be reached from far away without crossing a face. A star solid's faces
 // pass through one another; what a model builder holds, and what a 3-D printer fills, is
 // this surface, made of the pieces of the true faces that bound the enclosed region.
-// Worked out with exact arithmetic; the result is a closed, outward triangle mesh in
+// Worked out plane by plane on one pool of snapped points, with CGAL's exact predicates
+// deciding each plane's triangulation; the result is a closed, outward triangle mesh in
 // which every edge has two triangles (a pinch, where the region touches itself at a point
 // or along an edge, is split so that each sheet is a manifold of its own).
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The steps of the outer surface after the exact union: what happens in doubles.
+// The steps of the outer surface once its cells are found: sheets, merged faces, figures.
 
 #include "solid/OuterSurface.h"
 
 // Each face's pieces on one sheet made one polygon again and triangulated afresh in the
-// face's plane: the union leaves a face cut into slivers where its filling triangles, a
-// rounding apart from one plane, cross one another.
+// face's plane: the cuts leave a face in many cells, where other faces and its own sides
+// cross it.
 void MergeFacePieces(TOuterSurface& surface);
 // A closed, outward soup made a manifold one: where more than two triangles share an edge
 // (sheets touching along it), each is joined to its neighbour across the enclosed wedge,
