@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The folders of src/ depend in one direction:
-#   common, geometry -> construction -> solid -> measure, view, export, catalogue -> session -> app, cli, viewer
+#   common, geometry -> construction -> solid -> net -> measure, view, export, catalogue -> session -> app, cli, viewer
 # with surface (the drawing-surface interface) beside construction. Every #include "folder/..."
 # of a source file must name its own folder or one it may depend on, and Qt headers
 # appear only in app, viewer and the OpenGL surface. Above construction only its values
@@ -17,14 +17,15 @@ declare -A allowed=(
     [construction]="common geometry construction"
     [surface]="common geometry surface"
     [solid]="common geometry construction solid"
+    [net]="common geometry construction solid net"
     [measure]="common geometry construction solid measure"
     [view]="common geometry construction surface view"
-    [export]="common geometry construction solid export"
+    [export]="common geometry construction solid net export"
     [catalogue]="common geometry construction catalogue"
-    [session]="common geometry construction solid surface measure view export session"
-    [app]="common geometry construction solid surface measure view export catalogue session app"
-    [cli]="common geometry construction solid measure view export catalogue session cli"
-    [viewer]="common geometry construction solid surface measure view export catalogue session viewer"
+    [session]="common geometry construction solid net surface measure view export session"
+    [app]="common geometry construction solid net surface measure view export catalogue session app"
+    [cli]="common geometry construction solid net measure view export catalogue session cli"
+    [viewer]="common geometry construction solid net surface measure view export catalogue session viewer"
 )
 
 # What construction/ shows the folders above it.

@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "net/NetLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numeric>
+
+namespace {
+
+std::vector<TPoint2> PieceOutlinePoints(const TNetPiece& piece)
+{
+    std::vector<TPoint2> points;
+    for (const TNetFace& face : piece.Faces)
+        points.insert(points.end(), face.Corners.begin(), face.Corners.end());
+    for (const TNetTab& tab : piece.Tabs)
+        points.insert(points.end(), tab.Corners.begin(), tab.Corners.end());
+    return points;
+}
+
+// The convex hull, anticlockwise (Andrew's monotone chain).
+std::vector<TPoint2> Hull(std::vector<TPoint2> points)
+{
+    std::sort(points.begin(), points.end(),
+              [](TPoint2 a, TPoint2 b) { return a.X < b.X || (a.X == b.X && a.Y < b.Y); });
+    if (points.size() < 3)
+        return points;
+    std::vector<TPoint2> hull(2 * points.size());
+    size_t k = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        while (k >= 2 && Cross2(hull[k - 1] - hull[k - 2], points[i] - hull[k - 2]) <= 0)
+            --k;
+        hull[k++] = points[i];
+    }
+    for (size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
+        while (k >= lower && Cross2(hull[k - 1] - hull[k - 2], points[i] - hull[k - 2]) <= 0)
+            --k;
+        hull[k++] = points[i];
+    }
+    hull.resize(k - 1);
+    return hull;
+}
+
+// One way to turn a piece, and its bounding box so turned (in units of the edge).
+struct TTurn {
+    double Cos = 1.0;
+    double Sin = 0.0;
+    double X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
+
+    [[nodiscard]] double Width() const { return X1 - X0; }
+    [[nodiscard]] double Height() const { return Y1 - Y0; }
+};
+
+TTurn Turned(const std::vector<TPoint2>& hull, double angle)
+{
+    TTurn turn{std::cos(angle), std::sin(angle), INFINITY, INFINITY, -INFINITY, -INFINITY};
+    for (const TPoint2& p : hull) {
+        const double x = turn.Cos * p.X - turn.Sin * p.Y;
+        const double y = turn.Sin * p.X + turn.Cos * p.Y;
+        turn.X0 = std::min(turn.X0, x);
+        turn.X1 = std::max(turn.X1, x);
+        turn.Y0 = std::min(turn.Y0, y);
+        turn.Y1 = std::max(turn.Y1, y);
+    }
+    return turn;
+}
+
+// The turns worth trying: each hull side lying flat (the smallest box has one), and the
+// same a quarter turn on, for a tall page.
+std::vector<TTurn> Turns(const TNetPiece& piece)
+{
+    const std::vector<TPoint2> hull = Hull(PieceOutlinePoints(piece));
+    std::vector<TTurn> turns;
+    const size_t step = std::max<size_t>(1, hull.size() / 48);
+    for (size_t i = 0; i < hull.size(); i += step) {
+        const TPoint2 d = hull[(i + 1) % hull.size()] - hull[i];
+        const double angle = -std::atan2(d.Y, d.X);
+        turns.push_back(Turned(hull, angle));
+        turns.push_back(Turned(hull, angle + M_PI / 2.0));
+    }
+    if (turns.empty())
+        turns.push_back(Turned(hull, 0.0));
+    return turns;
+}
+
+// The largest scale at which the turn fits the area.
+double FittingScale(const TTurn& turn, const TPrintableArea& area)
+{
+    return std::min((area.X1 - area.X0) / std::max(turn.Width(), 1e-12),
+                    (area.Y1 - area.Y0) / std::max(turn.Height(), 1e-12));
+}
+
+// Of the turns that fit at scale, the smallest box, the lowest of equals (rows fill better).
+const TTurn* BestTurn(const std::vector<TTurn>& turns, double scale, const TPrintableArea& area)
+{
+    const TTurn* best = nullptr;
+    for (const TTurn& turn : turns) {
+        if (FittingScale(turn, area) < scale * (1.0 - 1e-9))
+            continue;
+        const double size = turn.Width() * turn.Height();
+        if (best == nullptr || size < best->Width() * best->Height() * (1.0 - 1e-6)
+            || (size <= best->Width() * best->Height() * (1.0 + 1e-6) && turn.Height() < best->Height()))
+            best = &turn;
+    }
+    return best;
+}
+
+std::string Decimal(double x)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", x);
+    return text;
+}
+
+// Rows of pieces on pages, left to right, top to bottom.
+struct TShelf {
+    int Page;
+    double Top;
+    double Height;
+    double Used;  // mm from the area's left
+};
+
+struct TPacker {
+    TPrintableArea Area;
+    std::vector<TShelf> Shelves;
+    std::vector<double> PageUsed;  // mm from the area's top taken by shelves
+
+    // The top left corner (mm) of a box w x h, and its page.
+    TPoint2 Place(double w, double h, int& page)
+    {
+        for (TShelf& shelf : Shelves)
+            if (h <= shelf.Height + 1e-9 && shelf.Used + w <= Area.X1 - Area.X0 + 1e-9) {
+                const TPoint2 at{Area.X0 + shelf.Used, shelf.Top};
+                shelf.Used += w + PieceGapMm;
+                page = shelf.Page;
+                return at;
+            }
+        for (int p = 0; p < static_cast<int>(PageUsed.size()); ++p)
+            if (PageUsed[p] + h <= Area.Y1 - Area.Y0 + 1e-9)
+                return OpenShelf(p, w, h, page);
+        PageUsed.push_back(0.0);
+        return OpenShelf(static_cast<int>(PageUsed.size()) - 1, w, h, page);
+    }
+
+    TPoint2 OpenShelf(int p, double w, double h, int& page)
+    {
+        Shelves.push_back({p, Area.Y0 + PageUsed[p], h, w + PieceGapMm});
+        PageUsed[p] += h + PieceGapMm;
+        page = p;
+        return {Area.X0, Shelves.back().Top};
+    }
+};
+
+// What each piece shows, in millimetres on its page. Texts keep to sizes one can read
+// and print: 1.6 to 4 mm for labels.
+void DrawPiece(const TNetPiece& piece, const TPiecePlace& place, const TNetSheetOptions& options, TNetPage& page)
+{
+    for (const TNetFace& face : piece.Faces) {
+        TDrawnPolygon polygon;
+        for (const TPoint2& c : face.Corners)
+            polygon.Corners.push_back(place.OnPage(c));
+        const auto colour = static_cast<size_t>(face.SourceFace);
+        polygon.Fill = colour < options.FaceColours.size() ? options.FaceColours[colour] : White;
+        page.Faces.push_back(std::move(polygon));
+    }
+    for (const TNetTab& tab : piece.Tabs) {
+        TDrawnPolygon polygon;
+        for (const TPoint2& c : tab.Corners)
+            polygon.Corners.push_back(place.OnPage(c));
+        page.Tabs.push_back(std::move(polygon));
+    }
+    for (const TNetLine& line : piece.Lines)
+        page.Lines.push_back({place.OnPage(line.From), place.OnPage(line.To), line.Kind});
+    const double turn = std::atan2(place.Sin, place.Cos);
+    for (const TNetLabel& label : piece.Labels)
+        page.Texts.push_back({place.OnPage(label.At), std::clamp(label.Size * place.Scale, 1.6, 4.0), label.Turn + turn,
+                              label.Text, TTextRole::Label});
+}
+
+// The footer of each page: the scale bar at the left, the title beside it.
+void DrawFooter(const TNetSheetOptions& options, int number, int count, TNetPage& page)
+{
+    const TNetPaper& paper = options.Paper;
+    const double baseline = paper.HeightMm - paper.MarginMm - 1.5;
+    page.ScaleBarFrom = {paper.MarginMm, baseline};
+    page.ScaleBarMm = 50.0;
+    std::string title = options.Title;
+    if (count > 1)
+        title += "  " + std::to_string(number + 1) + "/" + std::to_string(count);
+    title += "  (" + Decimal(options.EdgeMm > 0 ? options.EdgeMm : 0.0) + " mm)";
+    const double left = paper.MarginMm + page.ScaleBarMm + 8.0;
+    page.Texts.push_back(
+        {{0.5 * (left + paper.WidthMm - paper.MarginMm), baseline}, 4.0, 0.0, title, TTextRole::Title});
+}
+
+}  // namespace
+
+TPrintableArea PieceArea(const TNetPaper& paper)
+{
+    return {paper.MarginMm, paper.MarginMm, paper.WidthMm - paper.MarginMm, paper.HeightMm - paper.MarginMm - FooterMm};
+}
+
+double LongestFittingEdge(const TNet& net, const TNetPaper& paper)
+{
+    const TPrintableArea area = PieceArea(paper);
+    double edge = INFINITY;
+    for (const TNetPiece& piece : net.Pieces) {
+        double best = 0.0;
+        for (const TTurn& turn : Turns(piece))
+            best = std::max(best, FittingScale(turn, area));
+        edge = std::min(edge, best);
+    }
+    // A round figure, a little under the limit so that rounding never pushes a piece out.
+    return edge >= 1.0 ? std::floor(edge * 10.0 * (1.0 - 1e-9)) / 10.0 : edge * (1.0 - 1e-9);
+}
+
+TResult LayOutNet(const TNet& net, const TNetSheetOptions& options, TNetSheet& sheet)
+{
+    const TNetPaper& paper = options.Paper;
+    const TPrintableArea area = PieceArea(paper);
+    if (area.X1 - area.X0 < 60.0 || area.Y1 - area.Y0 < 20.0)
+        return TResult::Failure("the paper is too small for its margins, the scale bar and a piece");
+    const double fitting = LongestFittingEdge(net, paper);
+    const double edge = options.EdgeMm > 0.0 ? options.EdgeMm : fitting;
+    if (!(edge > 0.0) || !std::isfinite(edge))
+        return TResult::Failure("no piece of the net has a size");
+    if (edge > fitting * (1.0 + 1e-9))
+        return TResult::Failure("at " + Decimal(edge) + " mm an edge the largest piece does not fit the paper; at most "
+                                + Decimal(std::floor(fitting * 10.0) / 10.0) + " mm fits");
+    sheet = {};
+    sheet.EdgeMm = edge;
+    sheet.Places.assign(net.Pieces.size(), {});
+    std::vector<const TTurn*> chosen(net.Pieces.size());
+    std::vector<std::vector<TTurn>> turns(net.Pieces.size());
+    for (size_t p = 0; p < net.Pieces.size(); ++p) {
+        turns[p] = Turns(net.Pieces[p]);
+        chosen[p] = BestTurn(turns[p], edge, area);
+        if (chosen[p] == nullptr)
+            return TResult::Failure("a piece of the net does not fit the paper");
+    }
+    std::vector<size_t> order(net.Pieces.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return chosen[a]->Height() > chosen[b]->Height(); });
+    TPacker packer{area, {}, {}};
+    for (size_t p : order) {
+        const TTurn& turn = *chosen[p];
+        int page = 0;
+        const TPoint2 corner = packer.Place(turn.Width() * edge, turn.Height() * edge, page);
+        // The turned box's top left corner (X0, Y1 in the net's y-up terms) goes to corner.
+        sheet.Places[p] = {page, turn.Cos, turn.Sin, edge, {corner.X - edge * turn.X0, corner.Y + edge * turn.Y1}};
+    }
+    TNetSheetOptions drawn = options;
+    drawn.EdgeMm = edge;
+    const int pages = static_cast<int>(packer.PageUsed.size());
+    sheet.Pages.assign(pages, TNetPage{paper.WidthMm, paper.HeightMm, {}, {}, {}, {}, {}, 50.0});
+    for (size_t p = 0; p < net.Pieces.size(); ++p)
+        DrawPiece(net.Pieces[p], sheet.Places[p], drawn, sheet.Pages[sheet.Places[p].Page]);
+    for (int page = 0; page < pages; ++page)
+        DrawFooter(drawn, page, pages, sheet.Pages[page]);
+    return TResult::Success();
+}
