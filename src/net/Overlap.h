@@ -13,7 +13,7 @@
 
 // How far two shapes may reach into each other, in units of the edge, and still be apart:
 // rounding, not paper.
-inline constexpr double OverlapTolerance = 1e-7;
+inline constexpr double OverlapTolerance = 1e-11;
 
 [[nodiscard]] bool ConvexOverlap(const TPoint2* a, int na, const TPoint2* b, int nb);
 
