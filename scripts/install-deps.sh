@@ -11,6 +11,7 @@ packages=(
     xvfb xauth fonts-ipafont-gothic qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     admesh assimp-utils libxcb1-dev
     libcgal-dev libgmp-dev libmpfr-dev
+    libcairo2-dev poppler-utils libxml2-utils libboost-dev
     clang-format clang-tidy
 )
 # Node.js and npm run the glTF validator of the tests; a machine that has them from
