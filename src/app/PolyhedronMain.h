@@ -15,6 +15,7 @@
 #include "session/BuildRunner.h"
 #include "session/BuildSession.h"
 #include "session/ExportFile.h"
+#include "session/ExportNet.h"
 
 #include <QWidget>
 
@@ -34,6 +35,8 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QPrinter;
+class QPoint;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
@@ -72,6 +75,8 @@ struct TColourGroupControls {
 struct TExportChoice {
     TExportFormat Format = TExportFormat::Vrml;
     bool Print = false;
+    bool Net = false;  // a paper model, PDF or SVG by the file's name
+    TNetMode NetMode = TNetMode::Net;
 };
 
 // The selector's text before a catalogue item is chosen.
@@ -143,6 +148,20 @@ public:
     void StartPrintExport(int sel, const QString& path);
     [[nodiscard]] bool Exporting() const { return PrintExporting; }
     [[nodiscard]] TDisplaySettings ReadDisplaySettings() const;
+
+    // Paper models: a net or parts written as PDF or SVG on a worker, or printed at once
+    // from the view's right-click menu on the paper the print dialog chose; the menu also
+    // copies the view's picture.
+    void StartNetExport(int sel, const QString& path, TNetMode mode);
+    void ShowViewMenu(const QPoint& at);
+    void PrintNetClick(TNetMode mode);
+    // The model drawn onto printer's pages (its paper, full page); the summary says what
+    // went on them, or why nothing did.
+    [[nodiscard]] TNetSummary PrintNet(QPrinter& printer, TNetMode mode);
+    void CopyViewPicture();
+    // The name of the solid shown, for the model's pages: the catalogue's, else its configuration.
+    [[nodiscard]] QString ShownSolidName() const;
+    [[nodiscard]] TNetRequest NetRequestFor(TNetMode mode) const;
 
     // Rotation.
     void StepUp();
@@ -311,6 +330,8 @@ private:
     void SetExporting(bool exporting, const QString& path);
     void PrintExportDone(const TPrintResult& result, const std::string& path, double heightMm);
     void ReportPrintFile(const TPrintResult& result, const QString& path, double heightMm);
+    void NetExportDone(const TNetSummary& summary, const std::string& path);
+    void ReportNet(const TNetSummary& summary, const QString& where);
     // What follows every press: the list, its row, the table, the view and the figures.
     void AfterPress(QObject* sender, bool refused);
     void ShowCatalogueChoice();

@@ -34,6 +34,8 @@ void TFrmPolyhedron::ConnectHandlers()
     connect(BtnStop, &QPushButton::clicked, this, [this] { BtnStopClick(); });
     connect(AutoChBx, &QCheckBox::toggled, this, [this] { AutoChBxClick(); });
     DXDraw1->DXDraw1MouseMove = [this](Qt::MouseButtons buttons, int x, int y) { DXDraw1MouseMove(buttons, x, y); };
+    DXDraw1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(DXDraw1, &QWidget::customContextMenuRequested, this, &TFrmPolyhedron::ShowViewMenu);
 
     // The radio groups, "English" and "VRML出力時に直線を浮かす" are connected by LoadSettings
     // once it has set them, so that loading writes nothing.

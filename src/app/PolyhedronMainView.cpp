@@ -135,13 +135,15 @@ void TFrmPolyhedron::ShowSolidInfo()
 
 namespace {
 
-// The save dialog's file types, VRML first, with the format and extension of each; the
-// last two write the outer surface for a 3-D printer.
+// The save dialog's file types, VRML first, with the format and extension of each; then
+// the outer surface for a 3-D printer, and paper models.
+enum class TExportKind { View, Print, Net, Parts };
+
 struct TExportFilter {
     const char* Filter;
     TExportFormat Format;
     const char* Suffix;
-    bool Print = false;
+    TExportKind Kind = TExportKind::View;
 };
 
 const TExportFilter ExportFilters[] = {
@@ -151,8 +153,12 @@ const TExportFilter ExportFilters[] = {
     {"STL (*.stl)", TExportFormat::Stl, "stl"},
     {"glTF (*.glb)", TExportFormat::Glb, "glb"},
     {QT_TRANSLATE_NOOP("Zenkari", "PNG画像 (*.png)"), TExportFormat::Png, "png"},
-    {QT_TRANSLATE_NOOP("Zenkari", "3Dプリント用 STL (*.stl)"), TExportFormat::Stl, "stl", true},
-    {QT_TRANSLATE_NOOP("Zenkari", "3Dプリント用 3MF (*.3mf)"), TExportFormat::Stl, "3mf", true},
+    {QT_TRANSLATE_NOOP("Zenkari", "3Dプリント用 STL (*.stl)"), TExportFormat::Stl, "stl", TExportKind::Print},
+    {QT_TRANSLATE_NOOP("Zenkari", "3Dプリント用 3MF (*.3mf)"), TExportFormat::Stl, "3mf", TExportKind::Print},
+    {QT_TRANSLATE_NOOP("Zenkari", "展開図 PDF (*.pdf)"), TExportFormat::Vrml, "pdf", TExportKind::Net},
+    {QT_TRANSLATE_NOOP("Zenkari", "展開図 SVG (*.svg)"), TExportFormat::Vrml, "svg", TExportKind::Net},
+    {QT_TRANSLATE_NOOP("Zenkari", "部品図 PDF (*.pdf)"), TExportFormat::Vrml, "pdf", TExportKind::Parts},
+    {QT_TRANSLATE_NOOP("Zenkari", "部品図 SVG (*.svg)"), TExportFormat::Vrml, "svg", TExportKind::Parts},
 };
 
 QString Extension(const QString& path)
@@ -194,15 +200,21 @@ TExportChoice TFrmPolyhedron::ChosenExport(const QString& path) const
     for (const TExportFilter& filter : ExportFilters)
         if (VRMLSaveDialog->selectedNameFilter() == Tr(filter.Filter))
             chosen = &filter;
+    const TExportKind kind = chosen == nullptr ? TExportKind::View : chosen->Kind;
+    // PDF and SVG are paper models, parts where the parts' type is chosen.
+    if (NetFormatFromPath(path.toStdString()))
+        return {TExportFormat::Vrml, false, true, kind == TExportKind::Parts ? TNetMode::Parts : TNetMode::Net};
     // 3MF is written for printing only; under a printing type, ".stl" stays printing too.
     const QString extension = Extension(path);
-    if (extension == QLatin1String("3mf") || (chosen != nullptr && chosen->Print && extension == QLatin1String("stl")))
+    if (extension == QLatin1String("3mf") || (kind == TExportKind::Print && extension == QLatin1String("stl")))
         return {TExportFormat::Stl, true};
     // Otherwise the typed extension wins where it names a format, then the chosen type.
     if (const std::optional<TExportFormat> typed = ExportFormatFromPath(path.toStdString()))
         return {*typed, false};
+    if (chosen != nullptr && (kind == TExportKind::Net || kind == TExportKind::Parts))
+        return {TExportFormat::Vrml, false, true, kind == TExportKind::Parts ? TNetMode::Parts : TNetMode::Net};
     if (chosen != nullptr)
-        return {chosen->Format, chosen->Print};
+        return {chosen->Format, kind == TExportKind::Print};
     return {};
 }
 
@@ -222,6 +234,10 @@ void TFrmPolyhedron::VRMLBtnClick()
         const TExportChoice choice = ChosenExport(path);
         if (choice.Print) {
             StartPrintExport(sel, path);  // the directory is remembered once the file is written
+            return;
+        }
+        if (choice.Net) {
+            StartNetExport(sel, path, choice.NetMode);  // likewise
             return;
         }
         TPictureSettings picture;

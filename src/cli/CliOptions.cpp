@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -83,6 +84,15 @@ const TOptionTable& ExportOptions()
     return options;
 }
 
+const TOptionTable& NetOptions()
+{
+    static const TOptionTable options = {
+        {"--limit", true},     {"--pick", true},     {"--dual", false}, {"--compound", false}, {"--time-limit", true},
+        {"--lang", true},      {"-o", true},         {"--mode", true},  {"--paper", true},     {"--edge-mm", true},
+        {"--margin-mm", true}, {"--no-tabs", false}, {"--json", false}};
+    return options;
+}
+
 const TOptionTable& CatalogueListOptions()
 {
     static const TOptionTable options = {{"--english", false}, {"--lang", true}};
@@ -95,6 +105,8 @@ const TOptionTable& OptionsOf(const TCliRequest& request)
         return VrmlOptions();
     if (request.Command == TCliCommand::Export)
         return ExportOptions();
+    if (request.Command == TCliCommand::Net)
+        return NetOptions();
     if (request.Command == TCliCommand::Catalogue && request.CatalogueItem < 0)
         return CatalogueListOptions();
     return BuildOptions();
@@ -156,6 +168,8 @@ void TakeFlag(const std::string& option, TCliRequest& request)
         request.Print = true;
     else if (option == "--struts")
         request.Struts = true;
+    else if (option == "--no-tabs")
+        request.Net.Tabs = false;
 }
 
 // A catalogue item is built as choosing it in the window builds it: its code string, its
@@ -178,8 +192,41 @@ TResult RangeError(const std::string& option, const std::string& range, const st
     return TResult::Failure(option + " must be " + range + ", not " + QuotedInput(value));
 }
 
+// What the net command takes beyond a build's options; nothing for another option.
+std::optional<TResult> TakeNetValue(const std::string& option, const std::string& value, TCliRequest& request)
+{
+    TNetRequest& net = request.Net;
+    if (option == "-o") {
+        if (value.empty())
+            return TResult::Failure("-o needs a file name");
+        request.OutputFile = value;
+    } else if (option == "--mode") {
+        if (value != "net" && value != "parts")
+            return RangeError(option, "net or parts", value);
+        net.Mode = value == "net" ? TNetMode::Net : TNetMode::Parts;
+    } else if (option == "--paper") {
+        const std::optional<TNetPaper> paper = NetPaperFromName(value);
+        if (!paper)
+            return RangeError(option, "a4, a3, letter, legal or WxHmm (each side 50 ... 2000 mm)", value);
+        net.Paper.WidthMm = paper->WidthMm;
+        net.Paper.HeightMm = paper->HeightMm;
+    } else if (option == "--edge-mm") {
+        if (!ReadFinite(value, net.EdgeMm) || net.EdgeMm < 1.0 || net.EdgeMm > 2000.0)
+            return RangeError(option, "1 ... 2000 millimetres", value);
+    } else if (option == "--margin-mm") {
+        if (!ReadFinite(value, net.Paper.MarginMm) || net.Paper.MarginMm < 0.0 || net.Paper.MarginMm > 100.0)
+            return RangeError(option, "0 ... 100 millimetres", value);
+    } else {
+        return std::nullopt;
+    }
+    return TResult::Success();
+}
+
 TResult TakeValue(const std::string& option, const std::string& value, TCliRequest& request)
 {
+    if (request.Command == TCliCommand::Net)
+        if (std::optional<TResult> taken = TakeNetValue(option, value, request))
+            return *taken;
     TDisplaySettings& display = request.Display;
     const bool vrml = request.Command == TCliCommand::Vrml || request.Command == TCliCommand::Export;
     if (option == "--limit") {
@@ -307,6 +354,8 @@ std::string UsageText()
            "       zenkari-cli vrml CONFIG -o FILE [build options] [--mode M] [--alpha A]\n"
            "                        [--dual-alpha A] [--zoom Z] [--no-float-lines] [--mono G,G]\n"
            "       zenkari-cli export CONFIG -o FILE [--format F] [--size WxH] [vrml options]\n"
+           "       zenkari-cli net CONFIG -o FILE.pdf|FILE.svg [--mode net|parts] [--paper P]\n"
+           "                        [--edge-mm E] [--margin-mm M] [--no-tabs] [--json] [build options]\n"
            "       zenkari-cli catalogue [--english] [--lang L]\n"
            "       zenkari-cli catalogue ITEM [build options]\n"
            "  ITEM    a catalogue item, 0 ... 241: entry ITEM / 2, its dual when ITEM is odd\n"
@@ -349,7 +398,16 @@ std::string UsageText()
            "  --height-mm H   export --print: the model's height (default 60)\n"
            "  --struts        export --print: a ball-and-stick model instead, every edge a rod,\n"
            "                  every vertex a ball 1.6 times as thick, standing on feet at z = 0\n"
-           "  --strut-mm D    export --print --struts: the rods' thickness (default 2)\n";
+           "  --strut-mm D    export --print --struts: the rods' thickness (default 2)\n"
+           "  net             a paper model of the solid's outer surface: a vector PDF or a layered\n"
+           "                  SVG (layers cut, mountain, valley, tabs, labels), glue tabs and labels\n"
+           "                  on the glued sides, a 50 mm scale bar and the name on every page\n"
+           "  --mode net      one net unfolded in as few pieces as fold out without overlaps (default);\n"
+           "  --mode parts    each distinct piece of the surface once, with how many to cut\n"
+           "  --paper P       a4 (default), a3, letter, legal, or WxHmm such as 300x200mm\n"
+           "  --edge-mm E     the length of an edge on paper (default: the longest that fits)\n"
+           "  --margin-mm M   the margins (default 10)\n"
+           "  --no-tabs       no glue tabs\n";
 }
 
 TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)
@@ -369,10 +427,12 @@ TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request
             first = 2;
         }
     } else {
-        if (argc < 2 || (command != "build" && command != "vrml" && command != "export"))
-            return TResult::Failure("expected: zenkari-cli build|vrml|export CONFIG or catalogue [ITEM] (see --help)");
+        if (argc < 2 || (command != "build" && command != "vrml" && command != "export" && command != "net"))
+            return TResult::Failure(
+                "expected: zenkari-cli build|vrml|export|net CONFIG or catalogue [ITEM] (see --help)");
         request.Command = command == "vrml"     ? TCliCommand::Vrml
                           : command == "export" ? TCliCommand::Export
+                          : command == "net"    ? TCliCommand::Net
                                                 : TCliCommand::Build;
         if (const TResult read = ReadConfiguration(argv[1], request); read.Failed())
             return TResult::Failure("bad configuration " + QuotedInput(argv[1]) + ": " + read.Error);
@@ -403,5 +463,10 @@ TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request
         return TResult::Failure("vrml needs -o FILE");
     if (request.Command == TCliCommand::Export)
         return CheckExportTarget(request);
+    if (request.Command == TCliCommand::Net) {
+        if (request.OutputFile.empty() || !NetFormatFromPath(request.OutputFile))
+            return TResult::Failure("net needs -o FILE.pdf or -o FILE.svg");
+        request.Net.Language = request.Language;
+    }
     return TResult::Success();
 }

@@ -7,6 +7,7 @@
 #include "common/Result.h"
 #include "construction/VertexConfiguration.h"
 #include "session/ExportFile.h"
+#include "session/ExportNet.h"
 
 #include <string>
 
@@ -14,7 +15,7 @@
 // enough that a wandering search cannot fill memory with its pane.
 inline constexpr int MaxPresses = 100000;
 
-enum class TCliCommand { Build, Vrml, Export, Catalogue };
+enum class TCliCommand { Build, Vrml, Export, Net, Catalogue };
 
 struct TCliRequest {
     TCliCommand Command = TCliCommand::Build;
@@ -37,6 +38,7 @@ struct TCliRequest {
     double HeightMm = 60.0;  // export --print: --height-mm
     bool Struts = false;     // export --print: --struts, a ball-and-stick model
     double StrutMm = 2.0;    // export --print --struts: --strut-mm
+    TNetRequest Net;         // net: --mode, --paper, --edge-mm, --margin-mm, --no-tabs
     int PictureWidth = 800;  // export to PNG: --size
     int PictureHeight = 800;
     TDisplaySettings Display = FirstStartDisplaySettings();  // vrml: how it looks

@@ -3,6 +3,7 @@
 
 #include "catalogue/PolyhedronInfo.h"
 #include "cli/CliBuild.h"
+#include "cli/CliNet.h"
 #include "cli/StandardOutput.h"
 #include "export/PolyhedronVRML.h"
 
@@ -138,6 +139,8 @@ int Run(const TCliRequest& request)
         return WriteVrmlFile(request, session);
     if (request.Command == TCliCommand::Export && !refused)
         return WriteExportFile(request, session);
+    if (request.Command == TCliCommand::Net && !refused)
+        return WriteNetFile(request, session);
     if (request.Json)
         WriteJsonReport(report, std::cout);
     else

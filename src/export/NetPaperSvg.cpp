@@ -91,8 +91,11 @@ std::string StrokeStyle(const TStrokeLook& look)
                         + Attribute("stroke-linejoin", "round");
     if (look.DashCount > 0) {
         std::string dashes;
-        for (int d = 0; d < look.DashCount; ++d)
-            dashes += (d == 0 ? "" : " ") + Mm(look.Dashes[static_cast<std::size_t>(d)]);
+        for (int d = 0; d < look.DashCount; ++d) {
+            if (d > 0)
+                dashes += ' ';
+            dashes += Mm(look.Dashes[static_cast<std::size_t>(d)]);
+        }
         style += Attribute("stroke-dasharray", dashes);
     }
     return style;
@@ -101,8 +104,13 @@ std::string StrokeStyle(const TStrokeLook& look)
 std::string Points(const std::vector<TPoint2>& points, double top)
 {
     std::string text;
-    for (const TPoint2 p : points)
-        text += (text.empty() ? "" : " ") + Mm(p.X) + ',' + Mm(p.Y + top);
+    for (const TPoint2 p : points) {
+        if (!text.empty())
+            text += ' ';
+        text += Mm(p.X);
+        text += ',';
+        text += Mm(p.Y + top);
+    }
     return text;
 }
 

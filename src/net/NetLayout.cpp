@@ -214,6 +214,58 @@ double LongestFittingEdge(const TNet& net, const TNetPaper& paper)
     return edge >= 1.0 ? std::floor(edge * 10.0 * (1.0 - 1e-9)) / 10.0 : edge * (1.0 - 1e-9);
 }
 
+namespace {
+
+// The pieces placed at one scale: each in its best turn, the tallest first; false where a
+// piece fits no page.
+bool Pack(const TNet& net, const std::vector<std::vector<TTurn>>& turns, double edge, const TPrintableArea& area,
+          std::vector<TPiecePlace>& places, int& pages)
+{
+    std::vector<const TTurn*> chosen(net.Pieces.size());
+    for (size_t p = 0; p < net.Pieces.size(); ++p)
+        if ((chosen[p] = BestTurn(turns[p], edge, area)) == nullptr)
+            return false;
+    std::vector<size_t> order(net.Pieces.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return chosen[a]->Height() > chosen[b]->Height(); });
+    TPacker packer{area, {}, {}};
+    places.assign(net.Pieces.size(), {});
+    for (size_t p : order) {
+        const TTurn& turn = *chosen[p];
+        int page = 0;
+        const TPoint2 corner = packer.Place(turn.Width() * edge, turn.Height() * edge, page);
+        // The turned box's top left corner (X0, Y1 in the net's y-up terms) goes to corner.
+        places[p] = {page, turn.Cos, turn.Sin, edge, {corner.X - edge * turn.X0, corner.Y + edge * turn.Y1}};
+    }
+    pages = static_cast<int>(packer.PageUsed.size());
+    return true;
+}
+
+// The edge a model is drawn at unless one is asked: the longest at which all of it goes
+// on one page, but not under a third of the longest at which its largest piece fits, so
+// that a model of many pieces spreads over pages rather than shrinking out of sight.
+double DefaultEdge(const TNet& net, const std::vector<std::vector<TTurn>>& turns, double fitting,
+                   const TPrintableArea& area)
+{
+    std::vector<TPiecePlace> places;
+    int pages = 0;
+    const auto onePage = [&](double edge) { return Pack(net, turns, edge, area, places, pages) && pages == 1; };
+    if (onePage(fitting))
+        return fitting;
+    double low = fitting / 3.0;
+    if (!onePage(low))
+        return std::floor(low * 10.0) / 10.0 > 0.0 ? std::floor(low * 10.0) / 10.0 : low;
+    double high = fitting;
+    for (int halving = 0; halving < 24; ++halving) {
+        const double middle = 0.5 * (low + high);
+        (onePage(middle) ? low : high) = middle;
+    }
+    return low >= 1.0 ? std::floor(low * 10.0) / 10.0 : low;
+}
+
+}  // namespace
+
 TResult LayOutNet(const TNet& net, const TNetSheetOptions& options, TNetSheet& sheet)
 {
     const TNetPaper& paper = options.Paper;
@@ -221,38 +273,22 @@ TResult LayOutNet(const TNet& net, const TNetSheetOptions& options, TNetSheet& s
     if (area.X1 - area.X0 < 60.0 || area.Y1 - area.Y0 < 20.0)
         return TResult::Failure("the paper is too small for its margins, the scale bar and a piece");
     const double fitting = LongestFittingEdge(net, paper);
-    const double edge = options.EdgeMm > 0.0 ? options.EdgeMm : fitting;
-    if (!(edge > 0.0) || !std::isfinite(edge))
+    if (!(fitting > 0.0) || !std::isfinite(fitting))
         return TResult::Failure("no piece of the net has a size");
+    std::vector<std::vector<TTurn>> turns;
+    for (const TNetPiece& piece : net.Pieces)
+        turns.push_back(Turns(piece));
+    const double edge = options.EdgeMm > 0.0 ? options.EdgeMm : DefaultEdge(net, turns, fitting, area);
     if (edge > fitting * (1.0 + 1e-9))
         return TResult::Failure("at " + Decimal(edge) + " mm an edge the largest piece does not fit the paper; at most "
                                 + Decimal(std::floor(fitting * 10.0) / 10.0) + " mm fits");
     sheet = {};
     sheet.EdgeMm = edge;
-    sheet.Places.assign(net.Pieces.size(), {});
-    std::vector<const TTurn*> chosen(net.Pieces.size());
-    std::vector<std::vector<TTurn>> turns(net.Pieces.size());
-    for (size_t p = 0; p < net.Pieces.size(); ++p) {
-        turns[p] = Turns(net.Pieces[p]);
-        chosen[p] = BestTurn(turns[p], edge, area);
-        if (chosen[p] == nullptr)
-            return TResult::Failure("a piece of the net does not fit the paper");
-    }
-    std::vector<size_t> order(net.Pieces.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return chosen[a]->Height() > chosen[b]->Height(); });
-    TPacker packer{area, {}, {}};
-    for (size_t p : order) {
-        const TTurn& turn = *chosen[p];
-        int page = 0;
-        const TPoint2 corner = packer.Place(turn.Width() * edge, turn.Height() * edge, page);
-        // The turned box's top left corner (X0, Y1 in the net's y-up terms) goes to corner.
-        sheet.Places[p] = {page, turn.Cos, turn.Sin, edge, {corner.X - edge * turn.X0, corner.Y + edge * turn.Y1}};
-    }
+    int pages = 0;
+    if (!Pack(net, turns, edge, area, sheet.Places, pages))
+        return TResult::Failure("a piece of the net does not fit the paper");
     TNetSheetOptions drawn = options;
     drawn.EdgeMm = edge;
-    const int pages = static_cast<int>(packer.PageUsed.size());
     sheet.Pages.assign(pages, TNetPage{paper.WidthMm, paper.HeightMm, {}, {}, {}, {}, {}, 50.0});
     for (size_t p = 0; p < net.Pieces.size(); ++p)
         DrawPiece(net.Pieces[p], sheet.Places[p], drawn, sheet.Pages[sheet.Places[p].Page]);

@@ -21,8 +21,8 @@ inline constexpr double PieceGapMm = 4.0;
 
 struct TNetSheetOptions {
     TNetPaper Paper;
-    double EdgeMm = 0.0;               // millimetres a unit edge; 0: the longest that lets every piece fit a page
-    std::string Title;                 // the solid's name and what the sheet is
+    double EdgeMm = 0.0;  // millimetres a unit edge; 0: the longest that puts it all on a page (see DefaultEdge)
+    std::string Title;    // the solid's name and what the sheet is
     std::vector<TColour> FaceColours;  // one for each TSurfaceFace
 };
 

@@ -124,49 +124,49 @@ TResult ExportShownBytes(const TBuildSession& session, int sel, const TDisplaySe
 namespace {
 
 // The faces of what settings show of the solid: itself, its dual, or the compound of both.
-TResult ShownFaces(const TBuiltSolid& solid, const TDisplaySettings& settings, std::vector<TSurfaceFace>& faces)
+TResult ShownFaces(const TBuiltSolid& solid, const TDisplaySettings& settings, std::vector<TSurfaceFace>& faces,
+                   const std::string& model)
 {
     if (!settings.DualShown && !settings.CompoundShown) {
         faces = SolidSurfaceFaces(solid);
         return TResult::Success();
     }
     if (DualReachesInfinity(solid))
-        return TResult::Failure("no printable model: the dual has poles at infinity (a face passes through the "
-                                "centre), so it encloses nothing that can be held");
+        return TResult::Failure("no " + model
+                                + ": the dual has poles at infinity (a face passes through the centre), so it "
+                                  "encloses nothing that can be held");
     TDualSolid dual;
     TNullPane pane;
     if (FormDual(solid.Raw, *solid.Geometry, dual, pane))
-        return TResult::Failure("no printable model: the dual cannot be formed");
+        return TResult::Failure("no " + model + ": the dual cannot be formed");
     faces = settings.CompoundShown ? CompoundSurfaceFaces(solid, dual) : DualSurfaceFaces(dual);
     return TResult::Success();
 }
 
-// The outer surface of what settings show of list position sel's solid, or the reason
-// there is none.
-TResult PrintableSurface(const TBuildSession& session, int sel, const TDisplaySettings& settings,
-                         TOuterSurface& surface)
+}  // namespace
+
+TResult ShownOuterSurface(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                          TOuterSurface& surface, const std::string& model)
 {
     const TBuiltSolid* solid = session.SolidAt(sel);
     if (solid == nullptr || solid->Raw.VertexCount == 0)
         return TResult::Failure("nothing to write: list position " + std::to_string(sel) + " holds no solid");
     std::vector<TSurfaceFace> faces;
-    if (TResult shown = ShownFaces(*solid, settings, faces); shown.Failed())
+    if (TResult shown = ShownFaces(*solid, settings, faces, model); shown.Failed())
         return shown;
     if (TResult formed = FormOuterSurface(std::move(faces), surface); formed.Failed())
-        return TResult::Failure("no printable model: " + formed.Error);
+        return TResult::Failure("no " + model + ": " + formed.Error);
     if (surface.Empty())
-        return TResult::Failure("no printable model: the faces enclose nothing");
+        return TResult::Failure("no " + model + ": the faces enclose nothing");
     return TResult::Success();
 }
-
-}  // namespace
 
 TPrintResult ExportPrintPicture(const TBuildSession& session, int sel, const std::string& path,
                                 const TPictureSettings& picture, const TDisplaySettings& settings)
 {
     TPrintResult result;
     TOuterSurface surface;
-    if (TResult formed = PrintableSurface(session, sel, settings, surface); formed.Failed()) {
+    if (TResult formed = ShownOuterSurface(session, sel, settings, surface); formed.Failed()) {
         result.Error = std::move(formed.Error);
         return result;
     }
@@ -238,7 +238,7 @@ TPrintResult ExportPrintFile(const TBuildSession& session, int sel, const std::s
                              const TDisplaySettings& settings)
 {
     TOuterSurface surface;
-    if (TResult formed = PrintableSurface(session, sel, settings, surface); formed.Failed()) {
+    if (TResult formed = ShownOuterSurface(session, sel, settings, surface); formed.Failed()) {
         TPrintResult result;
         result.Error = std::move(formed.Error);
         return result;

@@ -7,6 +7,7 @@
 
 #include "export/MeshWriters.h"
 #include "session/BuildSession.h"
+#include "solid/OuterSurface.h"
 
 #include <optional>
 #include <string>
@@ -53,6 +54,11 @@ struct [[nodiscard]] TPrintResult {
 enum class TPrintFormat { Stl, ThreeMf };
 // From the file name's extension, ".stl" or ".3mf" in any case: nothing when it names neither.
 [[nodiscard]] std::optional<TPrintFormat> PrintFormatFromPath(const std::string& path);
+
+// The outer surface of what settings show of list position sel's solid (itself, its dual or
+// the compound of both), or the reason there is none, naming the model it was wanted for.
+[[nodiscard]] TResult ShownOuterSurface(const TBuildSession& session, int sel, const TDisplaySettings& settings,
+                                        TOuterSurface& surface, const std::string& model = "printable model");
 
 // The outer surface of what settings show of list position sel's solid (itself, its dual or
 // the compound of both; a dual with poles at infinity is refused) for a 3-D printer, in millimetres,

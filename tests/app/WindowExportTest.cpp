@@ -132,7 +132,7 @@ TEST_F(WindowExport, EveryFileTypeOfTheDialogWritesItsFormat)
     SetPolygons({"3", "4", "3", "4"});
     Form->BuildBtn->click();
     const QStringList filters = Form->VRMLSaveDialog->nameFilters();
-    ASSERT_EQ(filters.size(), 8);
+    ASSERT_EQ(filters.size(), 12);
     EXPECT_EQ(filters[6], PrintStl);
     EXPECT_EQ(filters[7], Print3mf);
     EXPECT_EQ(filters[0], QStringLiteral("VRML files (*.wrl *.WRL)"));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paper models of every catalogue solid, in both modes, checked as a model builder would
-// find them: on each page no two faces or tabs overlap (each cut into triangles and
-// clipped by the others, not the net's own test of separating sides) and every piece lies inside the printable area;
+// find them: on each page no two faces or tabs overlap (their triangles clipped by one
+// another, not the net's own test of separating sides) and every piece lies inside the printable area;
 // the pieces' areas add up to the outer surface; every glued pair of sides has one tab and
 // one label on both sides; and folding the net back along its fold angles puts every
 // corner where the surface has it.
@@ -56,42 +56,6 @@ double SignedArea(const std::vector<TPoint2>& corners)
     return twice / 2.0;
 }
 
-// A simple polygon cut into triangles by clipping ears, each anticlockwise.
-std::vector<TTriangle> Ears(std::vector<TPoint2> ring)
-{
-    if (SignedArea(ring) < 0.0)
-        std::reverse(ring.begin(), ring.end());
-    std::vector<TTriangle> triangles;
-    while (ring.size() > 3) {
-        const size_t m = ring.size();
-        size_t ear = m;
-        for (size_t i = 0; i < m && ear == m; ++i) {
-            const TPoint2 a = ring[(i + m - 1) % m];
-            const TPoint2 b = ring[i];
-            const TPoint2 c = ring[(i + 1) % m];
-            if (Cross2(b - a, c - b) <= 0.0)
-                continue;  // reflex (or straight): no ear
-            bool empty = true;
-            for (size_t j = 0; j < m && empty; ++j) {
-                const TPoint2 p = ring[j];
-                if (j == i || j == (i + 1) % m || j == (i + m - 1) % m)
-                    continue;
-                empty = !(Cross2(b - a, p - a) > 0.0 && Cross2(c - b, p - b) > 0.0 && Cross2(a - c, p - c) > 0.0);
-            }
-            if (empty)
-                ear = i;
-        }
-        if (ear == m) {  // only straight corners left: a sliver of no area
-            break;
-        }
-        triangles.push_back({ring[(ear + m - 1) % m], ring[ear], ring[(ear + 1) % m]});
-        ring.erase(ring.begin() + static_cast<std::ptrdiff_t>(ear));
-    }
-    if (ring.size() == 3)
-        triangles.push_back({ring[0], ring[1], ring[2]});
-    return triangles;
-}
-
 // The area two anticlockwise triangles share: one clipped by the other's three sides
 // (Sutherland and Hodgman).
 double CommonArea(const TTriangle& a, const TTriangle& b)
@@ -121,23 +85,56 @@ struct TPageShape {
     double X0 = INFINITY, X1 = -INFINITY, Y0 = INFINITY, Y1 = -INFINITY;
 };
 
-// No two faces or tabs on a page share more than a speck of area: each shape cut into
-// triangles its own way, every two triangles of different shapes clipped by each other.
-void ExpectNothingOverlaps(const TNetPage& page, int pageNumber)
+// A triangle as drawn on its page, anticlockwise whatever the page's y does.
+TTriangle OnPage(const TPiecePlace& place, TPoint2 a, TPoint2 b, TPoint2 c)
+{
+    TTriangle t{place.OnPage(a), place.OnPage(b), place.OnPage(c)};
+    if (Cross2(t[1] - t[0], t[2] - t[0]) < 0.0)
+        std::swap(t[1], t[2]);
+    return t;
+}
+
+// The faces and tabs of the pieces on one page as triangles: each face cut as the surface
+// was (the region's own triangles), each tab fanned from its first corner.
+std::vector<TPageShape> PageShapes(const TNet& net, const TNetSheet& sheet, int page)
 {
     std::vector<TPageShape> shapes;
-    for (const auto* list : {&page.Faces, &page.Tabs})
-        for (const TDrawnPolygon& p : *list) {
-            TPageShape shape;
-            shape.Triangles = Ears(p.Corners);
-            for (const TPoint2& c : p.Corners) {
+    const auto bound = [](TPageShape& shape) {
+        for (const TTriangle& t : shape.Triangles)
+            for (const TPoint2& c : t) {
                 shape.X0 = std::min(shape.X0, c.X);
                 shape.X1 = std::max(shape.X1, c.X);
                 shape.Y0 = std::min(shape.Y0, c.Y);
                 shape.Y1 = std::max(shape.Y1, c.Y);
             }
+    };
+    for (size_t p = 0; p < net.Pieces.size(); ++p) {
+        const TPiecePlace& place = sheet.Places[p];
+        if (place.Page != page)
+            continue;
+        for (const TNetFace& face : net.Pieces[p].Faces) {
+            TPageShape shape;
+            for (const auto& t : face.Triangles)
+                shape.Triangles.push_back(OnPage(place, t[0], t[1], t[2]));
+            bound(shape);
             shapes.push_back(std::move(shape));
         }
+        for (const TNetTab& tab : net.Pieces[p].Tabs) {
+            TPageShape shape;
+            for (size_t k = 1; k + 1 < tab.Corners.size(); ++k)
+                shape.Triangles.push_back(OnPage(place, tab.Corners[0], tab.Corners[k], tab.Corners[k + 1]));
+            bound(shape);
+            shapes.push_back(std::move(shape));
+        }
+    }
+    return shapes;
+}
+
+// No two faces or tabs on a page share more than a speck of area: every two triangles of
+// different shapes clipped by each other.
+void ExpectNothingOverlaps(const TNet& net, const TNetSheet& sheet, int page)
+{
+    const std::vector<TPageShape> shapes = PageShapes(net, sheet, page);
     std::vector<size_t> order(shapes.size());
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return shapes[a].X0 < shapes[b].X0; });
@@ -153,10 +150,10 @@ void ExpectNothingOverlaps(const TNetPage& page, int pageNumber)
                 for (const TTriangle& t : b.Triangles)
                     area += CommonArea(s, t);
             if (area > 1e-6 && ++overlaps <= 3)
-                ADD_FAILURE() << "page " << pageNumber << ": shapes " << order[oi] << " and " << order[oj]
+                ADD_FAILURE() << "page " << page + 1 << ": shapes " << order[oi] << " and " << order[oj]
                               << " overlap by " << area << " mm2";
         }
-    EXPECT_EQ(overlaps, 0) << "on page " << pageNumber;
+    EXPECT_EQ(overlaps, 0) << "on page " << page + 1;
 }
 
 void ExpectInsideArea(const TNetPage& page, const TPrintableArea& area)
@@ -349,7 +346,7 @@ void CheckModel(const TEntrySurface& entry, TNetMode mode)
     const TResult laid = LayOutNet(net, options, sheet);
     ASSERT_FALSE(laid.Failed()) << laid.Error;
     for (size_t p = 0; p < sheet.Pages.size(); ++p) {
-        ExpectNothingOverlaps(sheet.Pages[p], static_cast<int>(p) + 1);
+        ExpectNothingOverlaps(net, sheet, static_cast<int>(p));
         ExpectInsideArea(sheet.Pages[p], PieceArea(options.Paper));
     }
 }
