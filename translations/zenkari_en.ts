@@ -635,5 +635,67 @@ The settings last only while Zenkari runs.</translation>
         <source>3Dプリント用 3MF (*.3mf)</source>
         <translation>3MF for 3-D printing (*.3mf)</translation>
     </message>
+    <message>
+        <source>展開図 PDF (*.pdf)</source>
+        <translation>Net, PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>展開図 SVG (*.svg)</source>
+        <translation>Net, SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>部品図 PDF (*.pdf)</source>
+        <translation>Parts, PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>部品図 SVG (*.svg)</source>
+        <translation>Parts, SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>部品図</source>
+        <translation>parts</translation>
+    </message>
+    <message>
+        <source>展開図</source>
+        <translation>net</translation>
+    </message>
+    <message>
+        <source>展開図を書き出し中：%1</source>
+        <translation>Writing the paper model: %1</translation>
+    </message>
+    <message>
+        <source>%1 に展開図を出しました。</source>
+        <translation>Paper model written to %1.</translation>
+    </message>
+    <message>
+        <source>%1 ページ・%2 片（切り出す数 %3）・のりしろ %4 個・辺の長さ %5 mm</source>
+        <translation>%1 page(s), %2 piece(s) (%3 to cut out), %4 glue tabs, edge %5 mm</translation>
+    </message>
+    <message>
+        <source>プリンターを使えませんでした。</source>
+        <translation>The printer could not be used.</translation>
+    </message>
+    <message>
+        <source>表示している立体がないので、印刷するものがありません。</source>
+        <translation>No solid is shown, so there is nothing to print.</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。
+%1</source>
+        <translation>Could not print.
+%1</translation>
+    </message>
+    <message>
+        <source>展開図を印刷…</source>
+        <translation>Print the net…</translation>
+    </message>
+    <message>
+        <source>部品図を印刷…</source>
+        <translation>Print the parts…</translation>
+    </message>
+    <message>
+        <source>画像をコピー</source>
+        <translation>Copy the picture</translation>
+    </message>
 </context>
 </TS>

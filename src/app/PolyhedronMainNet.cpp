@@ -14,9 +14,12 @@
 #include "surface/GlSurface.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -188,11 +191,11 @@ void TFrmPolyhedron::ShowViewMenu(const QPoint& at)
     QAction* copy = menu.addAction(Tr(QT_TRANSLATE_NOOP("Zenkari", "画像をコピー")));
     net->setEnabled(shown && !Exporting() && !Building());
     parts->setEnabled(net->isEnabled());
-    QAction* chosen = menu.exec(DXDraw1->mapToGlobal(at));
-    if (chosen == net)
-        PrintNetClick(TNetMode::Net);
-    else if (chosen == parts)
-        PrintNetClick(TNetMode::Parts);
-    else if (chosen == copy)
-        CopyViewPicture();
+    // Each runs once the menu has closed, so that the print dialog does not open inside it.
+    connect(
+        net, &QAction::triggered, this, [this] { PrintNetClick(TNetMode::Net); }, Qt::QueuedConnection);
+    connect(
+        parts, &QAction::triggered, this, [this] { PrintNetClick(TNetMode::Parts); }, Qt::QueuedConnection);
+    connect(copy, &QAction::triggered, this, &TFrmPolyhedron::CopyViewPicture, Qt::QueuedConnection);
+    menu.exec(DXDraw1->mapToGlobal(at));
 }

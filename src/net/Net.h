@@ -34,10 +34,12 @@ struct TNetFace {
 };
 
 struct TNetTab {
-    std::vector<TPoint2>
-        Corners;   // anticlockwise; the first two lie on the glued side (set in from its ends on a short tab)
-    int Face = 0;  // in the piece
-    int Side = 0;  // of that face
+    // Anticlockwise; the first two lie on the glued side (set in from its ends on a short
+    // tab), the last two are its top edge.
+    std::vector<TPoint2> Corners;
+    int Face = 0;      // in the piece
+    int Side = 0;      // of that face
+    std::string Text;  // parts: the fold angle, printed on the tab
 };
 
 struct TNetLine {
@@ -51,12 +53,13 @@ struct TNetLabel {
     double Turn = 0.0;
     double Size = 0.0;  // in units of the edge, before the sheet's limits
     std::string Text;
+    bool Upright = false;  // read level on the page however the piece is turned (the counts)
 };
 
 struct TNetPiece {
     std::vector<TNetFace> Faces;
     std::vector<TNetTab> Tabs;
-    std::vector<TNetLine> Lines;    // every cut and fold, each once
+    std::vector<TNetLine> Lines;    // every cut and fold along the faces, each once
     std::vector<TNetLabel> Labels;  // edge labels, fold angles on the tabs, the count
     int Count = 1;                  // parts: how many to cut out
     int Mirrored = 0;               // parts: of which this many are the mirror image of the drawing

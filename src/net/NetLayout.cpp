@@ -151,6 +151,35 @@ struct TPacker {
     }
 };
 
+// The tab's corners with its top brought down to MostTabMm on paper, along its slanted
+// ends: the lowered tab lies inside the one the overlap test passed.
+std::vector<TPoint2> LoweredTab(const TNetTab& tab, double scale)
+{
+    std::vector<TPoint2> corners = tab.Corners;
+    if (corners.size() != 4)
+        return corners;
+    const TPoint2 d = corners[1] - corners[0];
+    const TPoint2 out{d.Y / Length2(d), -d.X / Length2(d)};
+    const double height = Dot2(corners[2] - corners[0], out) * scale;
+    if (height <= MostTabMm)
+        return corners;
+    const double keep = MostTabMm / height;
+    corners[2] = corners[1] + keep * (corners[2] - corners[1]);
+    corners[3] = corners[0] + keep * (corners[3] - corners[0]);
+    return corners;
+}
+
+// A tab's text (its fold angle) across its middle, reading from its top edge.
+TDrawnText TabText(const TNetTab& tab, const std::vector<TPoint2>& corners, const TPiecePlace& place, double turn)
+{
+    const TPoint2 d = corners[1] - corners[0];
+    const TPoint2 out{d.Y / Length2(d), -d.X / Length2(d)};
+    const double height = Dot2(corners[2] - corners[0], out);
+    const double size = std::clamp(std::min(0.6 * height, 0.25 * Length2(d)) * place.Scale, 1.6, 3.5);
+    const TPoint2 at = 0.5 * (corners[0] + corners[1]) + (0.5 * height - 0.35 * size / place.Scale) * out;
+    return {place.OnPage(at), size, std::atan2(-d.Y, -d.X) + turn, tab.Text, TTextRole::Label};
+}
+
 // What each piece shows, in millimetres on its page. Texts keep to sizes one can read
 // and print: 1.6 to 4 mm for labels.
 void DrawPiece(const TNetPiece& piece, const TPiecePlace& place, const TNetSheetOptions& options, TNetPage& page)
@@ -163,18 +192,40 @@ void DrawPiece(const TNetPiece& piece, const TPiecePlace& place, const TNetSheet
         polygon.Fill = colour < options.FaceColours.size() ? options.FaceColours[colour] : White;
         page.Faces.push_back(std::move(polygon));
     }
+    const double turn = std::atan2(place.Sin, place.Cos);
     for (const TNetTab& tab : piece.Tabs) {
+        const std::vector<TPoint2> corners = LoweredTab(tab, place.Scale);
         TDrawnPolygon polygon;
-        for (const TPoint2& c : tab.Corners)
+        for (const TPoint2& c : corners)
             polygon.Corners.push_back(place.OnPage(c));
         page.Tabs.push_back(std::move(polygon));
+        for (size_t k = 1; k < corners.size(); ++k)
+            page.Lines.push_back(
+                {place.OnPage(corners[k]), place.OnPage(corners[(k + 1) % corners.size()]), TNetStroke::Cut});
+        if (!tab.Text.empty())
+            page.Texts.push_back(TabText(tab, corners, place, turn));
     }
     for (const TNetLine& line : piece.Lines)
         page.Lines.push_back({place.OnPage(line.From), place.OnPage(line.To), line.Kind});
-    const double turn = std::atan2(place.Sin, place.Cos);
     for (const TNetLabel& label : piece.Labels)
-        page.Texts.push_back({place.OnPage(label.At), std::clamp(label.Size * place.Scale, 1.6, 4.0), label.Turn + turn,
-                              label.Text, TTextRole::Label});
+        page.Texts.push_back({place.OnPage(label.At),
+                              std::clamp(label.Size * place.Scale, 1.6, label.Upright ? 5.0 : 4.0),
+                              label.Upright ? 0.0 : label.Turn + turn, label.Text, TTextRole::Label});
+}
+
+// About how wide a text is in ems: Latin letters and figures half an em and a little,
+// everything else (kana, kanji, full-width signs) a whole em.
+double EmsWide(const std::string& text)
+{
+    double ems = 0.0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80)
+            ems += 0.6;
+        else if ((byte & 0xC0) != 0x80)  // the first byte of a longer character
+            ems += 1.0;
+    }
+    return ems;
 }
 
 // The footer of each page: the scale bar at the left, the title beside it.
@@ -187,10 +238,12 @@ void DrawFooter(const TNetSheetOptions& options, int number, int count, TNetPage
     std::string title = options.Title;
     if (count > 1)
         title += "  " + std::to_string(number + 1) + "/" + std::to_string(count);
-    title += "  (" + Decimal(options.EdgeMm > 0 ? options.EdgeMm : 0.0) + " mm)";
+    title += (options.Language == TLanguage::Japanese ? "　辺 " : "  edge ") + Decimal(options.EdgeMm) + " mm";
     const double left = paper.MarginMm + page.ScaleBarMm + 8.0;
+    const double room = paper.WidthMm - paper.MarginMm - left;
+    const double size = std::min(4.0, room / std::max(EmsWide(title), 1.0));
     page.Texts.push_back(
-        {{0.5 * (left + paper.WidthMm - paper.MarginMm), baseline}, 4.0, 0.0, title, TTextRole::Title});
+        {{0.5 * (left + paper.WidthMm - paper.MarginMm), baseline}, size, 0.0, title, TTextRole::Title});
 }
 
 }  // namespace

@@ -18,12 +18,16 @@ struct TNetPaper {
 // Where the footer starts above the bottom margin, and the room between pieces.
 inline constexpr double FooterMm = 10.0;
 inline constexpr double PieceGapMm = 4.0;
+// The tallest glue tab on paper: a tab is drawn lower (never wider) where its share of the
+// edge would make it taller, so it still overlaps nothing.
+inline constexpr double MostTabMm = 8.0;
 
 struct TNetSheetOptions {
     TNetPaper Paper;
     double EdgeMm = 0.0;  // millimetres a unit edge; 0: the longest that puts it all on a page (see DefaultEdge)
     std::string Title;    // the solid's name and what the sheet is
-    std::vector<TColour> FaceColours;  // one for each TSurfaceFace
+    std::vector<TColour> FaceColours;         // one for each TSurfaceFace
+    TLanguage Language = TLanguage::English;  // of the footer's words
 };
 
 // Where a piece is put: on a page, turned, scaled and shifted, y turned to run down.

@@ -185,18 +185,24 @@ std::string CountText(int count, int mirrored, TLanguage language)
     return text + " (" + std::to_string(mirrored) + " mirrored)";
 }
 
+// The count, level on the page, in the middle of the face's largest triangle: inside the
+// face even where the face is not convex.
 TNetLabel CountLabel(const TNetFace& face, const std::string& text)
 {
-    TPoint2 middle;
+    const std::array<TPoint2, 3>* largest = &face.Triangles.front();
     double area = 0.0;
+    double total = 0.0;
     for (const auto& t : face.Triangles) {
         const double a = 0.5 * Cross2(t[1] - t[0], t[2] - t[0]);
-        middle = middle + (a / 3.0) * (t[0] + t[1] + t[2]);
-        area += a;
+        total += a;
+        if (a > area) {
+            area = a;
+            largest = &t;
+        }
     }
-    middle = (1.0 / area) * middle;
-    const double size = std::min(0.16, 0.3 * std::sqrt(area));
-    return {middle, 0.0, size, text};
+    const TPoint2 middle = (1.0 / 3.0) * ((*largest)[0] + (*largest)[1] + (*largest)[2]);
+    const double size = std::min(0.16, 0.3 * std::sqrt(total));
+    return {middle, 0.0, size, text, true};
 }
 
 }  // namespace

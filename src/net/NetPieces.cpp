@@ -123,7 +123,7 @@ std::optional<TNetTab> FittingTab(const TNetPiece& piece, int face, int side, co
     for (const TTabSize& size : TabSizes) {
         std::vector<TPoint2> outline = shapes.Outline(size);
         if (!grid.Overlaps(outline, ignore, ignoreToo))
-            return TNetTab{std::move(outline), face, side};
+            return TNetTab{std::move(outline), face, side, {}};
     }
     return std::nullopt;
 }
@@ -168,11 +168,6 @@ void DrawPieceLines(const TSurfaceRegions& regions, TNetPiece& piece)
                 piece.Lines.push_back({to, q, TNetStroke::Cut});
         }
     }
-    for (const TNetTab& tab : piece.Tabs) {
-        const std::vector<TPoint2>& c = tab.Corners;
-        for (int k = 1; k < static_cast<int>(c.size()); ++k)
-            piece.Lines.push_back({c[k], c[(k + 1) % c.size()], TNetStroke::Cut});
-    }
 }
 
 void DrawPieceLabels(const TSurfaceRegions& regions, TNetMode mode, TNetPiece& piece)
@@ -196,17 +191,6 @@ void DrawPieceLabels(const TSurfaceRegions& regions, TNetMode mode, TNetPiece& p
     }
     if (mode != TNetMode::Parts)
         return;
-    for (const TNetTab& tab : piece.Tabs) {
-        const TNetFace& face = piece.Faces[tab.Face];
-        const TPoint2 p = tab.Corners[0];
-        const TPoint2 q = tab.Corners[1];
-        const TPoint2 d = q - p;
-        const double length = Length2(d);
-        const TPoint2 outward{d.Y / length, -d.X / length};
-        const double height = Dot2(tab.Corners[2] - p, outward);
-        const double size = std::min({0.07, 0.3 * length, 0.6 * height});
-        const double turn = std::atan2(-d.Y, -d.X);  // reads from the tab's far edge
-        const TPoint2 at = 0.5 * (p + q) + (0.5 * height - 0.35 * size) * outward;
-        piece.Labels.push_back({at, turn, size, Degrees(regions.Regions[face.Region].Sides[tab.Side].Dihedral)});
-    }
+    for (TNetTab& tab : piece.Tabs)
+        tab.Text = Degrees(regions.Regions[piece.Faces[tab.Face].Region].Sides[tab.Side].Dihedral);
 }

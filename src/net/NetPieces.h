@@ -26,9 +26,10 @@ inline constexpr double TabHeight = 0.12;
 // keeps free beside each side it may cut, so that every cut side's pair can have its tab.
 [[nodiscard]] std::vector<TPoint2> SmallestTab(const std::vector<TPoint2>& corners, int side);
 
-// The piece's lines: each fold once, each cut side, the tabs' outlines; a side with a tab
-// folds, as a mountain where the solid's edge is convex and a valley where it is not.
+// The lines along the piece's faces: each fold once, each cut side; a side with a tab
+// folds, as a mountain where the solid's edge is convex and a valley where it is not. (The
+// tabs' own outlines are cut lines drawn with the tabs, at their size on paper.)
 void DrawPieceLines(const TSurfaceRegions& regions, TNetPiece& piece);
-// A label inside each face along each of its labelled sides; on each tab, in parts mode,
-// the fold angle of its side.
+// A label inside each face along each of its labelled sides; for each tab, in parts mode,
+// the fold angle of its side (drawn on the tab once its size on paper is known).
 void DrawPieceLabels(const TSurfaceRegions& regions, TNetMode mode, TNetPiece& piece);

@@ -106,6 +106,7 @@ TNetSummary NetPagesOf(const TBuildSession& session, int sel, const TNetRequest&
     options.Paper = request.Paper;
     options.EdgeMm = request.EdgeMm;
     options.Title = request.Title;
+    options.Language = request.Language;
     for (const TSurfaceFace& face : surface.Faces)
         options.FaceColours.push_back(GroupBaseColour(settings, face.Group, face.N));
     TNetSheet sheet;

@@ -55,6 +55,7 @@ protected:
             menu->close();
         });
         Form->ShowViewMenu(QPoint(10, 10));
+        QCoreApplication::processEvents();  // what was chosen runs once the menu has closed
     }
 };
 

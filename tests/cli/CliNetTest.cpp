@@ -52,7 +52,8 @@ TEST(CliNet, CubeNetIsOneA4PageThatAPdfReaderOpens)
 
 TEST(CliNet, JapaneseTitleAndLetterPaperAtAChosenEdge)
 {
-    const std::string pdf = ScratchDirectory() + "/cube.pdf";
+    const std::string dir = ScratchDirectory();
+    const std::string pdf = dir + "/cube.pdf";
     const TProgramResult run = RunCli({"net", Cube, "-o", pdf, "--paper", "letter", "--edge-mm", "40", "--json"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_DOUBLE_EQ(JsonFigure(run.Out, "edge_mm"), 40.0);
@@ -62,7 +63,7 @@ TEST(CliNet, JapaneseTitleAndLetterPaperAtAChosenEdge)
     const TProgramResult text = RunProgram("pdftotext", {pdf, "-"});
     EXPECT_NE(text.Out.find("立方体"), std::string::npos) << text.Out;
     // The page drawn: the net's faces are coloured, not blank paper.
-    const std::string png = ScratchDirectory() + "/page";
+    const std::string png = dir + "/page";
     ASSERT_EQ(RunProgram("pdftoppm", {"-r", "20", "-png", "-singlefile", pdf, png}).Status, 0);
     EXPECT_GT(FileText(png + ".png").size(), 1000u);
 }
