@@ -12,5 +12,5 @@ fi
 mapfile -t sources < <(ls src/{common,geometry,construction,measure,view,export,catalogue,session}/*.cpp \
                         src/surface/RecordingSurface.cpp src/surface/ImageSurface.cpp \
                         src/solid/SurfaceFaces.cpp src/solid/OuterFigures.cpp src/solid/SheetSplit.cpp \
-                        src/solid/PlaneArrangement.cpp src/solid/OuterCells.cpp)
+                        src/solid/PlaneArrangement.cpp src/solid/OuterCells.cpp src/net/*.cpp)
 printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet

@@ -211,6 +211,7 @@ TResult CutParts(const TSurfaceRegions& regions, const TNetOptions& options, TNe
 {
     const int n = static_cast<int>(regions.Regions.size());
     std::vector<TFlatRegion> flat;
+    flat.reserve(regions.Regions.size());
     for (int r = 0; r < n; ++r)
         flat.push_back(FlattenRegion(regions, r));
     const TSideKinds kinds = KindsOfSides(regions, flat);
