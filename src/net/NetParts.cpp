@@ -4,9 +4,10 @@
 // be turned, or turned and reflected, onto the other side for side: the same lengths and
 // corners, the same fold angle and colours along each side, the same tab on it and the
 // same label. Labels name the kinds of glued pair, so a side is glued to the side of the
-// same letter, and each pair's one tab is given to whichever of its two regions carries
-// fewer so far (the sides of a pair of different kinds: always to the same kind), so
-// that the tabs spread evenly and few kinds arise.
+// same letter. Each pair's one tab goes to the same side of it on every copy where the
+// two sides differ (in kind, or as a left side and a right one); where they are alike it
+// goes to whichever region carries fewer so far, so that the tabs spread evenly and few
+// kinds arise.
 
 #include "net/NetPieces.h"
 #include "net/NetUnfold.h"
@@ -93,7 +94,14 @@ TGluing GlueSides(const TSurfaceRegions& regions, const TSideKinds& kinds)
             const auto key = std::minmax(mine, theirs);
             gluing.Pair[r][k] = gluing.Pair[s][j] =
                 pairKinds.emplace(key, static_cast<int>(pairKinds.size())).first->second;
-            const bool onMine = mine != theirs ? mine < theirs : carried[r] <= carried[s];
+            // Sides of one kind seen from opposite hands (a left side glued to a right
+            // one): the tab goes on the side seen forward, the same on every copy. Only a
+            // pair of sides that are their own mirror images is shared out by counts.
+            const bool mineForward = kinds.Forward[r][k] == mine;
+            const bool theirsForward = kinds.Forward[s][j] == theirs;
+            const bool onMine = mine != theirs                ? mine < theirs
+                                : mineForward != theirsForward ? mineForward
+                                                               : carried[r] <= carried[s];
             (onMine ? gluing.Tab[r][k] : gluing.Tab[s][j]) = true;
             ++carried[onMine ? r : s];
         }

@@ -15,8 +15,11 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdlib>
 
 namespace {
 
@@ -49,6 +52,9 @@ protected:
         QTimer::singleShot(0, [text] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
+            if (const char* directory = std::getenv("ZENKARI_SCREENSHOTS"))
+                QGuiApplication::primaryScreen()->grabWindow(0).save(
+                    QDir(directory).filePath(QStringLiteral("view-menu.png")));
             for (QAction* action : menu->actions())
                 if (action->text() == text)
                     action->trigger();
