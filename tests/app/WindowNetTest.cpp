@@ -15,7 +15,6 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -53,8 +52,7 @@ protected:
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
             if (const char* directory = std::getenv("ZENKARI_SCREENSHOTS"))
-                QGuiApplication::primaryScreen()->grabWindow(0).save(
-                    QDir(directory).filePath(QStringLiteral("view-menu.png")));
+                menu->grab().save(QDir(directory).filePath(QStringLiteral("view-menu.png")));
             for (QAction* action : menu->actions())
                 if (action->text() == text)
                     action->trigger();
