@@ -99,7 +99,7 @@ TGluing GlueSides(const TSurfaceRegions& regions, const TSideKinds& kinds)
             // pair of sides that are their own mirror images is shared out by counts.
             const bool mineForward = kinds.Forward[r][k] == mine;
             const bool theirsForward = kinds.Forward[s][j] == theirs;
-            const bool onMine = mine != theirs                ? mine < theirs
+            const bool onMine = mine != theirs                 ? mine < theirs
                                 : mineForward != theirsForward ? mineForward
                                                                : carried[r] <= carried[s];
             (onMine ? gluing.Tab[r][k] : gluing.Tab[s][j]) = true;
