@@ -56,10 +56,6 @@
         <translation>Do not save the colour scheme</translation>
     </message>
     <message>
-        <source>VRMLファイルとして保存します</source>
-        <translation>Export what is shown</translation>
-    </message>
-    <message>
         <source>多面体</source>
         <translation>Solid</translation>
     </message>
@@ -77,11 +73,11 @@
     </message>
     <message>
         <source>角形まで使用</source>
-        <translation>sides at most</translation>
+        <translation>sides</translation>
     </message>
     <message>
         <source>個数</source>
-        <translation>k =</translation>
+        <translation>Qty</translation>
     </message>
     <message>
         <source>頂点に集まる多角形の個数</source>
@@ -89,11 +85,11 @@
     </message>
     <message>
         <source>多角形</source>
-        <translation>gons</translation>
+        <translation>Faces</translation>
     </message>
     <message>
         <source>頂点数上限</source>
-        <translation>Max verts</translation>
+        <translation>Limit</translation>
     </message>
     <message>
         <source>何個の頂点まで探索するか上限を設定してください</source>
@@ -117,7 +113,7 @@
     </message>
     <message>
         <source>何周</source>
-        <translation>W =</translation>
+        <translation>Laps</translation>
     </message>
     <message>
         <source>多角形が頂点の周りを何周しているか</source>
@@ -145,7 +141,7 @@
     </message>
     <message>
         <source>構築中</source>
-        <translation>Now</translation>
+        <translation>Partial</translation>
     </message>
     <message>
         <source> %1番目</source>
@@ -205,7 +201,7 @@
     </message>
     <message>
         <source>削除</source>
-        <translation>Del</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>すぐ上のセレクト選ばれている配色を削除します</source>
@@ -261,7 +257,7 @@
     </message>
     <message>
         <source>複合</source>
-        <translation>Both</translation>
+        <translation>Pair</translation>
     </message>
     <message>
         <source>元の立体と双対立体の複合立体を表示</source>
@@ -696,6 +692,20 @@ The settings last only while Zenkari runs.</translation>
     <message>
         <source>画像をコピー</source>
         <translation>Copy the picture</translation>
+    </message>
+    <message>
+        <source>VRMLファイル (*.wrl *.WRL)</source>
+        <translation>VRML files (*.wrl *.WRL)</translation>
+    </message>
+    <message>
+        <source>表示中の立体を書き出します</source>
+        <translation>Export what is shown</translation>
+    </message>
+    <message>
+        <source>表示している立体がないので、書き出すものがありません。
+立体を構築して、一覧から選んでください。</source>
+        <translation>No solid is shown, so there is nothing to export.
+Build a solid and choose it in the list.</translation>
     </message>
 </context>
 </TS>

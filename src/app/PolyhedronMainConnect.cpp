@@ -2,7 +2,8 @@
 // Every handler of the main window, connected in one place. Combo boxes answer the user
 // only (activated); check boxes answer every change of state; the found-solids list answers
 // every change of its current row (click, keys, code), and the window's own code blocks
-// that signal where it draws the new row itself, so that each change is drawn once.
+// that signal where it draws the new row itself, so that each change is drawn once; a click
+// on the row already current runs its handler too, as a click always has.
 
 #include "app/PolyhedronMain.h"
 
@@ -12,7 +13,32 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+
+namespace {
+
+// Notes the list's current row as a mouse button goes down on it, before the list moves
+// it: the click that follows is on the same row when the row has not changed.
+class TRowAtPress : public QObject {
+public:
+    TRowAtPress(QListWidget* list) : QObject(list), List(list) { list->viewport()->installEventFilter(this); }
+    [[nodiscard]] int Row() const { return PressedOn; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            PressedOn = List->currentRow();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget* List;
+    int PressedOn = -1;
+};
+
+}  // namespace
 
 void TFrmPolyhedron::ConnectHandlers()
 {
@@ -23,6 +49,11 @@ void TFrmPolyhedron::ConnectHandlers()
     connect(DualChBx, &QCheckBox::toggled, this, [this] { ViewPNumCbBxClick(); });
     connect(CompoundChBx, &QCheckBox::toggled, this, [this] { ViewPNumCbBxClick(); });
     connect(ViewPNumCbBx, &QListWidget::currentRowChanged, this, [this] { ViewPNumCbBxClick(); });
+    const auto* rowAtPress = new TRowAtPress(ViewPNumCbBx);
+    connect(ViewPNumCbBx, &QListWidget::itemClicked, this, [this, rowAtPress](QListWidgetItem* item) {
+        if (ViewPNumCbBx->row(item) == rowAtPress->Row())
+            ViewPNumCbBxClick();
+    });
 
     connect(BuildBtn, &QPushButton::clicked, this, [this] { BuildButtonClick(BuildBtn); });
     connect(StepBuildBtn, &QPushButton::clicked, this, [this] { BuildButtonClick(StepBuildBtn); });

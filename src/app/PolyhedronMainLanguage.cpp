@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
@@ -78,4 +79,6 @@ void TFrmPolyhedron::RetranslateWindow()
         ShowFigureHeadings();
     if (VRMLSaveDialog != nullptr)  // made after the settings are first read
         SetUpExportDialog();
+    if (!SolidInfoRcEd->toPlainText().isEmpty())  // the remark in the language chosen
+        ShowSolidInfo();
 }

@@ -129,7 +129,9 @@ void TFrmPolyhedron::ShowSolidInfo()
     if (PolyhedronCbBx->currentText() != PolyhedronCbBx->itemText(s))
         return;
     const TCatalogueEntry& entry = PolyhedronCatalogue()[s / 2];
-    QString remark = QString::fromStdString(s % 2 == 0 ? entry.SolidInfo : entry.DualSolidInfo);
+    const bool english = InterfaceLanguage() == TLanguage::English;
+    QString remark = QString::fromStdString(s % 2 == 0 ? (english ? entry.EnglishSolidInfo : entry.SolidInfo)
+                                                       : (english ? entry.EnglishDualSolidInfo : entry.DualSolidInfo));
     SolidInfoRcEd->setPlainText(remark.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
@@ -147,7 +149,7 @@ struct TExportFilter {
 };
 
 const TExportFilter ExportFilters[] = {
-    {"VRML files (*.wrl *.WRL)", TExportFormat::Vrml, "wrl"},
+    {QT_TRANSLATE_NOOP("Zenkari", "VRMLファイル (*.wrl *.WRL)"), TExportFormat::Vrml, "wrl"},
     {"OFF (*.off)", TExportFormat::Off, "off"},
     {"Wavefront OBJ (*.obj)", TExportFormat::Obj, "obj"},
     {"STL (*.stl)", TExportFormat::Stl, "stl"},
@@ -183,7 +185,8 @@ void TFrmPolyhedron::SetUpExportDialog()
     // shortcut marks of its buttons ("保存(&S)" comes back as "保存").
     delete VRMLSaveDialog;
     VRMLSaveDialog = new QFileDialog(this);
-    VRMLSaveDialog->setWindowTitle(Tr(QT_TRANSLATE_NOOP("Zenkari", "VRMLファイルとして保存します")));
+    // One dialog writes every format: its title names none of them.
+    VRMLSaveDialog->setWindowTitle(Tr(QT_TRANSLATE_NOOP("Zenkari", "表示中の立体を書き出します")));
     VRMLSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
     SetExportFilters();
     // A name typed without an extension takes the chosen type's.
@@ -221,11 +224,14 @@ TExportChoice TFrmPolyhedron::ChosenExport(const QString& path) const
 void TFrmPolyhedron::VRMLBtnClick()
 {
     const int sel = Selection();
-    if (sel < 0)
-        return;
     const TDisplaySettings settings = ReadDisplaySettings();
-    if (Session.ExportShown(sel, settings).empty())
-        return;  // nothing on show
+    if (sel < 0 || Session.ExportShown(sel, settings).empty()) {
+        QMessageBox::information(
+            this, Tr(QT_TRANSLATE_NOOP("Zenkari", "VRML出力")),
+            Tr(QT_TRANSLATE_NOOP("Zenkari", "表示している立体がないので、書き出すものがありません。\n"
+                                            "立体を構築して、一覧から選んでください。")));
+        return;
+    }
     TIniFile ini = SettingsFile();
     QString directory = QString::fromStdString(ini.ReadString("Setting", "DirName", ProgramDirectory));
     VRMLSaveDialog->setDirectory(directory);

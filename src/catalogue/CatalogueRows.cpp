@@ -42,6 +42,50 @@ const std::array<const char*, 15> DualRemarks = {
     "交差反柱の双対図形です。",
 };
 
+// The same remarks in English, for the English interface.
+const std::array<const char*, 16> EnglishSolidRemarks = {
+    "A Platonic solid: a regular polyhedron.",
+    "An Archimedean solid: a semiregular polyhedron.",
+    "An Archimedean solid: a semiregular polyhedron, and a quasiregular one.",
+    "An Archimedean solid: a semiregular polyhedron, and a quasiregular one.\r\nIn Japan it is also called the "
+    "12-20-hedron, among other names.",
+    "Not an Archimedean solid, nor a semiregular polyhedron.\r\nA pseudo-uniform polyhedron.",
+    "A Kepler solid: a regular polyhedron in the wider sense.",
+    "A Poinsot solid: a regular polyhedron in the wider sense.",
+    "An Archimedean prism: a semiregular polyhedron.",
+    "An Archimedean antiprism: a semiregular polyhedron.",
+    "A quasiregular polyhedron, and a semiregular one. Its Japanese name is one the author gave it for now.",
+    "A quasiregular polyhedron, a semiregular one and a hemipolyhedron. Its Japanese name is one the author gave "
+    "it for now.",
+    "A semiregular polyhedron. Its Japanese name is one the author gave it for now.",
+    "Not a semiregular polyhedron.\r\nA pseudo-uniform polyhedron.\r\nIts Japanese name is one the author gave it "
+    "for now.",
+    "A non-convex prism: a semiregular polyhedron.",
+    "A non-convex antiprism: a semiregular polyhedron.",
+    "A crossed antiprism: a semiregular polyhedron.",
+};
+
+const std::array<const char*, 15> EnglishDualRemarks = {
+    "Its dual is a Platonic solid too: a regular polyhedron.",
+    "The dual of an Archimedean solid, called a Catalan solid.",
+    "The dual of the pseudo-rhombicuboctahedron, a pseudo-uniform polyhedron.",
+    "A Poinsot solid: a regular polyhedron in the wider sense.",
+    "A Kepler solid: a regular polyhedron in the wider sense.",
+    "The dual of an Archimedean prism.",
+    "The dual of an Archimedean antiprism.",
+    "The dual of a quasiregular polyhedron. Its Japanese name is one the author gave it for now.",
+    "The dual of a quasiregular polyhedron. It has points at infinity. Its Japanese name is one the author gave it "
+    "for now.",
+    "The dual of a semiregular polyhedron. Its Japanese name is one the author gave it for now.",
+    "The dual of the pseudo great rhombicuboctahedron, a pseudo-uniform polyhedron.\r\nIts Japanese name is one the "
+    "author gave it for now.",
+    "The dual of a semiregular polyhedron. It has points at infinity. Its Japanese name is one the author gave it "
+    "for now.",
+    "The dual of a non-convex prism.",
+    "The dual of a non-convex antiprism.",
+    "The dual of a crossed antiprism.",
+};
+
 // Configuration, pick, vertex-limit index, English name and dual name, Japanese name and
 // dual name, remark numbers.
 // clang-format off

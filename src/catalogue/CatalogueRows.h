@@ -20,4 +20,6 @@ struct TCatalogueRow {
 
 extern const std::array<const char*, 16> SolidRemarks;
 extern const std::array<const char*, 15> DualRemarks;
+extern const std::array<const char*, 16> EnglishSolidRemarks;
+extern const std::array<const char*, 15> EnglishDualRemarks;
 extern const std::array<TCatalogueRow, CatalogueEntryCount> CatalogueRows;

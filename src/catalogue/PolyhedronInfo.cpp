@@ -37,6 +37,8 @@ TCatalogueEntry EntryOf(int e)
     entry.Code = CodeString(row);
     entry.SolidInfo = SolidRemarks[row.SolidRemark - 1];
     entry.DualSolidInfo = DualRemarks[row.DualRemark - 1];
+    entry.EnglishSolidInfo = EnglishSolidRemarks[row.SolidRemark - 1];
+    entry.EnglishDualSolidInfo = EnglishDualRemarks[row.DualRemark - 1];
     return entry;
 }
 

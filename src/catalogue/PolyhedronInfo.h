@@ -20,6 +20,8 @@ struct TCatalogueEntry {
     std::string Code;       // "01010019030103010301"
     std::string SolidInfo;  // remark; CR LF breaks a line
     std::string DualSolidInfo;
+    std::string EnglishSolidInfo;  // the same facts in English
+    std::string EnglishDualSolidInfo;
 };
 
 // The 121 entries in catalogue order, built once.

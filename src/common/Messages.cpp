@@ -41,8 +41,7 @@ constexpr TMessageText Table[] = {
      "多角形の角を合わせると頂点の周りを指定の周数より多く回ってしまい、頂点図形が閉じません。",
      "The polygons' angles together go round the vertex more than the given number of windings: the vertex "
      "figure does not close."},
-    {TMessage::NeighbourRadiusHeading,
-     "1頂点に接する稜の端点の外接円半径:", "Circumradius of the edge ends at one vertex:"},
+    {TMessage::NeighbourRadiusHeading, "1頂点に接する稜の端点の外接円半径:", "Circumradius of the vertex figure:"},
     {TMessage::SphereRadiusHeading,
      "準正多面体の外接球半径（存在するなら）:", "Circumradius of the uniform polyhedron (if it exists):"},
     {TMessage::RadiiExplained,
@@ -51,7 +50,7 @@ constexpr TMessageText Table[] = {
      "solid)."},
     {TMessage::BuildStarts, "これらを元に立体の構築を開始します。", "The solid is now built from them."},
     {TMessage::TableRowPolygon, "正n角形", "Polygon {n/d}"},
-    {TMessage::TableRowDiagonal, "対角線", "Edge chord"},
+    {TMessage::TableRowDiagonal, "対角線", "Diagonal"},
     {TMessage::TableRowCircumradius, "外接円半径", "Circumradius"},
     {TMessage::TableRowArea, "面積", "Area"},
     {TMessage::FigureFaces, "面の数：", "Faces: "},

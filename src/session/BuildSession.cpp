@@ -29,10 +29,12 @@ bool PressOnce(TSearch& search, int& step, const TVertexConfiguration& config, T
 
 void AppendRadiusLines(const TVertexGeometry& geometry, TInfoPane& pane)
 {
+    // Japanese indents by two ideographic spaces, English by plain ones.
+    const std::string indent = CurrentLanguage() == TLanguage::Japanese ? "　　" : "    ";
     pane.AppendLine(Text(TMessage::NeighbourRadiusHeading));
-    pane.AppendLine("　　" + FormatGeneral(geometry.NeighbourRadius));
+    pane.AppendLine(indent + FormatGeneral(geometry.NeighbourRadius));
     pane.AppendLine(Text(TMessage::SphereRadiusHeading));
-    pane.AppendLine("　　" + FormatGeneral(geometry.SphereRadius));
+    pane.AppendLine(indent + FormatGeneral(geometry.SphereRadius));
     pane.AppendLine(Text(TMessage::RadiiExplained));
     pane.AppendLine(Text(TMessage::BuildStarts));
     pane.AppendLine(SeparatorLine);

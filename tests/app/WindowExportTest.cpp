@@ -135,7 +135,7 @@ TEST_F(WindowExport, EveryFileTypeOfTheDialogWritesItsFormat)
     ASSERT_EQ(filters.size(), 12);
     EXPECT_EQ(filters[6], PrintStl);
     EXPECT_EQ(filters[7], Print3mf);
-    EXPECT_EQ(filters[0], QStringLiteral("VRML files (*.wrl *.WRL)"));
+    EXPECT_EQ(filters[0], QStringLiteral("VRMLファイル (*.wrl *.WRL)"));
     EXPECT_EQ(Form->VRMLSaveDialog->selectedNameFilter(), filters[0]);
 
     SaveAs(filters[0], QStringLiteral("solid"));
@@ -161,7 +161,7 @@ TEST_F(WindowExport, ATypedExtensionWinsOverTheChosenType)
 {
     SetPolygons({"4", "4", "4"});
     Form->BuildBtn->click();
-    SaveAs(QStringLiteral("VRML files (*.wrl *.WRL)"), QStringLiteral("cube.STL"));
+    SaveAs(QStringLiteral("VRMLファイル (*.wrl *.WRL)"), QStringLiteral("cube.STL"));
     EXPECT_EQ(FileBytes(Saved(QStringLiteral("cube.STL"))).size(), 84 + 50 * 12);
     EXPECT_FALSE(QFile::exists(Saved(QStringLiteral("cube.STL.wrl"))));
 
@@ -173,7 +173,7 @@ TEST_F(WindowExport, ATypedExtensionWinsOverTheChosenType)
     SaveAs(PrintStl, QStringLiteral("picture.png"));
     EXPECT_FALSE(Form->Exporting());
     EXPECT_FALSE(QImage(Saved(QStringLiteral("picture.png"))).isNull());
-    PrintAs(QStringLiteral("VRML files (*.wrl *.WRL)"), QStringLiteral("model.3mf"));
+    PrintAs(QStringLiteral("VRMLファイル (*.wrl *.WRL)"), QStringLiteral("model.3mf"));
     EXPECT_TRUE(QFile::exists(Saved(QStringLiteral("model.3mf"))));
     EXPECT_TRUE(
         PaneLines().contains(Saved(QStringLiteral("model.3mf")) + QStringLiteral(" を3Dプリント用に書き出しました。")));

@@ -8,11 +8,13 @@
 #include "app/InputColorsSetName.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -82,7 +84,7 @@ TEST_F(WindowLanguage, EnglishRetranslatesTheWholeWindowAndJapaneseComesBackExac
     EXPECT_EQ(Form->VRMLBtn->toolTip(),
               QStringLiteral("Write the solid shown as VRML, OFF, OBJ, STL, glTF or a PNG picture"));
     EXPECT_EQ(Form->PgCtrlInfo->tabText(4), QStringLiteral("View"));
-    EXPECT_EQ(Form->ViewPNumCbBx->item(0)->text(), QStringLiteral("Now"));
+    EXPECT_EQ(Form->ViewPNumCbBx->item(0)->text(), QStringLiteral("Partial"));
     EXPECT_EQ(Form->StringGrid1->item(1, 0)->text(), QStringLiteral("Polygon {n/d}"));
     EXPECT_TRUE(Form->LblFaceNum->text().startsWith(QStringLiteral("Faces: ")));
     EXPECT_EQ(Form->ColourGroups[1].MonoCheck->toolTip(), QStringLiteral("Show the dual in a single colour"));
@@ -111,6 +113,34 @@ TEST_F(WindowLanguage, EnglishRetranslatesTheWholeWindowAndJapaneseComesBackExac
     EXPECT_EQ(back.size(), japanese.size());
     for (int i = 0; i < std::min(back.size(), japanese.size()); ++i)
         EXPECT_EQ(back[i].toStdString(), japanese[i].toStdString());
+}
+
+TEST_F(WindowLanguage, EnglishRemarksRadiiAndCaptionsReadAsEnglish)
+{
+    ChooseLanguage(1);
+    Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(2 * 1));  // the cube
+    EXPECT_EQ(Form->SolidInfoRcEd->toPlainText(), QStringLiteral("A Platonic solid: a regular polyhedron."));
+    const QStringList lines = PaneLines();
+    const int heading = static_cast<int>(lines.indexOf(QStringLiteral("Circumradius of the vertex figure:")));
+    ASSERT_GE(heading, 0) << Form->Memo1->toPlainText().toStdString();
+    EXPECT_TRUE(lines[heading + 1].startsWith(QStringLiteral("    0.81649"))) << lines[heading + 1].toStdString();
+    EXPECT_FALSE(Form->Memo1->toPlainText().contains(QChar(0x3000)));
+    EXPECT_EQ(Form->StringGrid1->item(2, 0)->text(), QStringLiteral("Diagonal"));
+    EXPECT_EQ(Form->CompoundChBx->text(), QStringLiteral("Pair"));
+    const QStringList texts = VisibleTexts(Form.get());
+    for (const char* caption : {"≤", "sides", "Qty", "Faces", "Limit", "Laps"})
+        EXPECT_TRUE(texts.contains(QStringLiteral("QLabel: ") + QString::fromUtf8(caption))) << caption;
+    for (const char* gone : {"k =", "gons", "W =", "Max verts", "sides at most", "Now", "Both"})
+        for (const QString& text : texts)
+            EXPECT_FALSE(text.endsWith(QStringLiteral(": ") + QString::fromUtf8(gone))) << text.toStdString();
+    // A remark shown follows the language chosen.
+    ChooseLanguage(0);
+    EXPECT_EQ(Form->SolidInfoRcEd->toPlainText(), QStringLiteral("プラトンの立体です。正多面体です。"));
+    // A dual's remark has its English too.
+    ChooseLanguage(1);
+    Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(2 * 14 + 1));
+    EXPECT_FALSE(Form->SolidInfoRcEd->toPlainText().isEmpty());
+    EXPECT_LT(Form->SolidInfoRcEd->toPlainText().front().unicode(), 0x80);
 }
 
 TEST_F(WindowLanguage, TheChoiceSurvivesARestartAndNamesFollowIt)

@@ -11,9 +11,11 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -51,6 +53,13 @@ TEST_F(Window, OneShotBuildOfTheTetrahedron)
     EXPECT_EQ(Form->StringGrid1->item(1, 1)->text(), QStringLiteral("3"));
     EXPECT_EQ(Form->StringGrid1->item(1, 4), nullptr);
     EXPECT_EQ(Form->DXDraw1->Presented > 0, true);
+
+    // A click on the row already chosen runs the list's click handler: the figures fill in.
+    QListWidget* list = Form->ViewPNumCbBx;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->currentItem()).center());
+    EXPECT_TRUE(Form->LblSufaceArea->text().startsWith(QStringLiteral("表面積：1.73205")))
+        << Form->LblSufaceArea->text().toStdString();
+    EXPECT_EQ(list->currentRow(), 1);
 }
 
 TEST_F(Window, StepBuildPressByPress)
@@ -128,7 +137,17 @@ TEST_F(Window, ArrowTurnsThreePointSixDegreesWithoutAutoRotation)
 TEST_F(Window, RefusedBuildsAndButtonsInAnyOrder)
 {
     Form->StepBuildBtn->click();  // before any build, with the default (20, 20, 20)
-    Form->VRMLBtn->click();       // nothing on show: no dialog
+    // Nothing on show: no save dialog, but a word saying why.
+    QString said;
+    QTimer::singleShot(0, Form.get(), [&said] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    Form->VRMLBtn->click();
+    EXPECT_TRUE(said.startsWith(QStringLiteral("表示している立体がないので、書き出すものがありません。")))
+        << said.toStdString();
     SetPolygons({"6", "6", "6"});
     Form->BuildBtn->click();
     EXPECT_EQ(PaneLines(),

@@ -218,7 +218,7 @@ TEST(Cli, LangEnglishSpeaksEnglishWithTheSameNumbers)
     const TProgramResult japanese = RunCli({"build", "(3, 4, 5, 4)", "--dual"});
     const TProgramResult english = RunCli({"build", "(3, 4, 5, 4)", "--dual", "--lang", "en"});
     EXPECT_EQ(english.Status, 0);
-    EXPECT_NE(english.Out.find("Circumradius of the edge ends at one vertex:\n"), std::string::npos) << english.Out;
+    EXPECT_NE(english.Out.find("Circumradius of the vertex figure:\n    "), std::string::npos) << english.Out;
     EXPECT_NE(english.Out.find("Every possibility has been examined.\n"), std::string::npos);
     EXPECT_NE(english.Out.find("Edge 1 = 0.80499198439381"), std::string::npos);
     // Line for line, the numbers are the Japanese ones.
