@@ -23,6 +23,8 @@ constexpr TMessageText Table[] = {
     {TMessage::VertexLimitCut,
      "頂点数の上限（%1）で打ち切った枝があります。上限を上げると見つかる立体があるかもしれません。",
      "Some branches were cut at the vertex limit (%1). A higher limit may find more solids."},
+    {TMessage::VertexLimitCutAtMost, "頂点数の上限（%1）で打ち切った枝があります。上限はこれ以上上げられません。",
+     "Some branches were cut at the vertex limit (%1), which is already the highest there is."},
     {TMessage::Stopped, "中止しました。「構築続行」で続きを調べます。", "Stopped. \"Continue\" carries the search on."},
     {TMessage::DualAbandoned, "無限遠点を含むため双対図形処理を中断しました",
      "The dual has points at infinity, so forming it was abandoned"},

@@ -16,7 +16,8 @@ enum class TMessage {
     Backtrack,
     FoundSolids,  // %1 solids found so far
     ManyFoundPause,
-    VertexLimitCut,  // %1 the vertex limit
+    VertexLimitCut,        // %1 the vertex limit
+    VertexLimitCutAtMost,  // %1 the vertex limit, at its highest
     Stopped,
     DualAbandoned,
     ImpossibleCombination,

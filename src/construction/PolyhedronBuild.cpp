@@ -12,7 +12,9 @@
 
 std::string VertexLimitCutLine(int limit)
 {
-    return Text(TMessage::VertexLimitCut, std::to_string(limit));
+    // At the highest limit there is none to raise: the line says so instead.
+    return Text(limit >= MaxVertexLimit ? TMessage::VertexLimitCutAtMost : TMessage::VertexLimitCut,
+                std::to_string(limit));
 }
 
 bool TBuild::Prepare(const TVertexConfiguration& config, TInfoPane& pane)

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/Messages.h"
 #include "construction/Lookups.h"
+#include "construction/PolyhedronBuild.h"
 #include "session/BuildSession.h"
 #include "support/SolidDump.h"
 
@@ -313,4 +315,16 @@ TEST(PolyhedronBuild, TimeSlicedOneShotIsTheSameSearch)
                 << text << i;
         EXPECT_EQ(DumpSolid(run.Session.SolidAt(0)->Raw), DumpSolid(whole->Session.SolidAt(0)->Raw)) << text;
     }
+}
+
+TEST(VertexLimitLine, AtTheHighestLimitItDoesNotAskForAHigherOne)
+{
+    SetLanguage(TLanguage::Japanese);
+    EXPECT_NE(VertexLimitCutLine(990).find("上限を上げると見つかる立体があるかもしれません"), std::string::npos);
+    const std::string highest = VertexLimitCutLine(MaxVertexLimit);
+    EXPECT_EQ(highest.find("上限を上げると"), std::string::npos) << highest;
+    EXPECT_NE(highest.find("上限はこれ以上上げられません"), std::string::npos) << highest;
+    SetLanguage(TLanguage::English);
+    EXPECT_NE(VertexLimitCutLine(MaxVertexLimit).find("already the highest"), std::string::npos);
+    SetLanguage(TLanguage::Japanese);
 }
