@@ -35,6 +35,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QKeyEvent;
 class QPrinter;
 class QPoint;
 class QPushButton;
@@ -174,6 +175,15 @@ public:
     void StopAutoRotation();
     void TimerDownTimer();
     void DXDraw1MouseMove(Qt::MouseButtons buttons, int x, int y);
+    // The wheel zooms the view in steps of a tenth, on top of the zoom mode; the arrow
+    // keys turn it as the arrow buttons do, Ctrl+C copies its picture (the view has the
+    // focus once clicked); F1 shows what the controls do.
+    void WheelZoom(double notches);
+    [[nodiscard]] bool ViewKey(int key, Qt::KeyboardModifiers modifiers);
+    void ShowHelp();
+    // The program's name and the solid on show.
+    void UpdateWindowTitle();
+    double ZoomFactor = 1.0;
 
     // The settings file.
     [[nodiscard]] TIniFile SettingsFile() const;
@@ -298,6 +308,10 @@ public:
     int DragStartX = 0, DragStartY = 0;
     TMatrix3 DragStartMatrix;
     int LastSurfaceWidth = 0, LastSurfaceHeight = 0;
+
+protected:
+    // F1 anywhere in the window, where the control with the focus has no use for it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateTopPanel(QWidget* panel);

@@ -65,6 +65,8 @@ void TFrmPolyhedron::ConnectHandlers()
     connect(BtnStop, &QPushButton::clicked, this, [this] { BtnStopClick(); });
     connect(AutoChBx, &QCheckBox::toggled, this, [this] { AutoChBxClick(); });
     DXDraw1->DXDraw1MouseMove = [this](Qt::MouseButtons buttons, int x, int y) { DXDraw1MouseMove(buttons, x, y); };
+    DXDraw1->DXDraw1Wheel = [this](double notches) { WheelZoom(notches); };
+    DXDraw1->DXDraw1Key = [this](int key, Qt::KeyboardModifiers modifiers) { return ViewKey(key, modifiers); };
     DXDraw1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DXDraw1, &QWidget::customContextMenuRequested, this, &TFrmPolyhedron::ShowViewMenu);
 

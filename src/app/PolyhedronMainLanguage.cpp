@@ -81,4 +81,5 @@ void TFrmPolyhedron::RetranslateWindow()
         SetUpExportDialog();
     if (!SolidInfoRcEd->toPlainText().isEmpty())  // the remark in the language chosen
         ShowSolidInfo();
+    UpdateWindowTitle();
 }

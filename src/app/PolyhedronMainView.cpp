@@ -28,6 +28,7 @@ TDisplaySettings TFrmPolyhedron::ReadDisplaySettings() const
     TDisplaySettings settings;
     settings.DualShown = DualChBx->isChecked();
     settings.CompoundShown = CompoundChBx->isChecked();
+    settings.ZoomFactor = ZoomFactor;
     settings.FloatLines = VRMLLineCkBx->isChecked();
     settings.SurfaceMode = SkeltonRdGp->checkedId();
     settings.SolidAlpha = AlphaRdBx->checkedId();
@@ -56,6 +57,7 @@ void TFrmPolyhedron::RedrawView()
 {
     Session.Show(Selection(), ReadDisplaySettings(), *MemoPane);
     DrawView();
+    UpdateWindowTitle();
 }
 
 void TFrmPolyhedron::DrawView()

@@ -23,6 +23,7 @@ struct TDisplaySettings {
     int SolidAlpha = 1;          // 0 60 %, 1 50 %, 2 40 %, 3 25 % opacity
     int DualAlpha = 2;
     int ZoomMode = 1;          // 0 fit, 1 fit the dual too, 2 fixed 1/2, 3 fixed 1, 4 fixed 2
+    double ZoomFactor = 1.0;   // the mouse wheel's zoom, on top of ZoomMode
     int PerspectiveLevel = 1;  // 0 none, 1 light, 2 normal, 3 strong
     bool Shading = true;       // "光線による変化あり": colours darken with the angle to the light
     int EdgeWidth = 2;         // half-width of the solid's edge ribbons in pixels, 0 draws none

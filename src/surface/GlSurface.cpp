@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/GlSurface.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSurfaceFormat>
+#include <QWheelEvent>
 
 #include <vector>
 
@@ -53,6 +55,7 @@ void SetDefaultSurfaceFormat()
 TGlSurface::TGlSurface(QWidget* parent) : QOpenGLWidget(parent), TRecordingSurface(0, 0)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);  // a click on the view lets the arrow keys turn it
 }
 
 TGlSurface::~TGlSurface()
@@ -160,6 +163,25 @@ void TGlSurface::Replay()
     Program->disableAttributeArray(1);
     Program->release();
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
+void TGlSurface::wheelEvent(QWheelEvent* event)
+{
+    if (!DXDraw1Wheel) {
+        QOpenGLWidget::wheelEvent(event);
+        return;
+    }
+    DXDraw1Wheel(event->angleDelta().y() / 120.0);  // a notch of a common wheel is 120
+    event->accept();
+}
+
+void TGlSurface::keyPressEvent(QKeyEvent* event)
+{
+    if (DXDraw1Key && DXDraw1Key(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    QOpenGLWidget::keyPressEvent(event);
 }
 
 void TGlSurface::mouseMoveEvent(QMouseEvent* event)

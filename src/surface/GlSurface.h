@@ -27,12 +27,18 @@ public:
     std::function<void()> DXDraw1InitializeSurface;
     // Mouse movement over the view: buttons held and position in surface pixels.
     std::function<void(Qt::MouseButtons, int, int)> DXDraw1MouseMove;
+    // The wheel turned over the view, in notches (positive away from the user).
+    std::function<void(double)> DXDraw1Wheel;
+    // A key pressed while the view has the focus; true when it was used.
+    std::function<bool(int key, Qt::KeyboardModifiers)> DXDraw1Key;
 
 protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintGL() override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Replay();

@@ -4,6 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The scale the zoom mode alone gives.
+double ModeZoom(int width, int height, const TDisplaySettings& settings, double sphereRadius, double dualRadius);
+
+}  // namespace
+
 TMatrix3 TiltMatrix(double t)
 {
     return TMatrix3{{{std::cos(t), 0, std::sin(t)}, {0, 1, 0}, {-std::sin(t), 0, std::cos(t)}}};
@@ -15,6 +22,13 @@ TMatrix3 TurnMatrix(double t)
 }
 
 double ComputeZoom(int width, int height, const TDisplaySettings& settings, double sphereRadius, double dualRadius)
+{
+    return settings.ZoomFactor * ModeZoom(width, height, settings, sphereRadius, dualRadius);
+}
+
+namespace {
+
+double ModeZoom(int width, int height, const TDisplaySettings& settings, double sphereRadius, double dualRadius)
 {
     const double fit = (std::min(width, height) - 32) / 2.0;
     switch (settings.ZoomMode) {
@@ -30,6 +44,8 @@ double ComputeZoom(int width, int height, const TDisplaySettings& settings, doub
         return fit / (settings.DualShown ? dualRadius : sphereRadius);
     }
 }
+
+}  // namespace
 
 void TViewFrame::SetUp(int width, int height, const TDisplaySettings& settings, double sphereRadius, double dualRadius,
                        double r)

@@ -88,7 +88,7 @@ TEST_F(WindowLanguage, EnglishRetranslatesTheWholeWindowAndJapaneseComesBackExac
     EXPECT_EQ(Form->StringGrid1->item(1, 0)->text(), QStringLiteral("Polygon {n/d}"));
     EXPECT_TRUE(Form->LblFaceNum->text().startsWith(QStringLiteral("Faces: ")));
     EXPECT_EQ(Form->ColourGroups[1].MonoCheck->toolTip(), QStringLiteral("Show the dual in a single colour"));
-    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Zenkari Ver0.02"));
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Zenkari Ver0.02 - (3, 4, 5, 4)"));
     // What the pane held stays as written; the next build speaks English.
     EXPECT_EQ(Form->Memo1->toPlainText(), paneBefore);
     Form->BuildBtn->click();
