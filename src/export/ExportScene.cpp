@@ -3,8 +3,10 @@
 
 #include "export/ExportColours.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 
 namespace {
 
@@ -12,9 +14,8 @@ constexpr double Flat = 1e-12;  // a triangle with less area than this fills not
 
 // One part of the scene: the solid or its dual, from its own vertex list.
 struct TPartSource {
-    const TPolyFace& Raw;      // true faces
-    const TPolyFace& Display;  // filled faces; its vertices begin with Raw's
-    int Skipped = 0;           // leading vertices that are not points of the solid (the dual's reference entries)
+    const TPolyFace& Raw;  // true faces
+    int Skipped = 0;       // leading vertices that are not points of the solid (the dual's reference entries)
     bool Dual = false;
 };
 
@@ -34,6 +35,81 @@ int MaterialOf(TExportScene& scene, const TDisplaySettings& settings, bool isDua
             return static_cast<int>(m);
     scene.Materials.push_back(TExportMaterial{name, colour, ShownOpacity(settings, isDual), isDual, false});
     return static_cast<int>(scene.Materials.size()) - 1;
+}
+
+// Six times the volume the face's cycle cuts off towards the centre, signed: positive when
+// the cycle runs anticlockwise seen from the side away from the centre. Summed over a closed
+// surface it is six times the volume it winds round; a star cycle counts as often as it
+// winds, as the view fills it.
+double ConeVolume6(const TExportScene& scene, const TExportFace& face, double& magnitude)
+{
+    const TVector3 a = scene.Vertices[static_cast<std::size_t>(face.Corners[0])];
+    double volume = 0.0;
+    for (std::size_t j = 1; j + 1 < face.Corners.size(); ++j) {
+        const TVector3 b = scene.Vertices[static_cast<std::size_t>(face.Corners[j])];
+        const TVector3 c = scene.Vertices[static_cast<std::size_t>(face.Corners[j + 1])];
+        const double term = DotProduct(a, CrossProduct(b, c));
+        volume += term;
+        magnitude += std::fabs(term);
+    }
+    return volume;
+}
+
+// Winds the part's faces (from firstFace on): every edge two faces share is run one way by
+// one and the other way by the other, as far as the surface can be oriented, and each
+// connected set of faces is turned so that it winds round a positive volume. Every format
+// takes its winding from here: the fill triangles follow their face's cycle.
+void OrientFaces(TExportScene& scene, std::size_t firstFace)
+{
+    const int count = static_cast<int>(scene.Faces.size() - firstFace);
+    const auto faceAt = [&](int f) -> TExportFace& { return scene.Faces[firstFace + static_cast<std::size_t>(f)]; };
+    // Each edge's uses: the face and whether it runs from the lower vertex number up.
+    std::map<std::pair<int, int>, std::vector<std::pair<int, bool>>> uses;
+    for (int f = 0; f < count; ++f) {
+        const std::vector<int>& corners = faceAt(f).Corners;
+        for (std::size_t j = 0; j < corners.size(); ++j) {
+            const int a = corners[j];
+            const int b = corners[(j + 1) % corners.size()];
+            uses[{std::min(a, b), std::max(a, b)}].emplace_back(f, a < b);
+        }
+    }
+    std::vector<int> flipped(static_cast<std::size_t>(count), -1);  // -1 not reached yet
+    for (int seed = 0; seed < count; ++seed) {
+        if (flipped[static_cast<std::size_t>(seed)] >= 0)
+            continue;
+        std::vector<int> reached{seed};
+        flipped[static_cast<std::size_t>(seed)] = 0;
+        for (std::size_t next = 0; next < reached.size(); ++next) {
+            const int f = reached[next];
+            const std::vector<int>& corners = faceAt(f).Corners;
+            for (std::size_t j = 0; j < corners.size(); ++j) {
+                const int a = corners[j];
+                const int b = corners[(j + 1) % corners.size()];
+                const auto& edge = uses[{std::min(a, b), std::max(a, b)}];
+                if (edge.size() != 2)
+                    continue;  // a free edge, or one where more than two faces meet: no neighbour to agree with
+                const auto& other = edge[0].first == f ? edge[1] : edge[0];
+                if (other.first == f || flipped[static_cast<std::size_t>(other.first)] >= 0)
+                    continue;
+                const bool upHere = (a < b) != (flipped[static_cast<std::size_t>(f)] == 1);
+                flipped[static_cast<std::size_t>(other.first)] = upHere == other.second ? 1 : 0;
+                reached.push_back(other.first);
+            }
+        }
+        double magnitude = 0.0;
+        double volume = 0.0;
+        for (const int f : reached)
+            volume +=
+                (flipped[static_cast<std::size_t>(f)] == 1 ? -1.0 : 1.0) * ConeVolume6(scene, faceAt(f), magnitude);
+        if (volume < -1e-9 * magnitude)
+            for (const int f : reached)
+                flipped[static_cast<std::size_t>(f)] = 1 - flipped[static_cast<std::size_t>(f)];
+    }
+    for (int f = 0; f < count; ++f)
+        if (flipped[static_cast<std::size_t>(f)] == 1) {
+            std::vector<int>& corners = faceAt(f).Corners;
+            std::reverse(corners.begin() + 1, corners.end());  // the first corner stays first
+        }
 }
 
 // Convex: every face a convex polygon whose plane has the whole part on its inner side.
@@ -61,17 +137,36 @@ bool ConvexPart(const TExportScene& scene, std::size_t firstFace, int firstVerte
 
 void AddTriangle(TExportScene& scene, int a, int b, int c, int material)
 {
-    TExportTriangle triangle{{a, b, c}, material};
-    const TVector3 normal = TriangleNormal(scene, triangle);
-    if (VectorLength(normal) == 0.0)
+    const TExportTriangle triangle{{a, b, c}, material};
+    if (VectorLength(TriangleNormal(scene, triangle)) == 0.0)
         return;
-    // Outward: the normal points away from the centre, as it does on every convex solid.
-    const TVector3 centroid =
-        AddVectors(AddVectors(scene.Vertices[static_cast<std::size_t>(a)], scene.Vertices[static_cast<std::size_t>(b)]),
-                   scene.Vertices[static_cast<std::size_t>(c)]);
-    if (DotProduct(normal, centroid) < 0.0)
-        std::swap(triangle.Corner[1], triangle.Corner[2]);
     scene.Triangles.push_back(triangle);
+}
+
+// The triangles the view fills face with, wound as its cycle: a convex polygon as a fan from
+// its first corner, a star or backward one as triangles round its centre (a point the
+// part's faces may share).
+void AddFill(TExportScene& scene, const TExportFace& face, int firstCentre)
+{
+    const std::vector<int>& corners = face.Corners;
+    const int size = static_cast<int>(corners.size());
+    if (face.D <= 1) {
+        for (int j = 1; j + 1 < size; ++j)
+            AddTriangle(scene, corners[0], corners[j], corners[j + 1], face.Material);
+        return;
+    }
+    TVector3 sum{};
+    for (const int c : corners)
+        sum = AddVectors(sum, scene.Vertices[static_cast<std::size_t>(c)]);
+    const TVector3 point = ScaleVector(sum, 1.0 / size);
+    int centre = firstCentre;
+    while (centre < static_cast<int>(scene.Vertices.size())
+           && VectorLength(SubtractVectors(scene.Vertices[static_cast<std::size_t>(centre)], point)) > 1e-9)
+        ++centre;
+    if (centre == static_cast<int>(scene.Vertices.size()))
+        scene.Vertices.push_back(point);
+    for (int j = 0; j < size; ++j)
+        AddTriangle(scene, centre, corners[j], corners[(j + 1) % size], face.Material);
 }
 
 void AddPart(TExportScene& scene, const TPartSource& part, const TDisplaySettings& settings)
@@ -80,26 +175,24 @@ void AddPart(TExportScene& scene, const TPartSource& part, const TDisplaySetting
     const int firstVertex = static_cast<int>(scene.Vertices.size());
     const std::size_t firstFace = scene.Faces.size();
     const std::size_t firstMaterial = scene.Materials.size();
-    for (int v = part.Skipped; v < part.Display.VertexCount; ++v)
-        scene.Vertices.push_back(part.Display.Vertices[static_cast<std::size_t>(v)]);
+    for (int v = part.Skipped; v < part.Raw.VertexCount; ++v)
+        scene.Vertices.push_back(part.Raw.Vertices[static_cast<std::size_t>(v)]);
     for (int f = 0; f < part.Raw.FaceCount; ++f) {
         TExportFace face;
         face.N = part.Dual ? part.Raw.FaceSize[f] : part.Raw.FaceN[f];
         face.D = part.Dual ? 0 : part.Raw.FaceD[f];
         face.Dual = part.Dual;
-        face.Material = MaterialOf(scene, settings, part.Dual, face.N, face.D);
+        // A dual face stored in pieces (triangles round a centre, or a crossed quadrilateral
+        // split) keeps in FaceN the corner count of the whole face, which the view colours by.
+        face.Material = MaterialOf(scene, settings, part.Dual, part.Raw.FaceN[f], face.D);
         for (int j = 0; j < part.Raw.FaceSize[f]; ++j)
             face.Corners.push_back(base + part.Raw.Faces[f][j]);
         scene.Faces.push_back(face);
     }
-    // The filled triangles: each display face as a fan from its first corner.
-    for (int f = 0; f < part.Display.FaceCount; ++f) {
-        const std::vector<int>& corners = part.Display.Faces[f];
-        const int n = part.Dual ? part.Display.FaceSize[f] : part.Display.FaceN[f];
-        const int material = MaterialOf(scene, settings, part.Dual, n, part.Dual ? 0 : part.Display.FaceD[f]);
-        for (int j = 1; j + 1 < part.Display.FaceSize[f]; ++j)
-            AddTriangle(scene, base + corners[0], base + corners[j], base + corners[j + 1], material);
-    }
+    OrientFaces(scene, firstFace);
+    const int firstCentre = static_cast<int>(scene.Vertices.size());
+    for (std::size_t f = firstFace; f < scene.Faces.size(); ++f)
+        AddFill(scene, scene.Faces[f], firstCentre);
     const bool convex = ConvexPart(scene, firstFace, firstVertex);
     for (std::size_t m = firstMaterial; m < scene.Materials.size(); ++m)
         scene.Materials[m].DoubleSided = !convex || scene.Materials[m].Opacity < 1.0;
@@ -122,13 +215,12 @@ TVector3 TriangleNormal(const TExportScene& scene, const TExportTriangle& triang
 TExportScene DescribeShown(const TBuiltSolid& solid, const TDualSolid& dual, const TDisplaySettings& settings)
 {
     const TPolyFace& raw = solid.Raw;
-    const TPolyFace& display = solid.Display;
     TExportScene scene;
-    if (display.VertexCount == 0)
+    if (solid.Display.VertexCount == 0)
         return scene;
     if (!(settings.DualShown && !settings.CompoundShown))
-        AddPart(scene, TPartSource{raw, display, 0, false}, settings);
+        AddPart(scene, TPartSource{raw, 0, false}, settings);
     if ((settings.CompoundShown || settings.DualShown) && dual.Faces.VertexCount > 2)
-        AddPart(scene, TPartSource{dual.Faces, dual.Faces, 2, true}, settings);
+        AddPart(scene, TPartSource{dual.Faces, 2, true}, settings);
     return scene;
 }

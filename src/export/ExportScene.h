@@ -20,7 +20,10 @@ struct TExportMaterial {
 };
 
 struct TExportFace {
-    std::vector<int> Corners;  // into TExportScene::Vertices, in the polygon's own order
+    // Into TExportScene::Vertices, round the polygon in its own order or reversed: anticlockwise
+    // seen from outside where the part encloses a volume, and each edge run opposite ways by
+    // the two faces on it wherever the surface can be oriented so.
+    std::vector<int> Corners;
     int N = 0;
     int D = 0;  // 0 for a face of a dual
     bool Dual = false;
@@ -28,7 +31,7 @@ struct TExportFace {
 };
 
 struct TExportTriangle {
-    int Corner[3] = {0, 0, 0};  // anticlockwise seen from outside (from away from the centre)
+    int Corner[3] = {0, 0, 0};  // wound as the face it fills
     int Material = 0;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/MeshWriters.h"
 
+#include "export/GlbJson.h"
+
 #include <assimp/Exporter.hpp>
 #include <assimp/IOStream.hpp>
 #include <assimp/IOSystem.hpp>
@@ -8,6 +10,7 @@
 #include <assimp/scene.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -67,22 +70,38 @@ public:
     std::vector<std::string> Order;  // the names in the order they were opened
 };
 
+// One sRGB channel 0 ... 255 as the linear intensity 0 ... 1 it encodes: the exact transfer
+// function, not a power of 2.2, so that a viewer that encodes it back shows the byte it came from.
+float LinearChannel(int channel)
+{
+    const double c = channel / 255.0;
+    return static_cast<float>(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+}
+
 aiMaterial* MakeMaterial(const TExportMaterial& source)
 {
     auto* material = new aiMaterial;
     const aiString name(source.Name);
     material->AddProperty(&name, AI_MATKEY_NAME);
-    // The alpha goes in once, as the opacity: the glTF writer multiplies the base colour's by it.
-    const aiColor4D colour(RedOf(source.Colour) / 255.0f, GreenOf(source.Colour) / 255.0f,
-                           BlueOf(source.Colour) / 255.0f, 1.0f);
-    const aiColor3D diffuse(colour.r, colour.g, colour.b);
+    // OBJ's diffuse colour is read as the sRGB bytes it shows; glTF's base colour is linear
+    // light, and only the glTF writer reads it. The alpha goes in once, as the opacity: the
+    // glTF writer multiplies the base colour's by it.
+    const aiColor3D diffuse(RedOf(source.Colour) / 255.0f, GreenOf(source.Colour) / 255.0f,
+                            BlueOf(source.Colour) / 255.0f);
     material->AddProperty(&diffuse, 1, AI_MATKEY_COLOR_DIFFUSE);
-    material->AddProperty(&colour, 1, AI_MATKEY_BASE_COLOR);
+    const aiColor4D base(LinearChannel(RedOf(source.Colour)), LinearChannel(GreenOf(source.Colour)),
+                         LinearChannel(BlueOf(source.Colour)), 1.0f);
+    material->AddProperty(&base, 1, AI_MATKEY_BASE_COLOR);
     const float opacity = static_cast<float>(source.Opacity);
     material->AddProperty(&opacity, 1, AI_MATKEY_OPACITY);
     const int twoSided = source.DoubleSided ? 1 : 0;
     material->AddProperty(&twoSided, 1, AI_MATKEY_TWOSIDED);
     return material;
+}
+
+const char* PartName(bool isDual)
+{
+    return isDual ? "dual" : "solid";
 }
 
 // The triangles of one material as a flat-shaded mesh: each triangle its own three corners
@@ -94,7 +113,7 @@ aiMesh* MakeMesh(const TExportScene& scene, int material)
         if (t.Material == material)
             triangles.push_back(&t);
     auto* mesh = new aiMesh;
-    mesh->mName = aiString(scene.Materials[static_cast<std::size_t>(material)].Name);
+    mesh->mName = aiString(PartName(scene.Materials[static_cast<std::size_t>(material)].Dual));
     mesh->mMaterialIndex = static_cast<unsigned>(material);
     mesh->mPrimitiveTypes = aiPrimitiveType_TRIANGLE;
     mesh->mNumVertices = static_cast<unsigned>(3 * triangles.size());
@@ -119,27 +138,39 @@ aiMesh* MakeMesh(const TExportScene& scene, int material)
     return mesh;
 }
 
-// One node holding one mesh per material (glTF: one mesh with a primitive per material).
+// Under the root, a node for the solid and one for its dual, each holding one mesh per
+// material and named for its part, as are its meshes (glTF: one mesh per node, named so, with
+// a primitive per material).
 std::unique_ptr<aiScene> MakeScene(const TExportScene& scene)
 {
     auto result = std::make_unique<aiScene>();
-    std::vector<int> used;
+    std::vector<int> used[2];  // the solid's materials with triangles, the dual's
     for (std::size_t m = 0; m < scene.Materials.size(); ++m)
         if (std::any_of(scene.Triangles.begin(), scene.Triangles.end(),
                         [&](const TExportTriangle& t) { return t.Material == static_cast<int>(m); }))
-            used.push_back(static_cast<int>(m));
+            used[scene.Materials[m].Dual ? 1 : 0].push_back(static_cast<int>(m));
     result->mNumMaterials = static_cast<unsigned>(scene.Materials.size());
     result->mMaterials = new aiMaterial*[result->mNumMaterials];
     for (std::size_t m = 0; m < scene.Materials.size(); ++m)
         result->mMaterials[m] = MakeMaterial(scene.Materials[m]);
-    result->mNumMeshes = static_cast<unsigned>(used.size());
+    result->mNumMeshes = static_cast<unsigned>(used[0].size() + used[1].size());
     result->mMeshes = new aiMesh*[result->mNumMeshes];
     result->mRootNode = new aiNode("Zenkari");
-    result->mRootNode->mNumMeshes = result->mNumMeshes;
-    result->mRootNode->mMeshes = new unsigned[result->mNumMeshes];
-    for (std::size_t i = 0; i < used.size(); ++i) {
-        result->mMeshes[i] = MakeMesh(scene, used[i]);
-        result->mRootNode->mMeshes[i] = static_cast<unsigned>(i);
+    aiNode* root = result->mRootNode;
+    root->mChildren = new aiNode*[2];
+    unsigned next = 0;
+    for (int part = 0; part < 2; ++part) {
+        if (used[part].empty())
+            continue;
+        auto* node = new aiNode(PartName(part == 1));
+        node->mParent = root;
+        root->mChildren[root->mNumChildren++] = node;
+        node->mNumMeshes = static_cast<unsigned>(used[part].size());
+        node->mMeshes = new unsigned[node->mNumMeshes];
+        for (std::size_t i = 0; i < used[part].size(); ++i) {
+            result->mMeshes[next] = MakeMesh(scene, used[part][i]);
+            node->mMeshes[i] = next++;
+        }
     }
     return result;
 }
@@ -174,5 +205,7 @@ TResult MeshFiles(const TExportScene& scene, TMeshFormat format, const std::stri
     for (const std::string& name : fileSystem->Order)
         files.push_back(TOutputFile{name, fileSystem->Files[name]});
     std::stable_partition(files.begin(), files.end(), [&](const TOutputFile& f) { return f.Path != path; });
+    if (format == TMeshFormat::Glb)
+        return DropUnusedGltfExtensions(files.back().Bytes);
     return TResult::Success();
 }

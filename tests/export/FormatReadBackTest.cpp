@@ -15,11 +15,13 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -351,4 +353,248 @@ TEST(ExportFormats, AFailedWriteLeavesTheOldFileAndSaysWhy)
         ExportShownFile(abandoned->Session, 1, abandoned->Settings, TExportFormat::Off, path, TPictureSettings{});
     EXPECT_NE(empty.Error.find("has no face"), std::string::npos) << empty.Error;
     EXPECT_EQ(ReadWholeFile(path), "old");
+}
+
+// --- The same faces, windings and colours in every format ------------------------------------
+
+namespace {
+
+// A surface read back: its corners welded to the solid's vertices where they lie on one (the
+// mesh formats write each triangle's corners apart, in single precision), and its polygons.
+struct TWoundSurface {
+    std::vector<TVector3> Points;
+    std::vector<std::vector<int>> Polygons;
+};
+
+int WeldedPoint(TWoundSurface& surface, TVector3 p)
+{
+    for (std::size_t i = 0; i < surface.Points.size(); ++i)
+        if (VectorLength(SubtractVectors(surface.Points[i], p)) < 1e-5)
+            return static_cast<int>(i);
+    surface.Points.push_back(p);
+    return static_cast<int>(surface.Points.size()) - 1;
+}
+
+TWoundSurface OffSurface(const std::string& path)
+{
+    const TOffFile off = ReadOff(path);
+    TWoundSurface surface{off.Vertices, off.Faces};
+    return surface;
+}
+
+// The triangles Assimp reads from an OBJ, STL or glTF file, welded onto start's points.
+TWoundSurface ImportedSurface(const std::string& path, const TWoundSurface& start)
+{
+    TWoundSurface surface{start.Points, {}};
+    Assimp::Importer importer;
+    const aiScene* read = importer.ReadFile(path, 0);
+    EXPECT_NE(read, nullptr) << path << ": " << importer.GetErrorString();
+    for (unsigned m = 0; read != nullptr && m < read->mNumMeshes; ++m) {
+        const aiMesh& mesh = *read->mMeshes[m];
+        for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+            std::vector<int> polygon;
+            for (unsigned j = 0; j < mesh.mFaces[f].mNumIndices; ++j) {
+                const aiVector3D p = mesh.mVertices[mesh.mFaces[f].mIndices[j]];
+                polygon.push_back(WeldedPoint(surface, TVector3{p.x, p.y, p.z}));
+            }
+            surface.Polygons.push_back(polygon);
+        }
+    }
+    return surface;
+}
+
+double SignedVolume(const TWoundSurface& surface)
+{
+    double volume = 0.0;
+    for (const std::vector<int>& polygon : surface.Polygons)
+        for (std::size_t j = 1; j + 1 < polygon.size(); ++j)
+            volume += DotProduct(surface.Points[static_cast<std::size_t>(polygon[0])],
+                                 CrossProduct(surface.Points[static_cast<std::size_t>(polygon[j])],
+                                              surface.Points[static_cast<std::size_t>(polygon[j + 1])]))
+                      / 6.0;
+    return volume;
+}
+
+// The edges that exactly two polygons share and run the same way: none on a surface wound
+// consistently.
+int EdgesRunTheSameWay(const TWoundSurface& surface)
+{
+    std::map<std::pair<int, int>, std::vector<bool>> runs;
+    for (const std::vector<int>& polygon : surface.Polygons)
+        for (std::size_t j = 0; j < polygon.size(); ++j) {
+            const int a = polygon[j];
+            const int b = polygon[(j + 1) % polygon.size()];
+            runs[{std::min(a, b), std::max(a, b)}].push_back(a < b);
+        }
+    int same = 0;
+    for (const auto& [edge, up] : runs)
+        same += up.size() == 2 && up[0] == up[1] ? 1 : 0;
+    return same;
+}
+
+std::unique_ptr<TShown> ShownCatalogueItem(int item)
+{
+    TVertexConfiguration config;
+    int pick = 0;
+    EXPECT_EQ(ParseCodeString(PolyhedronCatalogue()[static_cast<std::size_t>(item / 2)].Code, config, pick).Error, "");
+    return Shown(config, item % 2 == 1, false, pick);
+}
+
+std::string GlbJson(const std::string& path)
+{
+    const std::string glb = ReadWholeFile(path);
+    if (glb.size() < 20)
+        return {};
+    const std::size_t length = static_cast<unsigned char>(glb[12]) | static_cast<unsigned char>(glb[13]) << 8
+                               | static_cast<unsigned char>(glb[14]) << 16;
+    return glb.substr(20, length);
+}
+
+double Linear(double c)
+{
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+}  // namespace
+
+TEST(ExportFormats, EveryFormatWindsTheFacesAlikeOutwardAndConsistentlyAlongTheEdges)
+{
+    struct TCase {
+        const char* Name;
+        std::unique_ptr<TShown> Shown;
+        bool Orientable;
+        bool Encloses;  // winds round a volume (the octahemioctahedron's density is 0; the one-sided
+                        // tetrahemihexahedron's triangles cancel)
+    };
+    TCase cases[] = {
+        {"great disdyakisdodecahedron", ShownCatalogueItem(121), true, true},
+        {"octahemioctahedron", Shown("(3, 6, 3/2, 6)"), true, false},
+        {"tetrahemihexahedron", Shown("(3, 4, 3/2, 4)"), false, false},
+        {"great dodecahedron", ShownCatalogueItem(46), true, true},
+        {"compound of the icosidodecahedron", Shown("(3, 5, 3, 5)", true, true), true, true},
+    };
+    for (const TCase& c : cases) {
+        const TWoundSurface off = OffSurface(Export(*c.Shown, TExportFormat::Off, "wound.off"));
+        const double volume = SignedVolume(off);
+        if (c.Encloses) {
+            EXPECT_GT(volume, 0.1) << c.Name;
+        }
+        const int sameWay = EdgesRunTheSameWay(off);
+        if (c.Orientable) {
+            EXPECT_EQ(sameWay, 0) << c.Name;
+        }
+        for (const auto& [format, name] :
+             {std::pair{TExportFormat::Stl, "wound.stl"}, std::pair{TExportFormat::Obj, "wound.obj"},
+              std::pair{TExportFormat::Glb, "wound.glb"}}) {
+            const TWoundSurface mesh = ImportedSurface(Export(*c.Shown, format, name), off);
+            EXPECT_NEAR(SignedVolume(mesh), volume, 1e-4 * std::max(1.0, volume)) << c.Name << " " << name;
+            EXPECT_EQ(EdgesRunTheSameWay(mesh), sameWay) << c.Name << " " << name;
+        }
+    }
+}
+
+TEST(ExportFormats, TheGltfHoldsLinearBaseColoursNamedMeshesAndOnlyExtensionsItUses)
+{
+    const auto shown = Shown("(3, 5, 3, 5)", true, true);
+    const TExportScene scene = shown->Session.DescribeShown(shown->Pick, shown->Settings);
+    const std::string path = Export(*shown, TExportFormat::Glb, "linear.glb");
+    const std::string json = GlbJson(path);
+    EXPECT_EQ(json.find("FB_ngon_encoding"), std::string::npos) << json;
+    EXPECT_EQ(json.find("KHR_materials_volume"), std::string::npos) << json;
+    const std::regex meshName(R"re("meshes"\s*:\s*\[\s*\{[^\]]*?"name"\s*:\s*"(\w+)")re");
+    std::smatch first;
+    ASSERT_TRUE(std::regex_search(json, first, meshName)) << json;
+    EXPECT_EQ(first[1].str(), "solid");
+    EXPECT_NE(json.find("\"name\":\"dual\""), std::string::npos) << json;
+    Assimp::Importer importer;
+    const aiScene* read = importer.ReadFile(path, 0);
+    ASSERT_NE(read, nullptr) << importer.GetErrorString();
+    int checked = 0;
+    for (unsigned m = 0; m < read->mNumMaterials; ++m) {
+        aiString name;
+        aiColor4D base;
+        read->mMaterials[m]->Get(AI_MATKEY_NAME, name);
+        if (read->mMaterials[m]->Get(AI_MATKEY_BASE_COLOR, base) != AI_SUCCESS)
+            continue;
+        for (const TExportMaterial& material : scene.Materials)
+            if (material.Name == name.C_Str()) {
+                EXPECT_NEAR(base.r, Linear(RedOf(material.Colour) / 255.0), 1e-6) << material.Name;
+                EXPECT_NEAR(base.g, Linear(GreenOf(material.Colour) / 255.0), 1e-6) << material.Name;
+                EXPECT_NEAR(base.b, Linear(BlueOf(material.Colour) / 255.0), 1e-6) << material.Name;
+                ++checked;
+            }
+    }
+    EXPECT_GE(checked, 3);  // the triangles, the pentagons, the dual's rhombi
+}
+
+namespace {
+
+// The colour of each face of the first face shape of a VRML file, as its colour list and
+// index give it.
+std::vector<std::array<double, 3>> VrmlFaceColours(const std::string& path)
+{
+    const std::string text = ReadWholeFile(path);
+    std::smatch list;
+    if (!std::regex_search(text, list, std::regex(R"(color Color \{\s*color \[([^\]]*)\])")))
+        return {};
+    std::vector<std::array<double, 3>> palette;
+    std::istringstream channels(std::regex_replace(list[1].str(), std::regex(","), " "));
+    for (std::array<double, 3> c{}; channels >> c[0] >> c[1] >> c[2];)
+        palette.push_back(c);
+    const std::size_t at = text.find("colorIndex [");
+    std::istringstream indices(text.substr(at + 12, text.find(']', at) - at - 12));
+    std::vector<std::array<double, 3>> faces;
+    for (std::size_t i = 0; indices >> i && i < palette.size();)
+        faces.push_back(palette[i]);
+    return faces;
+}
+
+// The small stellated dodecahedron as the great dodecahedron's dual: each pentagram face
+// stored as five triangles round its centre.
+constexpr int MultiPieceDualItem = 47;
+
+}  // namespace
+
+TEST(ExportFormats, ADualStoredInPiecesHasTheViewsColourOnEveryFaceInEveryFormat)
+{
+    const auto shown = ShownCatalogueItem(MultiPieceDualItem);
+    const std::vector<std::array<double, 3>> vrml = VrmlFaceColours(Export(*shown, TExportFormat::Vrml, "pieces.wrl"));
+    const TOffFile off = ReadOff(Export(*shown, TExportFormat::Off, "pieces.off"));
+    ASSERT_EQ(off.Faces.size(), vrml.size());
+    std::set<std::array<int, 3>> shownColours;  // the VRML's, to the hundredth it writes
+    const auto hundredths = [](double r, double g, double b) {
+        return std::array<int, 3>{static_cast<int>(std::lround(100 * r)), static_cast<int>(std::lround(100 * g)),
+                                  static_cast<int>(std::lround(100 * b))};
+    };
+    for (std::size_t f = 0; f < off.Faces.size(); ++f) {
+        ASSERT_EQ(off.Colours[f].size(), 4u);
+        EXPECT_EQ(hundredths(off.Colours[f][0], off.Colours[f][1], off.Colours[f][2]),
+                  hundredths(vrml[f][0], vrml[f][1], vrml[f][2]))
+            << "face " << f;
+        shownColours.insert(hundredths(vrml[f][0], vrml[f][1], vrml[f][2]));
+    }
+    for (const auto& [format, name] :
+         {std::pair{TExportFormat::Obj, "pieces.obj"}, std::pair{TExportFormat::Glb, "pieces.glb"}}) {
+        Assimp::Importer importer;
+        const aiScene* read = importer.ReadFile(Export(*shown, format, name), 0);
+        ASSERT_NE(read, nullptr) << importer.GetErrorString();
+        std::set<std::array<int, 3>> written;
+        for (unsigned m = 0; m < read->mNumMeshes; ++m) {
+            const aiMaterial& material = *read->mMaterials[read->mMeshes[m]->mMaterialIndex];
+            aiColor4D c;
+            if (format == TExportFormat::Glb) {
+                ASSERT_EQ(material.Get(AI_MATKEY_BASE_COLOR, c), AI_SUCCESS);
+                // Back from linear light to the sRGB fraction the view shows.
+                const auto encode = [](double x) {
+                    return x <= 0.0031308 ? 12.92 * x : 1.055 * std::pow(x, 1.0 / 2.4) - 0.055;
+                };
+                c = aiColor4D(static_cast<float>(encode(c.r)), static_cast<float>(encode(c.g)),
+                              static_cast<float>(encode(c.b)), 1.0f);
+            } else {
+                ASSERT_EQ(material.Get(AI_MATKEY_COLOR_DIFFUSE, c), AI_SUCCESS);
+            }
+            written.insert(hundredths(c.r, c.g, c.b));
+        }
+        EXPECT_EQ(written, shownColours) << name;
+    }
 }
