@@ -65,19 +65,19 @@ void TFrmPolyhedron::keyPressEvent(QKeyEvent* event)
 
 void TFrmPolyhedron::ShowHelp()
 {
-    QMessageBox box(QMessageBox::Information, Tr(QT_TRANSLATE_NOOP("Zenkari", "使い方")),
-                    Tr(QT_TRANSLATE_NOOP("Zenkari",
-                                         "頂点に集まる正多角形を「個数」と「多角形」で選び、「一括構築」を押すと、"
-                                         "その頂点の形で閉じる立体をすべて探します。「構築開始」「構築続行」で"
-                                         "1頂点ずつ組み立てるところを見られます。\n"
-                                         "「多面体」の一覧から名前のある立体を選ぶこともできます。\n\n"
-                                         "立体の表示：ドラッグで回転、マウスホイールで拡大・縮小、"
-                                         "表示をクリックしたあと矢印キーで回転、Ctrl+Cで画像をコピー、"
-                                         "右クリックで展開図の印刷と画像のコピー。\n"
-                                         "「VRML出力」：表示中の立体をVRML、OFF、OBJ、STL、glTF、PNG、"
-                                         "3Dプリント用のSTLと3MF、展開図のPDFとSVGに書き出します。\n"
-                                         "F1：この説明。")),
-                    QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::Information, Tr(QT_TRANSLATE_NOOP("Zenkari", "使い方")),
+        Tr(QT_TRANSLATE_NOOP("Zenkari", "頂点に集まる正多角形を「個数」と「多角形」で選び、「一括構築」を押すと、"
+                                        "その頂点の形で閉じる立体をすべて探します。「構築開始」「構築続行」で"
+                                        "1頂点ずつ組み立てるところを見られます。\n"
+                                        "「多面体」の一覧から名前のある立体を選ぶこともできます。\n\n"
+                                        "立体の表示：ドラッグで回転、マウスホイールで拡大・縮小、"
+                                        "表示をクリックしたあと矢印キーで回転、Ctrl+Cで画像をコピー、"
+                                        "右クリックで展開図の印刷と画像のコピー。\n"
+                                        "「VRML出力」：表示中の立体をVRML、OFF、OBJ、STL、glTF、PNG、"
+                                        "3Dプリント用のSTLと3MF、展開図のPDFとSVGに書き出します。\n"
+                                        "F1：この説明。")),
+        QMessageBox::Ok, this);
     box.exec();
 }
 
