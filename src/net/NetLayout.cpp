@@ -253,21 +253,21 @@ TPrintableArea PieceArea(const TNetPaper& paper)
     return {paper.MarginMm, paper.MarginMm, paper.WidthMm - paper.MarginMm, paper.HeightMm - paper.MarginMm - FooterMm};
 }
 
-double LongestFittingEdge(const TNet& net, const TNetPaper& paper)
+namespace {
+
+// The longest edge (mm) at which every piece, in its best turn, fits a page of its own.
+double LongestFittingEdge(const std::vector<std::vector<TTurn>>& turns, const TPrintableArea& area)
 {
-    const TPrintableArea area = PieceArea(paper);
     double edge = INFINITY;
-    for (const TNetPiece& piece : net.Pieces) {
+    for (const std::vector<TTurn>& piece : turns) {
         double best = 0.0;
-        for (const TTurn& turn : Turns(piece))
+        for (const TTurn& turn : piece)
             best = std::max(best, FittingScale(turn, area));
         edge = std::min(edge, best);
     }
     // A round figure, a little under the limit so that rounding never pushes a piece out.
     return edge >= 1.0 ? std::floor(edge * 10.0 * (1.0 - 1e-9)) / 10.0 : edge * (1.0 - 1e-9);
 }
-
-namespace {
 
 // The pieces placed at one scale: each in its best turn, the tallest first; false where a
 // piece fits no page.
@@ -325,12 +325,13 @@ TResult LayOutNet(const TNet& net, const TNetSheetOptions& options, TNetSheet& s
     const TPrintableArea area = PieceArea(paper);
     if (area.X1 - area.X0 < 60.0 || area.Y1 - area.Y0 < 20.0)
         return TResult::Failure("the paper is too small for its margins, the scale bar and a piece");
-    const double fitting = LongestFittingEdge(net, paper);
-    if (!(fitting > 0.0) || !std::isfinite(fitting))
-        return TResult::Failure("no piece of the net has a size");
     std::vector<std::vector<TTurn>> turns;
+    turns.reserve(net.Pieces.size());
     for (const TNetPiece& piece : net.Pieces)
         turns.push_back(Turns(piece));
+    const double fitting = LongestFittingEdge(turns, area);
+    if (!(fitting > 0.0) || !std::isfinite(fitting))
+        return TResult::Failure("no piece of the net has a size");
     const double edge = options.EdgeMm > 0.0 ? options.EdgeMm : DefaultEdge(net, turns, fitting, area);
     if (edge > fitting * (1.0 + 1e-9))
         return TResult::Failure("at " + Decimal(edge) + " mm an edge the largest piece does not fit the paper; at most "

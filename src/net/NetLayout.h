@@ -56,8 +56,5 @@ struct TPrintableArea {
 };
 [[nodiscard]] TPrintableArea PieceArea(const TNetPaper& paper);
 
-// The longest edge (mm) at which every piece fits a page of its own.
-[[nodiscard]] double LongestFittingEdge(const TNet& net, const TNetPaper& paper);
-
 // The pages; refused, with the reason, where a piece does not fit the paper at the scale asked.
 [[nodiscard]] TResult LayOutNet(const TNet& net, const TNetSheetOptions& options, TNetSheet& sheet);

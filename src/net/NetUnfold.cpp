@@ -26,7 +26,7 @@ constexpr long long MostFacesLaid = 150000;
 
 struct TCandidate {
     double Weight;
-    int Piece;  // placed face in the piece it grows
+    int Face;  // a face laid in the piece it grows
     int Side;
     [[nodiscard]] bool operator>(const TCandidate& other) const { return Weight > other.Weight; }
 };
@@ -153,19 +153,19 @@ void GrowPiece(const TUnfolder& unfolder, const TRoomOwners& rooms, int start, T
     while (!queue.empty()) {
         const TCandidate next = queue.top();
         queue.pop();
-        const int parentRegion = grown.Faces[next.Piece].Region;
+        const int parentRegion = grown.Faces[next.Face].Region;
         const TRegionSide& side = regions.Regions[parentRegion].Sides[next.Side];
         if (attempt.Drawn[side.Neighbour].Piece >= 0)
             continue;
-        TNetFace face = unfolder.Placed(side.Neighbour, side.NeighbourSide, grown.Faces[next.Piece], next.Side);
+        TNetFace face = unfolder.Placed(side.Neighbour, side.NeighbourSide, grown.Faces[next.Face], next.Side);
         ++attempt.Laid;
         if (!Fits(grid, rooms, face, side.NeighbourSide, parentRegion, next.Side))
             continue;
         const int f = static_cast<int>(grown.Faces.size());
-        face.Parent = next.Piece;
+        face.Parent = next.Face;
         face.ParentSide = side.NeighbourSide;
         face.Sides[side.NeighbourSide].Fold = true;
-        grown.Faces[next.Piece].Sides[next.Side].Fold = true;
+        grown.Faces[next.Face].Sides[next.Side].Fold = true;
         grid.Remove(rooms.Of(parentRegion, next.Side));
         Lay(grid, rooms, face, f, side.NeighbourSide);
         grown.Faces.push_back(std::move(face));

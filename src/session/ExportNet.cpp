@@ -112,10 +112,8 @@ TNetSummary NetPagesOf(const TBuildSession& session, int sel, const TNetRequest&
     TNetSheet sheet;
     if (TResult laid = LayOutNet(net, options, sheet); laid.Failed())
         return Refused(std::move(laid.Error));
-    pages = std::move(sheet.Pages);
-    sheet.Pages.clear();
     TNetSummary summary = Summary(net, sheet);
-    summary.Pages = static_cast<int>(pages.size());
+    pages = std::move(sheet.Pages);
     return summary;
 }
 
