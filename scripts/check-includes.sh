@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The folders of src/ depend in one direction:
-#   common, geometry -> construction -> solid -> net -> measure, view, export, catalogue -> session -> app, cli, viewer
-# with surface (the drawing-surface interface) beside construction. Every #include "folder/..."
-# of a source file must name its own folder or one it may depend on, and Qt headers
+#   common, geometry -> construction -> solid -> net -> measure, view, export, catalogue -> session -> survey
+#   -> app, cli, viewer
+# with survey (the survey of configurations, Qt-free) read by cli alone, and surface (the
+# drawing-surface interface) beside construction. Every #include "folder/..." of a source file must name its own folder or one it may depend on, and Qt headers
 # appear only in app, viewer and the OpenGL surface. Above construction only its values
 # and the search's outside are seen: the headers listed in public_construction, and no
 # file there names the search's insides (TBuild, TPreparation, the bound's and the working
@@ -24,7 +25,8 @@ declare -A allowed=(
     [catalogue]="common geometry construction catalogue"
     [session]="common geometry construction solid net surface measure view export session"
     [app]="common geometry construction solid net surface measure view export catalogue session app"
-    [cli]="common geometry construction solid net measure view export catalogue session cli"
+    [survey]="common geometry construction solid net measure view export catalogue session survey"
+    [cli]="common geometry construction solid net measure view export catalogue session survey cli"
     [viewer]="common geometry construction solid net surface measure view export catalogue session viewer"
 )
 

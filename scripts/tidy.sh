@@ -9,7 +9,7 @@ if [ ! -f "$build/compile_commands.json" ]; then
     echo "no $build/compile_commands.json: configure that build first (cmake --preset debug)" >&2
     exit 2
 fi
-mapfile -t sources < <(ls src/{common,geometry,construction,measure,view,export,catalogue,session}/*.cpp \
+mapfile -t sources < <(ls src/{common,geometry,construction,measure,view,export,catalogue,session,survey}/*.cpp \
                         src/surface/RecordingSurface.cpp src/surface/ImageSurface.cpp \
                         src/solid/SurfaceFaces.cpp src/solid/OuterFigures.cpp src/solid/SheetSplit.cpp \
                         src/solid/PlaneArrangement.cpp src/solid/OuterCells.cpp src/net/*.cpp)
