@@ -12,6 +12,7 @@ packages=(
     admesh assimp-utils libxcb1-dev
     libcgal-dev libgmp-dev libmpfr-dev
     libcairo2-dev poppler-utils libxml2-utils libboost-dev
+    libopenmpi-dev openmpi-bin
     clang-format clang-tidy
 )
 # Node.js and npm run the glTF validator of the tests; a machine that has them from

@@ -358,6 +358,9 @@ std::string UsageText()
            "                        [--edge-mm E] [--margin-mm M] [--no-tabs] [--json] [build options]\n"
            "       zenkari-cli catalogue [--english] [--lang L]\n"
            "       zenkari-cli catalogue ITEM [build options]\n"
+           "       zenkari-cli survey --max-polygons K --max-sides N [--stars] [--windings W]\n"
+           "                        [--added-last] [--limit L] [--budget STEPS] [--jobs J]\n"
+           "                        [--resume FILE] [--json] -o FILE\n"
            "  ITEM    a catalogue item, 0 ... 241: entry ITEM / 2, its dual when ITEM is odd\n"
            "  CONFIG  a vertex configuration, e.g. \"(3, 4, 5, 4)\", \"(3, 3, 3, 3, 3)/2\",\n"
            "          \"(4, 8, 4/3, 8/7 [,3])/0\", or a catalogue code string such as 01010019030103010301\n"
@@ -407,7 +410,23 @@ std::string UsageText()
            "  --paper P       a4 (default), a3, letter, legal, or WxHmm such as 300x200mm\n"
            "  --edge-mm E     the length of an edge on paper (default: the longest that fits)\n"
            "  --margin-mm M   the margins (default 10)\n"
-           "  --no-tabs       no glue tabs\n";
+           "  --no-tabs       no glue tabs\n"
+           "  survey          every vertex configuration of 3 ... K polygons {n/d} with n <= N, each\n"
+           "                  once up to the readings the search treats alike, searched to its end\n"
+           "                  within a budget of steps; the report has one row per distinct solid\n"
+           "                  (the configurations that build it, V/F/E, symmetry, uniform or not,\n"
+           "                  mirror pair, the catalogue's name or family), one row per configuration\n"
+           "                  that ran out of budget, and the totals (-o FILE, --json for JSON)\n"
+           "  --stars         survey: stars and backward polygons too (every d coprime to n)\n"
+           "  --windings W    survey: windings 1 ... W (default 1)\n"
+           "  --added-last    survey: also every cycle with an added last polygon (winding 0)\n"
+           "  --limit L       survey: the vertex limit of every search (default 200)\n"
+           "  --budget STEPS  survey: search steps each configuration may take (default 1000000)\n"
+           "  --jobs J        survey: threads (default one for every core); under mpirun, threads\n"
+           "                  beside rank 0's work of handing out configurations (default 1)\n"
+           "  --resume FILE   survey: the checkpoint to go on from and keep (by default FILE.checkpoint\n"
+           "                  beside the report, removed once it is written); refused when made with\n"
+           "                  other options\n";
 }
 
 TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request)
@@ -416,6 +435,10 @@ TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request
     if (command == "--help" || command == "-h") {
         request.Help = true;
         return argc == 1 ? TResult::Success() : TResult::Failure("--help takes nothing after it");
+    }
+    if (command == "survey") {
+        request.Command = TCliCommand::Survey;
+        return ParseSurveyCommandLine(argc - 1, argv + 1, request.Survey);
     }
     int first = 2;
     if (command == "catalogue") {
@@ -429,7 +452,7 @@ TResult ParseCommandLine(int argc, const char* const* argv, TCliRequest& request
     } else {
         if (argc < 2 || (command != "build" && command != "vrml" && command != "export" && command != "net"))
             return TResult::Failure(
-                "expected: zenkari-cli build|vrml|export|net CONFIG or catalogue [ITEM] (see --help)");
+                "expected: zenkari-cli build|vrml|export|net CONFIG, catalogue [ITEM] or survey (see --help)");
         request.Command = command == "vrml"     ? TCliCommand::Vrml
                           : command == "export" ? TCliCommand::Export
                           : command == "net"    ? TCliCommand::Net

@@ -2,6 +2,7 @@
 #pragma once
 // The command line of zenkari-cli, read into plain values.
 
+#include "cli/CliSurvey.h"
 #include "common/DisplaySettings.h"
 #include "common/Messages.h"
 #include "common/Result.h"
@@ -15,7 +16,7 @@
 // enough that a wandering search cannot fill memory with its pane.
 inline constexpr int MaxPresses = 100000;
 
-enum class TCliCommand { Build, Vrml, Export, Net, Catalogue };
+enum class TCliCommand { Build, Vrml, Export, Net, Catalogue, Survey };
 
 struct TCliRequest {
     TCliCommand Command = TCliCommand::Build;
@@ -42,6 +43,7 @@ struct TCliRequest {
     int PictureWidth = 800;  // export to PNG: --size
     int PictureHeight = 800;
     TDisplaySettings Display = FirstStartDisplaySettings();  // vrml: how it looks
+    TSurveyRequest Survey;                                   // survey: the bound and how to run it
 };
 
 // Reads the arguments after the program name; on failure, one line saying what is wrong.

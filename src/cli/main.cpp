@@ -4,6 +4,7 @@
 #include "catalogue/PolyhedronInfo.h"
 #include "cli/CliBuild.h"
 #include "cli/CliNet.h"
+#include "cli/CliSurveyMpi.h"
 #include "cli/StandardOutput.h"
 #include "export/PolyhedronVRML.h"
 
@@ -127,6 +128,8 @@ void ListCatalogue(bool english)
 
 int Run(const TCliRequest& request)
 {
+    if (request.Command == TCliCommand::Survey)
+        return LaunchedByMpirun() ? RunSurveyUnderMpi(request.Survey) : RunSurvey(request.Survey);
     if (request.Command == TCliCommand::Catalogue && request.CatalogueItem < 0) {
         ListCatalogue(request.English || request.Language == TLanguage::English);
         return 0;
