@@ -415,28 +415,24 @@ std::string GroupName(const std::vector<TSymmetry>& group)
         }
     }
     const bool improper = static_cast<int>(group.size()) > rotations;
-    const std::string n = std::to_string(rotations);
+    // Built by appending: GCC 12 warns (-Wrestrict) of the "+" chains here, which are sound.
+    const auto name = [](char letter, int order, const char* suffix) {
+        return std::string(1, letter).append(std::to_string(order)).append(suffix);
+    };
     if (longest == rotations) {
         if (!improper)
-            return "C" + n;
+            return name('C', rotations, "");
         if (rotations == 1)
-            return inversion ? "Ci" : "Cs";
+            return std::string(inversion ? "Ci" : "Cs");
         if (mirrors == rotations)
-            return "C" + n + "v";
-        return mirrors == 1 ? "C" + n + "h" : "S" + std::to_string(2 * rotations);
+            return name('C', rotations, "v");
+        return mirrors == 1 ? name('C', rotations, "h") : name('S', 2 * rotations, "");
     }
-    if (2 * longest == rotations) {
-        const std::string half = std::to_string(longest);
-        if (!improper)
-            return "D" + half;
-        return "D" + half + (mirrors == longest + 1 ? "h" : "d");
-    }
-    std::string base = rotations == 12 ? "T" : rotations == 24 ? "O" : "I";
-    if (!improper)
-        return base;
+    if (2 * longest == rotations)
+        return name('D', longest, !improper ? "" : mirrors == longest + 1 ? "h" : "d");
     if (rotations == 12)
-        return inversion ? "Th" : "Td";
-    return base + "h";
+        return std::string(!improper ? "T" : inversion ? "Th" : "Td");
+    return std::string(rotations == 24 ? "O" : "I").append(improper ? "h" : "");
 }
 
 int Root(std::vector<int>& parent, int v)
@@ -522,15 +518,16 @@ std::vector<std::vector<int>> RenumberedFaces(const TFaceSet& set, const std::ve
 // chance of about one in a million per coordinate.
 std::string ShapeText(const TShapeView& view, int edges)
 {
-    std::string text = "V" + std::to_string(view.Coordinates.size()) + " F" + std::to_string(view.Faces.size()) + " E"
-                       + std::to_string(edges) + ":";
+    std::string text = "V";
+    text.append(std::to_string(view.Coordinates.size())).append(" F").append(std::to_string(view.Faces.size()));
+    text.append(" E").append(std::to_string(edges)).append(":");
     for (const TVector3& p : view.Coordinates)
         for (const double x : {p.X, p.Y, p.Z})
-            text += " " + std::to_string(std::llround(x * 1e6));
+            text.append(" ").append(std::to_string(std::llround(x * 1e6)));
     for (const std::vector<int>& face : view.Faces) {
-        text += " |";
+        text.append(" |");
         for (const int v : face)
-            text += " " + std::to_string(v);
+            text.append(" ").append(std::to_string(v));
     }
     return text;
 }
