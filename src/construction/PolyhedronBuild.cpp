@@ -56,7 +56,8 @@ void TBuild::StartWork()
 
 void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
 {
-    const bool resuming = step == OneShotStep && control != nullptr && control->ResumeVertex >= 1;
+    const bool watched = step == OneShotStep && control != nullptr;
+    const bool resuming = watched && control->ResumeVertex >= 1;
     if (step <= 0 && !resuming)
         StartWork();
     int n = resuming ? control->ResumeVertex : step < 0 ? 0 : step;
@@ -124,6 +125,10 @@ void TBuild::Search(int& step, TInfoPane& pane, TSearchControl* control)
             break;
         }
     }
+    // The exact count where the call ends, so that a search carried on past its 100-solid
+    // pause counts on from there: its budget of steps holds however often it pauses.
+    if (watched)
+        control->Completions.store(steps, std::memory_order_relaxed);
     FinishCall();
 }
 

@@ -48,6 +48,8 @@ public:
     void Search(int& step, TInfoPane& pane, TSearchControl* control = nullptr);
 
     [[nodiscard]] int FoundCount() const { return static_cast<int>(Found.size()); }
+    // Lets the found solids go (list position 0 stays): see TSearch::DropFoundSolids.
+    void DropFound() { std::vector<TBuiltSolid>().swap(Found); }
     // List position 0 is the solid under construction as the last call left it, position
     // k >= 1 found solid k; null outside the list.
     [[nodiscard]] const TBuiltSolid* SolidAt(int listPosition) const;

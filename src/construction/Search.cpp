@@ -33,6 +33,11 @@ const TBuiltSolid* TSearch::SolidAt(int listPosition) const
     return Engine->SolidAt(listPosition);
 }
 
+void TSearch::DropFoundSolids()
+{
+    Engine->DropFound();
+}
+
 bool TSearch::Ended(int step) const
 {
     return step == SearchEndedAfterFailure || step > Engine->SolidAt(0)->Raw.VertexCount;

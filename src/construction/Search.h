@@ -41,6 +41,12 @@ public:
     // List position 0 is the solid under construction, position k >= 1 found solid k;
     // null outside the list.
     [[nodiscard]] const TBuiltSolid* SolidAt(int listPosition) const;
+    // For a survey that has taken every solid found so far: the list lets them go (list
+    // position 0 stays), and the count, and with it the 100-solid pause of a one-shot
+    // search, starts again from 0. The search itself goes on as before: it never looks
+    // back at what it has found. Without this, a configuration whose polygons fold back
+    // onto each other finds its one flat solid hundreds of thousands of times over.
+    void DropFoundSolids();
     // True once a search in step state step has nothing left to try.
     [[nodiscard]] bool Ended(int step) const;
     [[nodiscard]] const TPruningStats& Stats() const;

@@ -2,7 +2,8 @@
 #pragma once
 // What another thread may see of a running one-shot search, and how it asks the search to
 // stop. The search writes the figures every 64 steps (relaxed: they are for a progress
-// line, not for synchronisation) and reads the request then.
+// line, not for synchronisation) and reads the request then; it writes the count of steps
+// once more where the call pauses or ends.
 
 #include <atomic>
 #include <chrono>

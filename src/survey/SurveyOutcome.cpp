@@ -2,24 +2,99 @@
 #include "survey/SurveyOutcome.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <limits>
+#include <map>
+#include <numeric>
 
 namespace {
 
 constexpr int SolidFields = 13;
 constexpr int HeadFields = 5;
 
-void AddSolid(const TBuiltSolid& built, std::vector<TSurveySolid>& solids)
+// The solid exactly where it lies: its corners in millionths of the edge, sorted, and its
+// faces as cycles of those corners (from the least, in the direction of the lesser
+// neighbour), sorted. Two solids with one text are one solid in one place; a search that
+// finds the same solid many times over (polygons folding back onto each other find one
+// flat polygon tens of thousands of times) is classified once. Rounding can only keep
+// apart what is one: then it is classified twice, and comes out the same.
+std::string PlacementKey(const TPolyFace& raw)
 {
-    TSolidClass solidClass = ClassifySolid(built);
-    const auto same = std::find_if(solids.begin(), solids.end(),
-                                   [&](const TSurveySolid& s) { return s.Class.Shape == solidClass.Shape; });
-    if (same != solids.end())
-        ++same->Copies;
-    else
-        solids.push_back({std::move(solidClass), 1});
+    const int v = raw.VertexCount;
+    std::vector<std::array<long long, 3>> corners(static_cast<std::size_t>(v));
+    for (int i = 0; i < v; ++i)
+        corners[static_cast<std::size_t>(i)] = {std::llround(raw.Vertices[i].X * 1e6),
+                                                std::llround(raw.Vertices[i].Y * 1e6),
+                                                std::llround(raw.Vertices[i].Z * 1e6)};
+    std::vector<int> order(static_cast<std::size_t>(v));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return corners[a] < corners[b]; });
+    std::vector<int> rank(static_cast<std::size_t>(v));
+    std::string key;
+    for (int r = 0; r < v; ++r) {
+        rank[static_cast<std::size_t>(order[r])] = r;
+        for (const long long x : corners[static_cast<std::size_t>(order[r])])
+            key += std::to_string(x) + ' ';
+    }
+    std::vector<std::vector<int>> faces;
+    for (int f = 0; f < raw.FaceCount; ++f) {
+        std::vector<int> face{raw.FaceN[f], raw.FaceD[f]};
+        const int size = raw.FaceSize[f];
+        std::vector<int> cycle(static_cast<std::size_t>(size));
+        for (int j = 0; j < size; ++j)
+            cycle[static_cast<std::size_t>(j)] = rank[static_cast<std::size_t>(raw.Faces[f][j])];
+        const auto least = std::min_element(cycle.begin(), cycle.end()) - cycle.begin();
+        const int direction = cycle[(least + 1) % size] < cycle[(least + size - 1) % size] ? 1 : -1;
+        for (int j = 0; j < size; ++j)
+            face.push_back(cycle[static_cast<std::size_t>(((least + direction * j) % size + size) % size)]);
+        faces.push_back(std::move(face));
+    }
+    std::sort(faces.begin(), faces.end());
+    for (const std::vector<int>& face : faces) {
+        key += '|';
+        for (const int x : face)
+            key += std::to_string(x) + ' ';
+    }
+    return key;
 }
+
+// The distinct solids of one configuration as its search finds them.
+class TSolidCollector {
+public:
+    explicit TSolidCollector(std::vector<TSurveySolid>& solids) : Solids(solids) {}
+
+    void Add(const TBuiltSolid& built)
+    {
+        const auto [placed, added] = Placements.try_emplace(PlacementKey(built.Raw), -1);
+        if (added)
+            placed->second = Classified(ClassifySolid(built));
+        else
+            ++Solids[static_cast<std::size_t>(placed->second)].Copies;
+    }
+
+private:
+    // The index of the solid's row, a new one unless a proper rotation carries it onto
+    // one found before.
+    int Classified(TSolidClass solidClass)
+    {
+        // The counts keep apart the solids too flat or thin to have a canonical form.
+        const auto same = std::find_if(Solids.begin(), Solids.end(), [&](const TSurveySolid& s) {
+            return s.Class.Shape == solidClass.Shape && s.Class.Vertices == solidClass.Vertices
+                   && s.Class.Faces == solidClass.Faces && s.Class.Edges == solidClass.Edges;
+        });
+        if (same != Solids.end()) {
+            ++same->Copies;
+            return static_cast<int>(same - Solids.begin());
+        }
+        Solids.push_back({std::move(solidClass), 1});
+        return static_cast<int>(Solids.size()) - 1;
+    }
+
+    std::vector<TSurveySolid>& Solids;
+    std::map<std::string, int> Placements;
+};
 
 // Tabs, line ends and backslashes written as escapes, so that a field stays one field
 // of one line.
@@ -139,8 +214,9 @@ TConfigurationOutcome SurveyConfiguration(int index, const TVertexConfiguration&
 {
     TConfigurationOutcome outcome;
     outcome.Index = index;
-    const TSearchTally tally = SearchConfiguration(config, budget, control,
-                                                   [&](const TBuiltSolid& built) { AddSolid(built, outcome.Solids); });
+    TSolidCollector collector(outcome.Solids);
+    const TSearchTally tally =
+        SearchConfiguration(config, budget, control, [&](const TBuiltSolid& built) { collector.Add(built); });
     outcome.End = tally.End;
     outcome.Steps = tally.Steps;
     outcome.Found = tally.Found;

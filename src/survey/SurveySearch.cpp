@@ -35,8 +35,13 @@ TSearchTally SearchConfiguration(const TVertexConfiguration& config, long long b
         return {};
     int taken = 0;
     for (;;) {
-        for (; taken < build.Search.FoundCount(); ++taken)
-            take(*build.Search.SolidAt(taken + 1));
+        for (int k = 1; k <= build.Search.FoundCount(); ++k)
+            take(*build.Search.SolidAt(k));
+        taken += build.Search.FoundCount();
+        // What was taken is let go, and so are the pane's lines: a search may find the
+        // same flat polygon a million times over.
+        build.Search.DropFoundSolids();
+        build.Pane.Clear();
         const long long steps = control.Completions.load();
         if (build.Search.Ended(build.Step))
             return {TSearchEnd::Ended, steps, taken};
@@ -44,8 +49,8 @@ TSearchTally SearchConfiguration(const TVertexConfiguration& config, long long b
             return {TSearchEnd::Stopped, steps, taken};
         if (control.TimedOut)
             return {TSearchEnd::OutOfBudget, steps, taken};
-        // The pause after every solid from the 100th on: carried on from the vertex it
-        // paused at, exactly as if it had never paused, on the same budget.
+        // The pause after 100 solids: carried on from the vertex it paused at, exactly as
+        // if it had never paused, on the same budget.
         control.ResumeVertex = build.Step;
         build.Resume(control);
     }
@@ -67,6 +72,7 @@ void TSurveyThreads::Run(TIndexDispenser& dispenser, int jobs, const TWork& work
     std::condition_variable finishedChanged;
     int finished = 0;
     std::vector<std::thread> threads;
+    threads.reserve(static_cast<std::size_t>(jobs));
     for (int j = 0; j < jobs; ++j)
         threads.emplace_back([&] {
             TSearchControl control;

@@ -58,6 +58,14 @@ TEST(SurveySearch, GoesOnPastEveryHundredSolidPause)
     EXPECT_GT(folded.Tally.Found, 4 * FoundSolidCap);
     EXPECT_EQ(folded.Tally.Found, StepBuildCount("(4, 4, 4, 4, 4/3)"));
     EXPECT_EQ(folded.Vertices, std::vector<int>(static_cast<std::size_t>(folded.Tally.Found), 8));
+    EXPECT_EQ(folded.Tally.Steps, 1273);
+    // The budget counts every step across the pauses: 1000 of the 1273 are the first
+    // check past 1000, after three pauses.
+    const TTaken cut = SearchWithin("(4, 4, 4, 4, 4/3)", 1000);
+    EXPECT_EQ(cut.Tally.End, TSearchEnd::OutOfBudget);
+    EXPECT_EQ(cut.Tally.Steps, 1024);
+    EXPECT_GT(cut.Tally.Found, 3 * FoundSolidCap);
+    EXPECT_LT(cut.Tally.Found, folded.Tally.Found);
 }
 
 TEST(SurveySearch, RefusedUsedUpOrStoppedSaySo)
@@ -66,7 +74,7 @@ TEST(SurveySearch, RefusedUsedUpOrStoppedSaySo)
     EXPECT_EQ(refused.Tally.End, TSearchEnd::Refused);
     EXPECT_TRUE(refused.Vertices.empty());
 
-    // (5, 5, 5, 5/4) takes 192 steps to find its 81 flat pentagons; 64 are not enough,
+    // (5, 5, 5, 5/4) takes 202 steps to find its 81 flat pentagons; 64 are not enough,
     // and what was found by then is handed over all the same.
     const TTaken whole = SearchWithin("(5, 5, 5, 5/4)", 1000000);
     EXPECT_EQ(whole.Tally.End, TSearchEnd::Ended);
