@@ -50,6 +50,7 @@ int main(int argc, char** argv)
     const TConfigurationList list(options);
     const std::chrono::duration<double> listed = std::chrono::steady_clock::now() - start;
     std::printf("survey: %s\nconfigurations listed in %.2f s\n", OptionsText(options).c_str(), listed.count());
+    std::fflush(stdout);
     std::printf("%4s %9s %9s %9s %9s %8s %9s %7s %9s\n", "jobs", "tried", "prepared", "searched", "budget", "found",
                 "distinct", "uniform", "seconds");
     for (const int jobs : {1, 2}) {

@@ -5,7 +5,7 @@
 #include "survey/SurveyConfigurations.h"
 #include "construction/ConfigurationText.h"
 #include "construction/Search.h"
-#include "survey/SurveySearch.h"
+#include "survey/SurveyOutcome.h"
 
 #include <gtest/gtest.h>
 
@@ -169,4 +169,44 @@ TEST(SurveyConfigurations, AnAddedPolygonTellsRotationsApart)
     EXPECT_GT(std::abs(radius("(4, 4, 5, 3 [,4])/0") - first), 1e-3);
     EXPECT_EQ(ConfigurationText(CanonicalConfiguration(Read("(5, 4, 4, 3 [,4])/0"))), "(3, 4, 4, 5 [,4])/0");
     EXPECT_EQ(ConfigurationText(CanonicalConfiguration(Read("(4, 4, 5, 3 [,4])/0"))), "(3, 5, 4, 4 [,4])/0");
+}
+
+TEST(SurveyConfigurations, EveryReadingOfACycleFindsTheSameSolids)
+{
+    // Every cycle of the published survey's bound, and with an added polygon every cycle
+    // of {3}, {3/2}, {4}, {4/3}: each reading counted alike finds the same solids, up to
+    // congruence (a reflection finds the mirror images).
+    const auto solids = [](const TVertexConfiguration& config) {
+        TSearchControl control;
+        std::set<std::string> keys;
+        for (const TSurveySolid& solid : SurveyConfiguration(0, config, 1000000, control).Solids)
+            keys.insert(std::min(solid.Class.Shape, solid.Class.MirrorShape));
+        return keys;
+    };
+    int compared = 0;
+    for (const TSurveyOptions& bound : {Bound(4, 6, true, 2), Bound(4, 4, true, 1, true)}) {
+        const TConfigurationList list(bound);
+        for (int i = 0; i < list.Count(); ++i) {
+            const TVertexConfiguration config = list.At(i);
+            const std::set<std::string> found = solids(config);
+            if (found.empty())
+                continue;
+            const int k = config.PolygonCount - (config.AddLast ? 1 : 0);
+            for (int start = 0; start < k; ++start) {
+                for (const int direction : {1, -1}) {
+                    if (config.AddLast && !(start == k - 1 && direction == -1))
+                        continue;  // only the reading last first is alike
+                    TVertexConfiguration reading = config;
+                    for (int j = 0; j < k; ++j) {
+                        reading.N[j] = config.N[((start + direction * j) % k + k) % k];
+                        reading.D[j] = config.D[((start + direction * j) % k + k) % k];
+                    }
+                    EXPECT_EQ(solids(reading), found)
+                        << ConfigurationText(reading) << " and " << ConfigurationText(config);
+                    ++compared;
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 300);
 }
