@@ -725,5 +725,25 @@ The view: drag to turn it, the mouse wheel zooms in and out, click it and the ar
 “Export” writes the solid shown as VRML, OFF, OBJ, STL, glTF or PNG, as STL or 3MF for 3-D printing, or as a paper net in PDF or SVG.
 F1: this page.</translation>
     </message>
+    <message>
+        <source>%1頂点以下はすべて</source>
+        <translation>complete up to %1 vertices</translation>
+    </message>
+    <message>
+        <source>構築は終わっていませんが、%1頂点以下の立体はこの一覧ですべてです</source>
+        <translation>The build has not ended, but this list holds every solid of at most %1 vertices</translation>
+    </message>
+    <message>
+        <source>再開</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>中止した一括構築を、止めたところから続けます</source>
+        <translation>Carries the stopped build on from where it stopped</translation>
+    </message>
+    <message>
+        <source>一括構築を中止しています</source>
+        <translation>Build stopped</translation>
+    </message>
 </context>
 </TS>

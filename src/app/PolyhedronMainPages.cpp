@@ -137,6 +137,10 @@ void TFrmPolyhedron::CreateRightPanel(QWidget* panel)
     built->move(2, 30);
     ViewPNumCbBx = new QListWidget(upper);
     ViewPNumCbBx->setGeometry(48, 26, 56, 45);
+    // Rows too wide for it (a note of how far the list is complete) are cut with "…" and
+    // named whole in their tooltips, so that no sideways scroll bar takes a row's height.
+    ViewPNumCbBx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ViewPNumCbBx->setTextElideMode(Qt::ElideRight);
     SetCaption(ViewPNumCbBx, TCaptionRole::ToolTip,
                QT_TRANSLATE_NOOP("Zenkari", "条件にあう立体が複数あった場合　ここで選んでください"));
     auto* shown = Captioned(new QLabel(upper), QT_TRANSLATE_NOOP("Zenkari", "を表示"));

@@ -58,7 +58,8 @@ bool RunOneShot(const TCliRequest& request, TBuildSession& session, TLinePane& p
                 lineShown = true;
             }
         }
-    const std::unique_ptr<TOneShotBuild> build = runner.Take();
+    // Take joins both workers: the build and the searches at smaller limits.
+    const bool refused = AdoptFinished(runner, session, pane);
     std::signal(SIGINT, previous);
     if (lineShown)
         std::fputs("\r\033[K", stderr);
@@ -67,7 +68,7 @@ bool RunOneShot(const TCliRequest& request, TBuildSession& session, TLinePane& p
     if (Interrupts >= 2)
         std::exit(130);
     stopped = runner.Stopped();
-    return session.Adopt(*build, pane);
+    return refused;
 }
 
 }  // namespace
