@@ -2,6 +2,7 @@
 #include "cli/CliOutput.h"
 
 #include "measure/PolyhedronCalc.h"
+#include "measure/SolidClass.h"
 
 #include <cmath>
 #include <cstdio>
@@ -13,6 +14,23 @@ std::string SolidCounts(const TPolyFace& raw, const TPolyFace& display)
     return "{\"vertices\": " + std::to_string(raw.VertexCount) + ", \"faces\": " + std::to_string(raw.FaceCount)
            + ", \"edges\": " + std::to_string(raw.EdgeCount) + ", \"display_vertices\": "
            + std::to_string(display.VertexCount) + ", \"display_faces\": " + std::to_string(display.FaceCount);
+}
+
+// What the solid is: its symmetry group, its vertex orbits and its topology.
+std::string ClassFields(const TSolidClass& found)
+{
+    return ", \"symmetry\": " + JsonString(found.Symmetry) + ", \"symmetry_order\": "
+           + std::to_string(found.SymmetryOrder) + ", \"vertex_orbits\": " + std::to_string(found.VertexOrbits)
+           + ", \"euler_characteristic\": " + std::to_string(found.EulerCharacteristic)
+           + ", \"orientable\": " + (found.Orientable ? "true" : "false");
+}
+
+std::string ClassLine(const TSolidClass& found)
+{
+    return "  symmetry " + found.Symmetry + " (order " + std::to_string(found.SymmetryOrder) + "), "
+           + std::to_string(found.VertexOrbits) + (found.VertexOrbits == 1 ? " vertex orbit" : " vertex orbits")
+           + ", Euler characteristic " + std::to_string(found.EulerCharacteristic)
+           + (found.Orientable ? ", orientable" : ", not orientable");
 }
 
 std::string DualObject(const TBuildReport& report)
@@ -76,7 +94,8 @@ void WriteTextReport(const TBuildReport& report, std::ostream& out)
     for (int i = 1; i <= session.FoundCount(); ++i) {
         const TPolyFace& solid = session.SolidAt(i)->Raw;
         out << "solid " << i << ": " << solid.VertexCount << " vertices, " << solid.FaceCount << " faces, "
-            << solid.EdgeCount << " edges\n";
+            << solid.EdgeCount << " edges\n"
+            << ClassLine(ClassifySolid(*session.SolidAt(i))) << '\n';
     }
     if (report.DualFormed)
         out << "dual of " << report.Pick << ": " << CountDualVertices(session.Dual()) << " vertices, "
@@ -112,7 +131,8 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
         out << (i > 1 ? ",\n    " : "\n    ") << SolidCounts(solid.Raw, solid.Display)
             << ", \"area\": " << JsonNumber(SurfaceArea(solid)) << ", \"volume\": " << JsonNumber(Volume(solid))
             << ", \"enclosed_volume\": " << JsonNumber(formed ? enclosed.Volume : NAN)
-            << ", \"outer_area\": " << JsonNumber(formed ? enclosed.Area : NAN) << "}";
+            << ", \"outer_area\": " << JsonNumber(formed ? enclosed.Area : NAN) << ClassFields(ClassifySolid(solid))
+            << "}";
     }
     out << "\n  ],\n";
     const TBuiltSolid& current = *session.SolidAt(0);

@@ -40,6 +40,24 @@ TEST(Cli, BuildsAndListsEverySolid)
     EXPECT_EQ(Occurrences(text.Out, "solid "), 1);
 }
 
+TEST(Cli, EachFoundSolidSaysWhatItIs)
+{
+    // (3, 4, 4, 4) finds the rhombicuboctahedron and the pseudo-rhombicuboctahedron.
+    const TProgramResult json = RunCli({"build", "(3, 4, 4, 4)", "--json"});
+    EXPECT_NE(json.Out.find("\"symmetry\": \"Oh\", \"symmetry_order\": 48, \"vertex_orbits\": 1, "
+                            "\"euler_characteristic\": 2, \"orientable\": true}"),
+              std::string::npos)
+        << json.Out;
+    EXPECT_NE(json.Out.find("\"symmetry\": \"D4d\", \"symmetry_order\": 16, \"vertex_orbits\": 2, "),
+              std::string::npos);
+
+    const TProgramResult text = RunCli({"build", "(3, 4, 3/2, 4)"});
+    EXPECT_NE(text.Out.find("solid 1: 6 vertices, 7 faces, 12 edges\n"
+                            "  symmetry Td (order 24), 1 vertex orbit, Euler characteristic 1, not orientable\n"),
+              std::string::npos)
+        << text.Out;
+}
+
 TEST(Cli, CodeStringsBringTheirLimitAndOptionsOverrideIt)
 {
     // (3, 4, 5, 4) at the code string's limit 50 finds nothing; --limit 60 finds it.
