@@ -745,5 +745,41 @@ F1: this page.</translation>
         <source>一括構築を中止しています</source>
         <translation>Build stopped</translation>
     </message>
+    <message>
+        <source>対称性：</source>
+        <translation>Symmetry: </translation>
+    </message>
+    <message>
+        <source>頂点の軌道：</source>
+        <translation>Vertex orbits: </translation>
+    </message>
+    <message>
+        <source>オイラー標数：</source>
+        <translation>Euler characteristic: </translation>
+    </message>
+    <message>
+        <source>%1（位数%2・鏡像と別）</source>
+        <translation>%1 (order %2, chiral)</translation>
+    </message>
+    <message>
+        <source>%1（位数%2）</source>
+        <translation>%1 (order %2)</translation>
+    </message>
+    <message>
+        <source>1（どの頂点も同じ：一様）</source>
+        <translation>1 (every vertex alike: uniform)</translation>
+    </message>
+    <message>
+        <source>%1（一様でない）</source>
+        <translation>%1 (not uniform)</translation>
+    </message>
+    <message>
+        <source>%1・向き付け可能</source>
+        <translation>%1, orientable</translation>
+    </message>
+    <message>
+        <source>%1・向き付け不可能</source>
+        <translation>%1, not orientable</translation>
+    </message>
 </context>
 </TS>

@@ -134,6 +134,9 @@ public:
     void ShowSolidFigures(bool areaBlank);
     void ShowFigureHeadings();
     void ShowSolidInfo();
+    // The symmetry, the vertex orbits and the topology of the solid on show.
+    void ShowSolidClass();
+    void SetSolidClassHeadings();
     // The enclosed volume and the outer area of the solid shown, worked out on a worker
     // of their own ("計算中…" meanwhile); blank where the area and the volume are.
     void ShowOuterFigures(bool areaBlank);
@@ -247,6 +250,9 @@ public:
     QLabel* LblSphereRadius = nullptr;
     QLabel* LblEnclosedVolume = nullptr;
     QLabel* LblOuterArea = nullptr;
+    QLabel* LblSymmetry = nullptr;
+    QLabel* LblVertexOrbits = nullptr;
+    QLabel* LblEuler = nullptr;
     QPlainTextEdit* SolidInfoRcEd = nullptr;
     TColourSwatch* ShapeBG = nullptr;
     TColourSwatch* ShapeFF1 = nullptr;

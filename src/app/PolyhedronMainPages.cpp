@@ -219,6 +219,9 @@ void TFrmPolyhedron::CreateInfoPages()
     LblVolume = new QLabel;
     LblEnclosedVolume = new QLabel;
     LblOuterArea = new QLabel;
+    LblSymmetry = new QLabel;
+    LblVertexOrbits = new QLabel;
+    LblEuler = new QLabel;
     ShowFigureHeadings();
     // Counts side by side; the long numbers get a row each.
     figures->addWidget(LblFaceNum, 0, 0);
@@ -229,9 +232,14 @@ void TFrmPolyhedron::CreateInfoPages()
     figures->addWidget(LblVolume, 3, 0, 1, 3);
     figures->addWidget(LblEnclosedVolume, 4, 0, 1, 3);
     figures->addWidget(LblOuterArea, 5, 0, 1, 3);
+    figures->addWidget(LblSymmetry, 6, 0, 1, 3);
+    figures->addWidget(LblVertexOrbits, 7, 0, 1, 3);
+    figures->addWidget(LblEuler, 8, 0, 1, 3);
     layout->addLayout(figures);
     layout->addWidget(Captioned(new QLabel, QT_TRANSLATE_NOOP("Zenkari", "立体豆知識")));
     SolidInfoRcEd = Pane(solid);
+    // The remark takes what the figures leave: at the design size, three lines or so.
+    SolidInfoRcEd->setMinimumHeight(3 * SolidInfoRcEd->fontMetrics().lineSpacing());
     layout->addWidget(SolidInfoRcEd, 1);
     SetCaption(PgCtrlInfo, TCaptionRole::Tab, QT_TRANSLATE_NOOP("Zenkari", "立体情報"), {},
                PgCtrlInfo->addTab(solid, QString()));
