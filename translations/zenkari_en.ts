@@ -714,16 +714,74 @@ Build a solid and choose it in the list.</translation>
     <message>
         <source>頂点に集まる正多角形を「個数」と「多角形」で選び、「一括構築」を押すと、その頂点の形で閉じる立体をすべて探します。「構築開始」「構築続行」で1頂点ずつ組み立てるところを見られます。
 「多面体」の一覧から名前のある立体を選ぶこともできます。
+長い一括構築の間も、小さい頂点数上限での探索が終わるたびにその立体が一覧に出ます（「100頂点以下はすべて」など）。「中止」で止め、「再開」で止めたところから続けます。
 
 立体の表示：ドラッグで回転、マウスホイールで拡大・縮小、表示をクリックしたあと矢印キーで回転、Ctrl+Cで画像をコピー、右クリックで展開図の印刷と画像のコピー。
 「VRML出力」：表示中の立体をVRML、OFF、OBJ、STL、glTF、PNG、3Dプリント用のSTLと3MF、展開図のPDFとSVGに書き出します。
 F1：この説明。</source>
         <translation>Choose the regular polygons that meet at each vertex with “Qty” and “Faces”, and press “Build all” to find every solid that closes with that vertex. “Start” and “Continue” let you watch it being put together one vertex at a time.
 You can also choose a named solid from the “Solid” list.
+During a long build, each search at a smaller vertex limit that ends lists its solids at once (“complete up to 100 vertices” and so on). “Stop” stops the build; “Resume” carries it on from where it stopped.
 
 The view: drag to turn it, the mouse wheel zooms in and out, click it and the arrow keys turn it, Ctrl+C copies its picture, a right click prints its net or copies the picture.
 “Export” writes the solid shown as VRML, OFF, OBJ, STL, glTF or PNG, as STL or 3MF for 3-D printing, or as a paper net in PDF or SVG.
 F1: this page.</translation>
+    </message>
+    <message>
+        <source>%1頂点以下はすべて</source>
+        <translation>complete up to %1 vertices</translation>
+    </message>
+    <message>
+        <source>構築は終わっていませんが、%1頂点以下の立体はこの一覧ですべてです</source>
+        <translation>The build has not ended, but this list holds every solid of at most %1 vertices</translation>
+    </message>
+    <message>
+        <source>再開</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>中止した一括構築を、止めたところから続けます</source>
+        <translation>Carries the stopped build on from where it stopped</translation>
+    </message>
+    <message>
+        <source>一括構築を中止しています</source>
+        <translation>Build stopped</translation>
+    </message>
+    <message>
+        <source>対称性：</source>
+        <translation>Symmetry: </translation>
+    </message>
+    <message>
+        <source>頂点の軌道：</source>
+        <translation>Vertex orbits: </translation>
+    </message>
+    <message>
+        <source>オイラー標数：</source>
+        <translation>Euler characteristic: </translation>
+    </message>
+    <message>
+        <source>%1（位数%2・鏡像と別）</source>
+        <translation>%1 (order %2, chiral)</translation>
+    </message>
+    <message>
+        <source>%1（位数%2）</source>
+        <translation>%1 (order %2)</translation>
+    </message>
+    <message>
+        <source>1（どの頂点も同じ：一様）</source>
+        <translation>1 (every vertex alike: uniform)</translation>
+    </message>
+    <message>
+        <source>%1（一様でない）</source>
+        <translation>%1 (not uniform)</translation>
+    </message>
+    <message>
+        <source>%1・向き付け可能</source>
+        <translation>%1, orientable</translation>
+    </message>
+    <message>
+        <source>%1・向き付け不可能</source>
+        <translation>%1, not orientable</translation>
     </message>
 </context>
 </TS>

@@ -55,6 +55,12 @@ QComboBox* Combo(QWidget* parent, const QStringList& items, int current, int x, 
     return box;
 }
 
+// Less padding and a narrower arrow, for the small number boxes of the top panel.
+QString CompactComboStyle()
+{
+    return QStringLiteral("QComboBox { padding: 0px 0px 0px 1px; } QComboBox::drop-down { width: 13px; }");
+}
+
 QStringList Numbers(int from, int to)
 {
     QStringList items;
@@ -201,6 +207,7 @@ void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
 
     Label(panel, QT_TRANSLATE_NOOP("Zenkari", "個数"), 4, 28);
     CBatVertex = Combo(panel, Numbers(3, 16), 0, 30, 25, 40, QT_TRANSLATE_NOOP("Zenkari", "頂点に集まる多角形の個数"));
+    CBatVertex->setStyleSheet(CompactComboStyle());  // "16" must fit beside its arrow
     Label(panel, QT_TRANSLATE_NOOP("Zenkari", "多角形"), 76, 28);
     Label(panel, QT_TRANSLATE_NOOP("Zenkari", "頂点数上限"), 4, 50);
     QStringList limits;
@@ -209,8 +216,7 @@ void TFrmPolyhedron::CreateTopPanel(QWidget* panel)
     VertexLimitCbBx = Combo(panel, limits, 19, 64, 47, 51,
                             QT_TRANSLATE_NOOP("Zenkari", "何個の頂点まで探索するか上限を設定してください"));
     // Four right-aligned digits must fit left of the polygon boxes.
-    VertexLimitCbBx->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 1px; }"
-                                                  " QComboBox::drop-down { width: 13px; }"));
+    VertexLimitCbBx->setStyleSheet(CompactComboStyle());
 
     SatellatedChBx = new QCheckBox(panel);
     SatellatedChBx->setGeometry(570, 25, 50, 20);

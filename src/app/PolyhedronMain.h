@@ -119,6 +119,8 @@ public:
     void StartOneShot(QObject* sender);
     void ProgressTimerTimer();
     void StopBuildBtnClick();
+    // "再開": the paused one-shot build goes on on the worker from where it stopped.
+    void ResumeBuildBtnClick();
     [[nodiscard]] bool Building() const { return Runner.Running(); }
 
     // The view and the figures.
@@ -132,6 +134,9 @@ public:
     void ShowSolidFigures(bool areaBlank);
     void ShowFigureHeadings();
     void ShowSolidInfo();
+    // The symmetry, the vertex orbits and the topology of the solid on show.
+    void ShowSolidClass();
+    void SetSolidClassHeadings();
     // The enclosed volume and the outer area of the solid shown, worked out on a worker
     // of their own ("計算中…" meanwhile); blank where the area and the volume are.
     void ShowOuterFigures(bool areaBlank);
@@ -245,6 +250,9 @@ public:
     QLabel* LblSphereRadius = nullptr;
     QLabel* LblEnclosedVolume = nullptr;
     QLabel* LblOuterArea = nullptr;
+    QLabel* LblSymmetry = nullptr;
+    QLabel* LblVertexOrbits = nullptr;
+    QLabel* LblEuler = nullptr;
     QPlainTextEdit* SolidInfoRcEd = nullptr;
     TColourSwatch* ShapeBG = nullptr;
     TColourSwatch* ShapeFF1 = nullptr;
@@ -285,6 +293,7 @@ public:
     TBuildSession Session;                 // the engine, the build state and what is formed for the view
     std::unique_ptr<TMemoPane> MemoPane;
     int ListedSolidCount = -1;
+    int ListedCompleteUpTo = 0;  // the list's mark as last written
     // How long a one-shot build may keep the window before it goes on in the background
     // with a progress line; -1 waits for the end (tests that read results at once).
     int SyncBuildWaitMs = 150;
@@ -298,6 +307,7 @@ public:
     QWidget* ProgressPanel = nullptr;
     QLabel* ProgressLbl = nullptr;
     QPushButton* StopBuildBtn = nullptr;
+    QPushButton* ResumeBuildBtn = nullptr;
     QTimer* ProgressTimer = nullptr;
     std::vector<int> PolygonKindN;
     std::vector<int> PolygonKindD;
@@ -333,7 +343,15 @@ private:
     void CreateProgressPanel();
     // The worker's word that the build is over, on the window's thread.
     void OneShotDone();
+    // A search at a smaller limit has ended while the build goes on: its solids are listed.
+    void StageDone();
     void FinishOneShot(TOneShotBuild& build);
+    // A runner's word, passed on to handler on the window's thread.
+    [[nodiscard]] TBuildRunner::TDone QueuedOnWindow(void (TFrmPolyhedron::*handler)());
+    [[nodiscard]] QString CompleteUpToText(int limit) const;
+    // The progress line with "再開" while the session holds a paused one-shot build.
+    void ShowPausedBuild();
+    void EnableListedSolidControls(bool enabled);
     void SetBuilding(bool building);
     // What would change the solids the session holds, or the one shown, waits while a
     // build or an export uses them.

@@ -54,12 +54,15 @@ void TFrmPolyhedron::AfterPress(QObject* sender, bool refused)
     }
     if (catalogue)
         ShowCatalogueChoice();
+    ShowPausedBuild();
 }
 
 void TFrmPolyhedron::RefreshFoundList()
 {
     const int count = Session.FoundCount();
-    if (count == ListedSolidCount)
+    // A build still under way (or paused) lists what is known, marked with how far it is complete.
+    const int complete = Session.Provisional() ? Session.CompleteUpTo() : 0;
+    if (count == ListedSolidCount && complete == ListedCompleteUpTo)
         return;
     // The caller chooses the row and draws it.
     const QSignalBlocker quiet(ViewPNumCbBx);
@@ -67,5 +70,15 @@ void TFrmPolyhedron::RefreshFoundList()
     ViewPNumCbBx->addItem(Tr(QT_TRANSLATE_NOOP("Zenkari", "構築中")));
     for (int i = 1; i <= count; ++i)
         ViewPNumCbBx->addItem(Tr(QT_TRANSLATE_NOOP("Zenkari", " %1番目")).arg(i));
+    if (complete > 0) {
+        // Not a solid: a note that cannot be chosen, after the last one.
+        auto* mark = new QListWidgetItem(Tr(QT_TRANSLATE_NOOP("Zenkari", "%1頂点以下はすべて")).arg(complete));
+        mark->setFlags(Qt::NoItemFlags);
+        mark->setToolTip(
+            Tr(QT_TRANSLATE_NOOP("Zenkari", "構築は終わっていませんが、%1頂点以下の立体はこの一覧ですべてです"))
+                .arg(complete));
+        ViewPNumCbBx->addItem(mark);
+    }
     ListedSolidCount = count;
+    ListedCompleteUpTo = complete;
 }

@@ -4,6 +4,7 @@
 #include "app/PolyhedronMain.h"
 
 #include "app/Captions.h"
+#include "app/ElidingComboBox.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -48,7 +49,7 @@ void TFrmPolyhedron::BuildColourGroup(int g, QGroupBox* panel)
     auto* label = new QLabel(panel);
     label->move(7, 41);
     SetCaption(label, TCaptionRole::Text, QT_TRANSLATE_NOOP("Zenkari", "正多角形ごとの色分け"));
-    group.SchemeSelector = new QComboBox(panel);
+    group.SchemeSelector = new TElidingComboBox(panel);
     group.SchemeSelector->setGeometry(128, 38, 113, 20);
     group.SchemeSelector->setMaxVisibleItems(37);
     SetCaption(group.SchemeSelector, TCaptionRole::ToolTip,

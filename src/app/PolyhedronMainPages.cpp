@@ -137,6 +137,10 @@ void TFrmPolyhedron::CreateRightPanel(QWidget* panel)
     built->move(2, 30);
     ViewPNumCbBx = new QListWidget(upper);
     ViewPNumCbBx->setGeometry(48, 26, 56, 45);
+    // Rows too wide for it (a note of how far the list is complete) are cut with "…" and
+    // named whole in their tooltips, so that no sideways scroll bar takes a row's height.
+    ViewPNumCbBx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ViewPNumCbBx->setTextElideMode(Qt::ElideRight);
     SetCaption(ViewPNumCbBx, TCaptionRole::ToolTip,
                QT_TRANSLATE_NOOP("Zenkari", "条件にあう立体が複数あった場合　ここで選んでください"));
     auto* shown = Captioned(new QLabel(upper), QT_TRANSLATE_NOOP("Zenkari", "を表示"));
@@ -215,6 +219,9 @@ void TFrmPolyhedron::CreateInfoPages()
     LblVolume = new QLabel;
     LblEnclosedVolume = new QLabel;
     LblOuterArea = new QLabel;
+    LblSymmetry = new QLabel;
+    LblVertexOrbits = new QLabel;
+    LblEuler = new QLabel;
     ShowFigureHeadings();
     // Counts side by side; the long numbers get a row each.
     figures->addWidget(LblFaceNum, 0, 0);
@@ -225,9 +232,14 @@ void TFrmPolyhedron::CreateInfoPages()
     figures->addWidget(LblVolume, 3, 0, 1, 3);
     figures->addWidget(LblEnclosedVolume, 4, 0, 1, 3);
     figures->addWidget(LblOuterArea, 5, 0, 1, 3);
+    figures->addWidget(LblSymmetry, 6, 0, 1, 3);
+    figures->addWidget(LblVertexOrbits, 7, 0, 1, 3);
+    figures->addWidget(LblEuler, 8, 0, 1, 3);
     layout->addLayout(figures);
     layout->addWidget(Captioned(new QLabel, QT_TRANSLATE_NOOP("Zenkari", "立体豆知識")));
     SolidInfoRcEd = Pane(solid);
+    // The remark takes what the figures leave: at the design size, three lines or so.
+    SolidInfoRcEd->setMinimumHeight(3 * SolidInfoRcEd->fontMetrics().lineSpacing());
     layout->addWidget(SolidInfoRcEd, 1);
     SetCaption(PgCtrlInfo, TCaptionRole::Tab, QT_TRANSLATE_NOOP("Zenkari", "立体情報"), {},
                PgCtrlInfo->addTab(solid, QString()));

@@ -95,6 +95,8 @@ void TFrmPolyhedron::SetExporting(bool exporting, const QString& path)
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
+    if (!exporting)
+        ShowPausedBuild();
 }
 
 void TFrmPolyhedron::PrintExportDone(const TPrintResult& result, const std::string& path, double heightMm)

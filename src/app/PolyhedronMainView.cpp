@@ -104,6 +104,7 @@ void TFrmPolyhedron::ShowSolidFigures(bool areaBlank)
     for (int i = 0; i < 6; ++i)
         labels[i]->setText(QString::fromStdString(texts[i]));
     ShowOuterFigures(areaBlank);
+    ShowSolidClass();
     ShowSolidInfo();
 }
 
@@ -119,6 +120,7 @@ void TFrmPolyhedron::ShowFigureHeadings()
     for (const auto& [label, heading] : headings)
         label->setText(Tr(heading));
     SetOuterFigureTexts(QString(), QString(), QString());
+    SetSolidClassHeadings();
 }
 
 void TFrmPolyhedron::ShowSolidInfo()

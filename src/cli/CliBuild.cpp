@@ -58,16 +58,21 @@ bool RunOneShot(const TCliRequest& request, TBuildSession& session, TLinePane& p
                 lineShown = true;
             }
         }
-    const std::unique_ptr<TOneShotBuild> build = runner.Take();
+    // Take joins both workers: the build and the searches at smaller limits.
+    const bool refused = AdoptFinished(runner, session, pane);
     std::signal(SIGINT, previous);
     if (lineShown)
         std::fputs("\r\033[K", stderr);
-    // A second Ctrl-C ends the program at once, with the shell's status for an interrupt,
-    // and nothing more is written: the worker has stopped and is joined.
+    stopped = runner.Stopped();
+    return refused;
+}  // the runner's two workers end here, before a second Ctrl-C ends the program
+
+// A second Ctrl-C ends the program at once, with the shell's status for an interrupt, and
+// nothing more is written.
+void EndIfInterruptedTwice()
+{
     if (Interrupts >= 2)
         std::exit(130);
-    stopped = runner.Stopped();
-    return session.Adopt(*build, pane);
 }
 
 }  // namespace
@@ -78,6 +83,7 @@ bool BuildAndShow(const TCliRequest& request, TBuildSession& session, TLinePane&
     bool stopped = false;
     bool refused = request.Steps > 0 ? session.Press(TBuildMode::Start, request.Config, settings, pane)
                                      : RunOneShot(request, session, pane, stopped);
+    EndIfInterruptedTwice();
     // Presses after the search has ended change nothing: they are not made.
     const int presses = (request.Steps > 0 ? request.Steps - 1 : 0) + request.Continues;
     for (int i = 0; i < presses && !refused && !session.SearchEnded(); ++i)

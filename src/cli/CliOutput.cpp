@@ -139,6 +139,9 @@ void WriteJsonReport(const TBuildReport& report, std::ostream& out)
     out << "  \"current\": " << SolidCounts(current.Raw, current.Display) << "},\n";
     out << "  \"pick\": " << report.Pick << ",\n";
     out << "  \"stopped\": " << (report.Stopped ? "true" : "false") << ",\n";
+    // The largest limit whose search ended: the list holds every solid of at most that many vertices.
+    const int complete = session.SearchEnded() ? report.Config->VertexLimit : session.CompleteUpTo();
+    out << "  \"complete_up_to\": " << (complete > 0 && !report.Refused ? std::to_string(complete) : "null") << ",\n";
     if (report.DualFormed)
         out << "  \"dual\": " << DualObject(report) << ",\n";
     if (report.CompoundFormed)

@@ -26,6 +26,8 @@ constexpr TMessageText Table[] = {
     {TMessage::VertexLimitCutAtMost, "頂点数の上限（%1）で打ち切った枝があります。上限はこれ以上上げられません。",
      "Some branches were cut at the vertex limit (%1), which is already the highest there is."},
     {TMessage::Stopped, "中止しました。「構築続行」で続きを調べます。", "Stopped. \"Continue\" carries the search on."},
+    {TMessage::CompleteUpTo, "%1頂点以下の立体はこの一覧ですべてです。",
+     "The list holds every solid of at most %1 vertices."},
     {TMessage::DualAbandoned, "無限遠点を含むため双対図形処理を中断しました",
      "The dual has points at infinity, so forming it was abandoned"},
     {TMessage::ImpossibleCombination, "不可能な組み合わせです。構築不能です。",

@@ -19,6 +19,7 @@ enum class TMessage {
     VertexLimitCut,        // %1 the vertex limit
     VertexLimitCutAtMost,  // %1 the vertex limit, at its highest
     Stopped,
+    CompleteUpTo,  // %1 the largest limit whose search has ended
     DualAbandoned,
     ImpossibleCombination,
     LowerLargestPolygon,

@@ -3,9 +3,12 @@
 
 #include "common/Messages.h"
 #include "common/NumberFormat.h"
+#include "construction/ConfigurationText.h"
 #include "construction/Dual.h"
 #include "export/PolyhedronVRML.h"
 #include "measure/PolyhedronCalc.h"
+
+#include <cmath>
 
 
 namespace {
@@ -23,6 +26,22 @@ bool PressOnce(TSearch& search, int& step, const TVertexConfiguration& config, T
     }
     search.Run(step, pane, control);
     return false;
+}
+
+// Two lists hold the same solid when one branch of the search built both: searches of one
+// configuration at different limits place the same vertices in the same order along it.
+bool SameBuiltSolid(const TBuiltSolid& a, const TBuiltSolid& b)
+{
+    const TPolyFace& p = a.Raw;
+    const TPolyFace& q = b.Raw;
+    if (p.VertexCount != q.VertexCount || p.FaceCount != q.FaceCount)
+        return false;
+    for (int i = 0; i < p.VertexCount; ++i) {
+        const TVector3 d = SubtractVectors(p.Vertices[i], q.Vertices[i]);
+        if (std::abs(d.X) > 1e-9 || std::abs(d.Y) > 1e-9 || std::abs(d.Z) > 1e-9)
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -78,6 +97,48 @@ void TBuildSession::AfterPress(bool refused)
         FrameMarks.DualReportShown = false;
 }
 
+const TBuiltSolid* TBuildSession::SolidAt(int listPosition) const
+{
+    const int own = Search.FoundCount();
+    if (listPosition <= own)
+        return Search.SolidAt(listPosition);
+    const int kept = listPosition - own - 1;
+    return kept < static_cast<int>(KeptSolids.size()) ? &KeptSolids[static_cast<std::size_t>(kept)] : nullptr;
+}
+
+bool TBuildSession::CanResume() const
+{
+    return OneShotRun && !HeldGeometry && Step >= 1 && !Search.Ended(Step);
+}
+
+std::vector<TBuiltSolid> TBuildSession::ShownSolids() const
+{
+    std::vector<TBuiltSolid> shown;
+    for (int pos = 1; pos <= FoundCount(); ++pos)
+        shown.push_back(*SolidAt(pos));
+    return shown;
+}
+
+void TBuildSession::KeepShownBeside(std::vector<TBuiltSolid> shown)
+{
+    KeptSolids.clear();
+    for (TBuiltSolid& solid : shown) {
+        bool listed = false;
+        for (int pos = 1; pos <= Search.FoundCount() && !listed; ++pos)
+            listed = SameBuiltSolid(solid, *Search.SolidAt(pos));
+        if (!listed)
+            KeptSolids.push_back(std::move(solid));
+    }
+}
+
+void TBuildSession::ForgetKept()
+{
+    KeptSolids.clear();
+    HeldGeometry.reset();
+    ListProvisional = false;
+    CompleteLimit = 0;
+}
+
 bool TBuildSession::Press(TBuildMode mode, const TVertexConfiguration& config, const TDisplaySettings& settings,
                           TInfoPane& pane)
 {
@@ -87,22 +148,102 @@ bool TBuildSession::Press(TBuildMode mode, const TVertexConfiguration& config, c
         return Adopt(build, pane);
     }
     BeforePress(mode, settings);
+    if (Step < 1) {
+        // A new step build: nothing of an earlier one-shot build stays on show.
+        ForgetKept();
+        OneShotRun = false;
+    }
     const bool refused = PressOnce(Search, Step, config, pane, nullptr);
     AfterPress(refused);
+    if (ListProvisional) {
+        // Stepping a paused one-shot build on: what it finds leaves the kept list.
+        KeepShownBeside(std::move(KeptSolids));
+        if (Search.Ended(Step))
+            ForgetKept();
+    }
     return refused;
 }
 
-bool TBuildSession::Adopt(TOneShotBuild& build, TInfoPane& pane)
+void TBuildSession::TakeSearch(TOneShotBuild& build, TInfoPane& pane)
 {
     BeforePress(TBuildMode::OneShot, TDisplaySettings{});
     Search = std::move(build.Search);
     build.Search = TSearch();
+    HeldGeometry.reset();
     Step = build.Step;
+    ShownConfig = ConfigurationText(build.Config);
     pane.Clear();
     for (const std::string& line : build.Pane.Lines)
         pane.AppendLine(line);
     AfterPress(build.Refused);
-    return build.Refused;
+}
+
+bool TBuildSession::Adopt(TOneShotBuild& build, TInfoPane& pane)
+{
+    // A paused build of the configuration on show keeps what the list showed of it (what a
+    // search at a smaller limit found, or it before it was carried on); any other build
+    // replaces the list.
+    std::vector<TBuiltSolid> shown;
+    if (ListProvisional && ConfigurationText(build.Config) == ShownConfig)
+        for (TBuiltSolid& solid : ShownSolids())
+            if (solid.Raw.VertexCount <= build.Config.VertexLimit)
+                shown.push_back(std::move(solid));
+    const int complete = CompleteLimit;
+    ForgetKept();
+    TakeSearch(build, pane);
+    RunConfig = build.Config;
+    RunPaneLines = build.Pane.Lines;
+    OneShotRun = !build.Refused;
+    if (build.Refused)
+        return true;
+    if (Search.Ended(Step)) {
+        CompleteLimit = build.Config.VertexLimit;
+        return false;
+    }
+    ListProvisional = true;
+    CompleteLimit = complete;
+    KeepShownBeside(std::move(shown));
+    if (CompleteLimit > 0)
+        pane.AppendLine(Text(TMessage::CompleteUpTo, std::to_string(CompleteLimit)));
+    return false;
+}
+
+void TBuildSession::AdoptStage(TOneShotBuild& stage, int limit, TInfoPane& pane)
+{
+    std::vector<TBuiltSolid> shown;
+    if (ListProvisional && ConfigurationText(stage.Config) == ShownConfig)
+        shown = ShownSolids();
+    ForgetKept();
+    TakeSearch(stage, pane);
+    OneShotRun = false;  // the search on show is not the build under way
+    ListProvisional = true;
+    CompleteLimit = limit;
+    KeepShownBeside(std::move(shown));
+    pane.AppendLine(Text(TMessage::CompleteUpTo, std::to_string(limit)));
+}
+
+bool TBuildSession::Release(TOneShotBuild& build)
+{
+    if (!CanResume())
+        return true;
+    std::vector<TBuiltSolid> shown = ShownSolids();
+    const int complete = CompleteLimit;
+    HeldGeometry = Search.SolidAt(0)->Geometry;
+    build.Search = std::move(Search);
+    Search = TSearch();
+    build.Config = RunConfig;
+    // Its lines go on from where it paused, without the word that it did.
+    build.Pane.Lines = std::move(RunPaneLines);
+    if (!build.Pane.Lines.empty() && build.Pane.Lines.back() == Text(TMessage::Stopped))
+        build.Pane.Lines.pop_back();
+    build.Step = Step;
+    build.Refused = false;
+    Step = 0;
+    KeptSolids = std::move(shown);
+    ListProvisional = true;
+    CompleteLimit = complete;
+    OneShotRun = false;
+    return false;
 }
 
 void TBuildSession::SelectionChanged(const TDisplaySettings& settings)
@@ -115,7 +256,7 @@ void TBuildSession::SelectionChanged(const TDisplaySettings& settings)
 
 bool TBuildSession::FormDualOf(int sel, TInfoPane& pane)
 {
-    const TBuiltSolid* solid = Search.SolidAt(sel);
+    const TBuiltSolid* solid = SolidAt(sel);
     if (solid == nullptr) {
         // Nothing at that position: no dual, and the last one stays as it was.
         DualSolid.Pieces = 1;
@@ -128,7 +269,7 @@ bool TBuildSession::FormDualOf(int sel, TInfoPane& pane)
 void TBuildSession::FormCompoundOf(int sel)
 {
     // Written when there is something to merge; otherwise the compound stays as it was.
-    const TBuiltSolid* solid = Search.SolidAt(sel);
+    const TBuiltSolid* solid = SolidAt(sel);
     if (solid == nullptr)
         return;
     const TPolyFace& dual = DualSolid.Faces;
@@ -149,24 +290,24 @@ void TBuildSession::Show(int sel, const TDisplaySettings& settings, TInfoPane& p
         FormCompoundOf(sel);
     }
     if (settings.DualShown && !FrameMarks.DualReportShown) {
-        AppendDualReport(DualSolid, Search.Geometry().PolygonCount, pane);
+        AppendDualReport(DualSolid, Geometry().PolygonCount, pane);
         FrameMarks.DualReportShown = true;
     }
 }
 
 void TBuildSession::Draw(int sel, const TDrawTarget& target) const
 {
-    DrawFrame(TFrameContent{Search.SolidAt(sel), DualSolid, CompoundSolid, Search.Geometry().SphereRadius}, target);
+    DrawFrame(TFrameContent{SolidAt(sel), DualSolid, CompoundSolid, Geometry().SphereRadius}, target);
 }
 
 std::vector<std::string> TBuildSession::ExportShown(int sel, const TDisplaySettings& settings) const
 {
-    const TBuiltSolid* solid = Search.SolidAt(sel);
+    const TBuiltSolid* solid = SolidAt(sel);
     return solid != nullptr ? WriteVRML(*solid, DualSolid, settings) : std::vector<std::string>{};
 }
 
 TExportScene TBuildSession::DescribeShown(int sel, const TDisplaySettings& settings) const
 {
-    const TBuiltSolid* solid = Search.SolidAt(sel);
+    const TBuiltSolid* solid = SolidAt(sel);
     return solid != nullptr ? ::DescribeShown(*solid, DualSolid, settings) : TExportScene{};
 }

@@ -59,6 +59,14 @@ public:
     // A one-shot build run elsewhere takes the place of the session's search, its pane
     // lines replacing pane's, as if Press(OneShot) had run here. True when it was refused.
     [[nodiscard]] bool Adopt(TOneShotBuild& build, TInfoPane& pane);
+    // A search of the same configuration at a smaller limit ended while the build goes on:
+    // its solids are shown at once, complete up to limit, followed by those of this build's
+    // paused search (kept on show) that it lacks. Its pane lines replace pane's.
+    void AdoptStage(TOneShotBuild& stage, int limit, TInfoPane& pane);
+    // Hands the paused one-shot search over to build, to be carried on elsewhere; what it
+    // has found stays on show until build comes back through Adopt. True when there is
+    // no such search (see CanResume).
+    [[nodiscard]] bool Release(TOneShotBuild& build);
 
     // The list position shown changed, or the dual or compound box did: the dual and the
     // compound are formed anew, unless the last dual had to be abandoned.
@@ -75,9 +83,18 @@ public:
 
     // List position 0 is the solid under construction, position k >= 1 found solid k;
     // null outside the list.
-    [[nodiscard]] const TBuiltSolid* SolidAt(int listPosition) const { return Search.SolidAt(listPosition); }
-    [[nodiscard]] int FoundCount() const { return Search.FoundCount(); }
-    [[nodiscard]] const TVertexGeometry& Geometry() const { return Search.Geometry(); }
+    // Positions after the search's own solids hold those kept on show from a search at a
+    // smaller limit or from this build before it was carried on elsewhere.
+    [[nodiscard]] const TBuiltSolid* SolidAt(int listPosition) const;
+    [[nodiscard]] int FoundCount() const { return Search.FoundCount() + static_cast<int>(KeptSolids.size()); }
+    [[nodiscard]] const TVertexGeometry& Geometry() const { return HeldGeometry ? *HeldGeometry : Search.Geometry(); }
+    // The list shows a one-shot build that has not ended: it holds every solid of at most
+    // CompleteUpTo() vertices (none is known when that is 0), and perhaps some larger ones.
+    [[nodiscard]] bool Provisional() const { return ListProvisional; }
+    [[nodiscard]] int CompleteUpTo() const { return CompleteLimit; }
+    // The search is a one-shot build paused before its end ("中止", or many solids found),
+    // here to be stepped on or handed back to a worker with Release.
+    [[nodiscard]] bool CanResume() const;
     [[nodiscard]] const TPruningStats& PruningStats() const { return Search.Stats(); }
     [[nodiscard]] bool LimitCut() const { return Search.LimitCut(); }
     [[nodiscard]] int SavedStates() const { return Search.SavedStates(); }
@@ -94,6 +111,12 @@ public:
 private:
     void BeforePress(TBuildMode mode, const TDisplaySettings& settings);
     void AfterPress(bool refused);
+    // Takes over build's search, step and pane lines, as a one-shot press would.
+    void TakeSearch(TOneShotBuild& build, TInfoPane& pane);
+    // Keeps shown (the list as it was) after the search's own solids, those it lacks.
+    void KeepShownBeside(std::vector<TBuiltSolid> shown);
+    [[nodiscard]] std::vector<TBuiltSolid> ShownSolids() const;
+    void ForgetKept();
     [[nodiscard]] bool FormDualOf(int sel, TInfoPane& pane);
     void FormCompoundOf(int sel);
 
@@ -103,4 +126,12 @@ private:
     TPolyFace CompoundSolid;
     TFrameMarks FrameMarks;
     bool LastNew = false;
+    bool OneShotRun = false;  // the search began as a one-shot build
+    std::vector<TBuiltSolid> KeptSolids;
+    std::shared_ptr<const TVertexGeometry> HeldGeometry;  // while the search is carried on elsewhere
+    std::string ShownConfig;                              // the configuration whose search is on show, as written
+    TVertexConfiguration RunConfig;                       // of the last one-shot build adopted
+    std::vector<std::string> RunPaneLines;                // its pane lines as it left them
+    bool ListProvisional = false;
+    int CompleteLimit = 0;
 };

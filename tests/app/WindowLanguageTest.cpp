@@ -8,6 +8,7 @@
 #include "app/InputColorsSetName.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -199,5 +200,13 @@ TEST_F(WindowLanguage, EnglishScreenshots)
         Form->grab().save(QDir(directory).filePath(QStringLiteral("english-tab-%1.png").arg(tab)));
     }
     Form->FrmChColors->grab().save(QDir(directory).filePath(QStringLiteral("english-palette-dialog.png")));
+    // The help page, as F1 shows it, photographed and closed.
+    QTimer::singleShot(0, [directory] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->grab().save(QDir(directory).filePath(QStringLiteral("english-help.png")));
+            box->close();
+        }
+    });
+    Form->ShowHelp();
     Form->FrmInputColorsSetName->grab().save(QDir(directory).filePath(QStringLiteral("english-name-dialog.png")));
 }

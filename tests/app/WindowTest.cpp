@@ -230,6 +230,14 @@ TEST_F(Window, Screenshots)
     Choose(Form->PolyhedronCbBx, Form->PolyhedronCbBx->itemText(2 * 17));  // the snub cube, by name
     Form->PgCtrlInfo->setCurrentIndex(1);
     Form->grab().save(QDir(directory).filePath(QStringLiteral("default-size.png")));
+    // The help page, as F1 shows it, photographed and closed.
+    QTimer::singleShot(0, [directory] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->grab().save(QDir(directory).filePath(QStringLiteral("help.png")));
+            box->close();
+        }
+    });
+    Form->ShowHelp();
     Form->PgCtrlInfo->setCurrentIndex(0);
     Form->resize(900, 620);
     SetPolygons({"3", "3", "3", "3", "4"});
@@ -268,4 +276,47 @@ TEST_F(Window, Screenshots)
         Form->VRMLSaveDialog->reject();
     });
     Form->VRMLBtn->click();
+}
+
+TEST_F(Window, TheInformationPageNamesTheSymmetryAndWhetherEveryVertexIsAlike)
+{
+    // (3, 4, 4, 4) builds the rhombicuboctahedron and the pseudo-rhombicuboctahedron, whose
+    // vertices look alike but are not all carried onto each other by a symmetry.
+    SetPolygons({"3", "4", "4", "4"});
+    Form->BuildBtn->click();
+    ASSERT_GE(Form->Session.FoundCount(), 2);
+    QStringList shown;
+    for (int row = 1; row <= Form->Session.FoundCount(); ++row) {
+        Form->ViewPNumCbBx->setCurrentRow(row);
+        shown << Form->LblSymmetry->text() + " / " + Form->LblVertexOrbits->text() + " / " + Form->LblEuler->text();
+    }
+    shown.removeDuplicates();
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({QStringLiteral("対称性：D4d（位数16） / 頂点の軌道：2（一様でない） / "
+                                                 "オイラー標数：2・向き付け可能"),
+                                  QStringLiteral("対称性：Oh（位数48） / 頂点の軌道：1（どの頂点も同じ：一様） / "
+                                                 "オイラー標数：2・向き付け可能")}));
+
+    // The dual has the solid's group; its vertex orbits are not the solid's.
+    Form->DualChBx->setChecked(true);
+    EXPECT_TRUE(Form->LblSymmetry->text().startsWith(QStringLiteral("対称性：")));
+    EXPECT_GT(Form->LblSymmetry->text().size(), 4);
+    EXPECT_EQ(Form->LblVertexOrbits->text(), QStringLiteral("頂点の軌道："));
+    Form->DualChBx->setChecked(false);
+
+    // A chiral solid, in English; the tetrahemihexahedron cannot be oriented.
+    Form->LanguageCbBx->setCurrentIndex(1);
+    Form->SatellatedChBx->setChecked(true);  // star and backward polygons offered
+    SetPolygons({"3", "3", "3", "3", "4"});
+    Form->BuildBtn->click();
+    EXPECT_EQ(Form->LblSymmetry->text(), QStringLiteral("Symmetry: O (order 24, chiral)"));
+    EXPECT_EQ(Form->LblVertexOrbits->text(), QStringLiteral("Vertex orbits: 1 (every vertex alike: uniform)"));
+    SetPolygons({"3/2", "4", "3", "4"});
+    Form->BuildBtn->click();
+    EXPECT_EQ(Form->LblEuler->text(), QStringLiteral("Euler characteristic: 1, not orientable"));
+    EXPECT_EQ(Form->LblSymmetry->text(), QStringLiteral("Symmetry: Td (order 24)"));
+
+    // The solid under construction is not classified.
+    Form->ViewPNumCbBx->setCurrentRow(0);
+    EXPECT_EQ(Form->LblSymmetry->text(), QStringLiteral("Symmetry: "));
 }
