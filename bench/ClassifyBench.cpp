@@ -2,6 +2,7 @@
 // Times the classification of every catalogue solid (its symmetry group, orbits, topology
 // and canonical form) and prints what it found.
 //   build/release/zenkari-bench-classify [ENTRY...]
+#include "BenchEntries.h"
 #include "catalogue/PolyhedronInfo.h"
 #include "construction/ConfigurationText.h"
 #include "measure/SolidClass.h"
@@ -46,12 +47,7 @@ double TimeEntry(int entry)
 
 int main(int argc, char** argv)
 {
-    std::vector<int> entries;
-    for (int i = 1; i < argc; ++i)
-        entries.push_back(std::atoi(argv[i]));
-    if (entries.empty())
-        for (int e = 0; e < CatalogueEntryCount; ++e)
-            entries.push_back(e);
+    const std::vector<int> entries = BenchEntries(argc, argv);
     std::printf("%-4s %-34s %8s %4s %4s %4s %4s %-5s %4s %3s %-5s %-5s\n", "#", "configuration", "ms", "V", "F", "E",
                 "chi", "group", "ord", "orb", "orient", "chiral");
     double total = 0.0;

@@ -3,6 +3,7 @@
 // surface, the net (or the parts) and the layout on A4, the outer surface formed
 // beforehand and not counted. Prints the pieces, pages, tabs and scale of each.
 //   build/release/zenkari-bench-net [ENTRY...]
+#include "BenchEntries.h"
 #include "catalogue/PolyhedronInfo.h"
 #include "construction/ConfigurationText.h"
 #include "net/NetLayout.h"
@@ -52,12 +53,7 @@ TModeTiming TimeMode(const TOuterSurface& surface, TNetMode mode)
 
 int main(int argc, char** argv)
 {
-    std::vector<int> entries;
-    for (int i = 1; i < argc; ++i)
-        entries.push_back(std::atoi(argv[i]));
-    if (entries.empty())
-        for (int e = 0; e < CatalogueEntryCount; ++e)
-            entries.push_back(e);
+    const std::vector<int> entries = BenchEntries(argc, argv);
     std::printf("%-4s %-30s %6s | %8s %6s %5s %5s %7s | %8s %6s %5s %5s %7s\n", "#", "configuration", "tris", "net ms",
                 "pieces", "pages", "tabs", "edge", "parts ms", "kinds", "pages", "tabs", "edge");
     double slowest = 0.0;

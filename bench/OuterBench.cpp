@@ -2,6 +2,7 @@
 // Times the outer surface of every catalogue solid (the exact union of its faces and the
 // boundary of what they enclose) and prints its size and figures beside the solid's own.
 //   build/release/zenkari-bench-outer [ENTRY...]
+#include "BenchEntries.h"
 #include "catalogue/PolyhedronInfo.h"
 #include "construction/ConfigurationText.h"
 #include "measure/PolyhedronCalc.h"
@@ -49,12 +50,7 @@ TEntryTiming TimeEntry(int entry)
 
 int main(int argc, char** argv)
 {
-    std::vector<int> entries;
-    for (int i = 1; i < argc; ++i)
-        entries.push_back(std::atoi(argv[i]));
-    if (entries.empty())
-        for (int e = 0; e < CatalogueEntryCount; ++e)
-            entries.push_back(e);
+    const std::vector<int> entries = BenchEntries(argc, argv);
     std::printf("%-4s %-34s %9s %6s %6s %12s %12s %12s %12s %3s\n", "#", "configuration", "ms", "tris", "points",
                 "enclosed", "volume", "outer area", "area", "pin");
     double total = 0.0;
